@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing and runs every test: the core, the case pictures, the windows (offscreen),
+# the real program under Xvfb, the core again under AddressSanitizer/UBSan, and a bounded fuzz run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh test
+jobs=$(nproc)
+
+echo "== sanitizers: core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs"
+
+if [ -f tests/fuzz/CMakeLists.txt ]; then
+  echo "== fuzzing the session reader (bounded)"
+  cmake --preset fuzz >/dev/null
+  cmake --build --preset fuzz -j "$jobs"
+  bash tests/fuzz/run.sh build/fuzz "${KESTIVE_FUZZ_SECONDS:-60}"
+fi
+
+echo "== all tests"
+cmake --preset dev >/dev/null
+cmake --build --preset dev -j "$jobs"
+ctest --preset dev -j "$jobs"
