@@ -1,0 +1,48 @@
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "stats/Feedback.h"
+#include "stats/NumberText.h"
+#include "stats/TimeStore.h"
+
+namespace kestive {
+
+// Why a session file was refused: which file, which line (1-based; 0 when no line applies) and what.
+struct SessionError {
+    std::string file;
+    int line = 0;
+    std::string what;
+    // One sentence for a message box or stderr, naming the file, the line and the fault.
+    std::string message() const;
+};
+
+// A session file read whole and found good: the store it describes, and the feedback line the last
+// record comparison of the load left (nothing if no loaded time met a record).
+struct LoadedSession {
+    TimeStore store;
+    std::optional<Feedback> lastFeedback;
+};
+
+struct LoadResult {
+    std::optional<LoadedSession> session;  // set when the whole file is good
+    std::optional<SessionError> error;     // set otherwise
+};
+
+// The text of a session file: "recorded on " + dateText, then 57 case lines, every line ending in CR LF.
+std::string sessionText(const TimeStore& store, std::string_view dateText);
+
+// Writes the session file atomically (a temporary file in the same folder, renamed over the target
+// only when complete). Returns the error, or nothing on success.
+std::optional<SessionError> saveSession(const std::filesystem::path& file, const TimeStore& store,
+                                        std::string_view dateText);
+
+// Reads and checks a whole session text (CR LF or LF line ends); fileName is only used in errors.
+LoadResult parseSession(std::string_view content, std::string_view fileName, const NumberFormat& format);
+
+// Reads and checks a whole session file.
+LoadResult readSession(const std::filesystem::path& file, const NumberFormat& format);
+
+}  // namespace kestive

@@ -1,0 +1,61 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "stats/CaseCount.h"
+#include "stats/Feedback.h"
+#include "stats/NumberText.h"
+
+namespace kestive {
+
+// Outcome of one addTime: either stored (with the record feedback, if any) or refused with a reason.
+struct AddResult {
+    bool stored = false;
+    std::optional<Feedback> feedback;  // nothing when the case had no record yet
+    std::string error;                 // why the time was refused; empty when stored
+};
+
+// Every kept time of every case, each case's record, and the bar scale of the case panel.
+// The observable rules of the trainer's table hold (timesCapacity grows by one attempt slot when a
+// case's count passes it, maxAverage never falls), but no operation costs more than the work it must do.
+class TimeStore {
+public:
+    TimeStore();  // the empty store
+
+    // Back to the empty store.
+    void clear();
+
+    // Keeps one time of case pll. Refuses an index outside 0..56 and a 32768th time of one case,
+    // leaving the store as it was.
+    AddResult addTime(int pll, std::int32_t time, const NumberFormat& format);
+
+    // Mean of the case's times in ms (exact, not rounded); 0 for a case without times.
+    double average(int pll) const;
+    // Population deviation in seconds of the case's times about the mean avg (whole ms); 0 without times.
+    double std(int pll, std::int32_t avg) const;
+    // average(pll) to the nearest whole ms, a tie going to the even one.
+    std::int32_t roundedMean(int pll) const;
+
+    std::int16_t timeCount(int pll) const;
+    // The k-th kept time of case pll; slots from timeCount(pll) up to timesCapacity() read 0.
+    std::int32_t times(int pll, int k) const;
+    // Times of one case, in the order kept.
+    std::span<const std::int32_t> timesOf(int pll) const;
+    std::int32_t bestTime(int pll) const;
+    std::int32_t maxAverage() const;
+    std::int32_t timesCapacity() const;
+
+private:
+    // Implementation detail of the core; see TimeStore.cpp.
+    std::array<std::vector<std::int32_t>, kCaseCount> times_;
+    std::array<std::int64_t, kCaseCount> sum_{};
+    std::array<std::int32_t, kCaseCount> bestTime_{};
+    std::int32_t maxAverage_ = 0;
+    std::int32_t timesCapacity_ = 0;
+};
+
+}  // namespace kestive
