@@ -1,0 +1,17 @@
+#include "WindowIcon.h"
+
+#include <QString>
+
+#include "IconSizes.h"
+
+namespace kestive::icon {
+
+QIcon windowIcon() {
+    QIcon icon;
+    for (int size : kThemeSizes) {
+        icon.addFile(QStringLiteral(":/kestive/icons/kestive-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+}  // namespace kestive::icon
