@@ -22,3 +22,6 @@ echo "== all tests"
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j "$jobs"
 ctest --preset dev -j "$jobs"
+
+echo "== the Debian package: build, install, start from the desktop entry under Xvfb, remove"
+if [ "$(id -u)" -eq 0 ]; then bash tests/package/check.sh; else sudo bash tests/package/check.sh; fi

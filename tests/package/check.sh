@@ -1,0 +1,159 @@
+#!/usr/bin/env bash
+# Checks the Debian package as a user gets it: builds it with cpack, installs it with apt-get, starts
+# the installed trainer through the desktop entry's command under Xvfb with a fresh home folder, sees
+# its window with the case pictures, closes it with Exit, and removes the package again.
+# Needs root (apt-get) and the test tools of scripts/setup.sh (Xvfb, xdotool, ImageMagick, x11-utils).
+# The package is built from the release build (build/release), which scripts/run.sh uses too.
+set -euo pipefail
+
+if [ "${1:-}" = "--inside-x" ]; then
+    shift
+    inside_x=1
+else
+    inside_x=0
+fi
+
+repo=$(cd "$(dirname "$0")/../.." && pwd)
+
+# Window geometry of the design, in pixels at 96 dots per inch (15 twips to the pixel).
+client_w=1432
+client_h=819
+grid_left=400                      # the case grid starts 6000 twips from the left
+exit_x=$(( (3960 + 1815 / 2) / 15 )) # the middle of "Exit"
+exit_y=$(( (5640 + 495 / 2) / 15 ))
+
+fail() { echo "package check FAILED: $*" >&2; exit 1; }
+
+# ---- run inside the X server that xvfb-run started --------------------------------------------------
+if [ "$inside_x" = 1 ]; then
+    workdir=$1
+    shot=$2
+    log=$3
+    shift 3
+    "$@" >"$log" 2>&1 &
+    pid=$!
+    wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kestive$' | head -n 1) ||
+        fail "no window named Kestive appeared within 30 s (trainer output: $(cat "$log"))"
+    [ -n "$wid" ] || fail "no window id"
+    sleep 2  # let the first paint finish
+    [ "$(readlink "/proc/$pid/cwd")" = "$workdir" ] ||
+        fail "the trainer runs in $(readlink "/proc/$pid/cwd"), not in $workdir"
+    icon=$(xprop -id "$wid" _NET_WM_ICON | head -c 100)
+    case "$icon" in
+        *"not found"*|"") fail "the main window has no icon" ;;
+    esac
+    import -window "$wid" "$shot"
+    # The menu bar sits above the client area inside the window.
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    menu=$((HEIGHT - client_h))
+    [ "$WIDTH" -ge "$client_w" ] && [ "$menu" -ge 0 ] && [ "$menu" -lt 80 ] ||
+        fail "window is ${WIDTH}x${HEIGHT}, expected a client area of ${client_w}x${client_h} under a menu bar"
+    echo "window $wid: ${WIDTH}x${HEIGHT}, menu bar $menu px"
+    xdotool mousemove --window "$wid" "$exit_x" $((exit_y + menu)) click 1
+    for _ in $(seq 1 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        kill "$pid"
+        fail "the trainer did not end after Exit"
+    fi
+    status=0
+    wait "$pid" || status=$?
+    [ "$status" = 0 ] || fail "the trainer ended with status $status after Exit (output: $(cat "$log"))"
+    echo "Exit closed the trainer"
+    exit 0
+fi
+
+# ---- outside: build, install, start, look, remove ---------------------------------------------------
+missing=()
+[ -f "$repo/src/ui/main.cpp" ] || missing+=("the trainer (src/ui/main.cpp)")
+[ -f "$repo/tools/kestive-report/CMakeLists.txt" ] || missing+=("kestive-report")
+[ -f "$repo/tools/kestive-casepics/CMakeLists.txt" ] || missing+=("the case pictures")
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "package check SKIPPED: not in this tree yet: ${missing[*]}"
+    exit 0
+fi
+[ "$(id -u)" = 0 ] || fail "needs root to install the package"
+
+build=$repo/build/release
+export DEBIAN_FRONTEND=noninteractive
+command -v desktop-file-validate >/dev/null || apt-get install -y -q --no-install-recommends desktop-file-utils >/dev/null
+
+echo "== building the package in $build"
+(cd "$repo" && cmake --preset release >/dev/null && cmake --build --preset release -j "$(nproc)")
+rm -f "$build"/kestive_*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
+deb=$(ls "$build"/kestive_*.deb)
+echo "built $deb"
+
+echo "== contents and dependencies"
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|')
+for f in /usr/bin/kestive /usr/bin/kestive-report /usr/bin/kestive-launcher \
+         /usr/share/applications/kestive.desktop /usr/share/man/man1/kestive-report.1.gz \
+         /usr/share/kestive/kestive.ico \
+         /usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/kestive.png; do
+    grep -qx "$f" <<<"$contents" || fail "the package lacks $f"
+done
+pictures=$(grep -c '^/usr/share/kestive/cases/oll[0-9][0-9]print\.gif$' <<<"$contents" || true)
+[ "$pictures" = 57 ] || fail "the package holds $pictures case pictures, not 57"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for lib in libqt6widgets6 libqt6gui6 libqt6core6; do
+    grep -q "$lib" <<<"$depends" || fail "the package does not depend on $lib"
+done
+
+echo "== installing"
+dpkg-query -W -f='${Status}' kestive 2>/dev/null | grep -q "install ok installed" && apt-get remove -y -q kestive >/dev/null
+timeout 600 apt-get install -y -q "$deb" >/dev/null || fail "apt-get install $deb"
+tmp=$(mktemp -d)
+cleanup() {
+    rm -rf "$tmp"
+    if dpkg-query -W -f='${Status}' kestive 2>/dev/null | grep -q "install ok installed"; then
+        apt-get remove -y -q kestive >/dev/null
+    fi
+}
+trap cleanup EXIT
+
+for bin in /usr/bin/kestive /usr/bin/kestive-report; do
+    if ldd "$bin" | grep -q "not found"; then fail "$bin misses libraries: $(ldd "$bin" | grep 'not found')"; fi
+done
+desktop-file-validate /usr/share/applications/kestive.desktop || fail "the desktop entry does not validate"
+man -l /usr/share/man/man1/kestive-report.1.gz 2>/dev/null | grep -q "kestive-report" || fail "the manual page does not render"
+
+# The installed report tool on a small session file: 57 case lines and the total.
+printf 'recorded on today\r\n0:600,700,\r\n1:\r\n' > "$tmp/small.pll"
+report=$(cd "$tmp" && LC_ALL=C /usr/bin/kestive-report small.pll) || fail "kestive-report small.pll"
+[ "$(printf '%s' "$report" | grep -c '^avg: ')" = 57 ] || fail "kestive-report did not print 57 case lines"
+grep -q '^avg: 0.65, std: 0.05, num: 2' <<<"$report" || fail "kestive-report line of case 0: $(head -n 1 <<<"$report")"
+grep -q 'Total Average: 0.65' <<<"$report" || fail "kestive-report total line missing"
+
+echo "== starting the installed trainer from its desktop entry"
+exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/kestive.desktop | head -n 1)
+exec_line=$(sed 's/ *%[fFuUdDnNickvm]//g' <<<"$exec_line")   # no field codes: the trainer takes no files
+read -r -a command <<<"$exec_line"
+mkdir -p "$tmp/home"
+workdir="$tmp/data/kestive"
+env -i PATH=/usr/bin:/bin HOME="$tmp/home" XDG_DATA_HOME="$tmp/data" LANG=C.UTF-8 \
+    timeout 120 xvfb-run -a -s "-screen 0 1600x1000x24" \
+    bash "$0" --inside-x "$workdir" "$tmp/shot.png" "$tmp/trainer.log" "${command[@]}"
+
+copied=$(ls "$workdir" | grep -c '^oll[0-9][0-9]print\.gif$' || true)
+[ "$copied" = 57 ] || fail "$copied pictures were copied into $workdir, not 57"
+for f in /usr/share/kestive/cases/*.gif; do
+    cmp -s "$f" "$workdir/${f##*/}" || fail "the copy of ${f##*/} differs from the installed picture"
+done
+
+# The case grid shows yellow stickers only when the pictures were loaded.
+yellow=$(convert "$tmp/shot.png" -crop "+${grid_left}+0" +repage -alpha off \
+    -fuzz 8% -fill black +opaque '#FFD500' -fill white -opaque '#FFD500' \
+    -colorspace Gray -format '%[fx:round(mean*w*h)]' info:)
+echo "yellow sticker pixels in the case grid: $yellow"
+# Every case shows at least its yellow centre sticker (19 x 19 pixels); the grid holds 54 cases.
+[ "$yellow" -ge $((54 * 19 * 19)) ] || fail "too few yellow sticker pixels in the case grid: $yellow"
+
+echo "== removing"
+apt-get remove -y -q kestive >/dev/null
+[ ! -e /usr/bin/kestive ] && [ ! -e /usr/share/applications/kestive.desktop ] || fail "files remain after removal"
+[ -f "$workdir/oll01print.gif" ] || fail "removing the package touched the user's folder"
+echo "package check passed"
