@@ -18,7 +18,10 @@ if [ "${1:-}" = "--inside-x" ]; then
     wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kestive$' | head -n 1)
     [ -n "$wid" ] || { echo "no trainer window appeared" >&2; exit 1; }
     sleep 1
-    xdotool mousemove --window "$wid" 700 10   # keep the pointer off the buttons
+    # The menu bar sits above the designed client area (819 pixels high) inside the window.
+    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    menu=$((HEIGHT - 819))
+    xdotool mousemove --window "$wid" 700 $((menu + 5))   # keep the pointer off the controls
     xdotool windowfocus --sync "$wid"
     # START has the keyboard focus at start-up and again after Accept.
     for pause in 0.9 1.4 0.7 1.1 0.8 1.6 1.0; do
@@ -31,8 +34,6 @@ if [ "${1:-}" = "--inside-x" ]; then
         sleep 0.5
     done
     # A click on a case's picture disables it for the random choice: its bar box turns green.
-    eval "$(xdotool getwindowgeometry --shell "$wid")"
-    menu=$((HEIGHT - 819))
     # Case 11 (column 5, row 1): picture at 18600, 1440 twips.
     xdotool mousemove --window "$wid" $(( (18600 + 600) / 15 )) $(( (1440 + 600) / 15 + menu )) click 1
     xdotool mousemove --window "$wid" 700 $((menu + 5))
