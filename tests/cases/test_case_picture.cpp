@@ -47,6 +47,8 @@ TEST(CasePicture, IsAnEightyOnePixelSquareOfFourColours) {
     EXPECT_EQ(counts.at({0, 0, 0}), 63 * 63 - 9 * 19 * 19);
     EXPECT_EQ(counts.at({255, 255, 255}), 81 * 81 - 63 * 63);
     EXPECT_EQ(counts.count({255, 213, 0}), 0u);
+    EXPECT_EQ(image.at(19, 19), kGrey);
+    EXPECT_EQ(image.at(61, 40), kGrey);
 }
 
 TEST(CasePicture, StickersAndBarsSitExactlyInTheirCells) {
