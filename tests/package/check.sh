@@ -104,7 +104,10 @@ for lib in libqt6widgets6 libqt6gui6 libqt6core6; do
 done
 
 echo "== installing"
-dpkg-query -W -f='${Status}' kestive 2>/dev/null | grep -q "install ok installed" && apt-get remove -y -q kestive >/dev/null
+if dpkg-query -W -f='${Status}' kestive 2>/dev/null | grep -q "install ok installed"; then
+    echo "note: the kestive package installed before this check is replaced, and removed at its end"
+    apt-get remove -y -q kestive >/dev/null
+fi
 timeout 600 apt-get install -y -q "$deb" >/dev/null || fail "apt-get install $deb"
 tmp=$(mktemp -d)
 cleanup() {
