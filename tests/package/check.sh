@@ -155,6 +155,19 @@ echo "yellow sticker pixels in the case grid: $yellow"
 # Every case shows at least its yellow centre sticker (19 x 19 pixels); the grid holds 54 cases.
 [ "$yellow" -ge $((54 * 19 * 19)) ] || fail "too few yellow sticker pixels in the case grid: $yellow"
 
+echo "== a second start keeps what the user changed in the working folder"
+convert "$workdir/oll01print.gif" -rotate 90 "$workdir/oll01print.gif"
+cp "$workdir/oll01print.gif" "$tmp/rotated.gif"
+rm "$workdir/oll02print.gif"
+printf 'recorded on today\r\n0:612,\r\n' > "$workdir/mine.pll"
+cp "$workdir/mine.pll" "$tmp/mine.pll"
+env -i PATH=/usr/bin:/bin HOME="$tmp/home" XDG_DATA_HOME="$tmp/data" LANG=C.UTF-8 \
+    timeout 120 xvfb-run -a -s "-screen 0 1600x1000x24" \
+    bash "$0" --inside-x "$workdir" "$tmp/shot2.png" "$tmp/trainer2.log" "${command[@]}"
+cmp -s "$workdir/oll01print.gif" "$tmp/rotated.gif" || fail "the second start overwrote a rotated picture"
+cmp -s "$workdir/oll02print.gif" /usr/share/kestive/cases/oll02print.gif || fail "a deleted picture did not come back"
+cmp -s "$workdir/mine.pll" "$tmp/mine.pll" || fail "the second start changed a session file"
+
 echo "== removing"
 apt-get remove -y -q kestive >/dev/null
 [ ! -e /usr/bin/kestive ] && [ ! -e /usr/share/applications/kestive.desktop ] || fail "files remain after removal"
