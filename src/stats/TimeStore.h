@@ -50,9 +50,13 @@ public:
     std::int32_t timesCapacity() const;
 
 private:
-    // Implementation detail of the core; see TimeStore.cpp.
+    // Exact sum of squared times: 32767 squares of up to 2^62 each need more than 64 bits.
+    __extension__ typedef unsigned __int128 SquareSum;
+
+    // Times of each case in the order kept, with running sums so that average and std need no walk.
     std::array<std::vector<std::int32_t>, kCaseCount> times_;
     std::array<std::int64_t, kCaseCount> sum_{};
+    std::array<SquareSum, kCaseCount> sumOfSquares_{};
     std::array<std::int32_t, kCaseCount> bestTime_{};
     std::int32_t maxAverage_ = 0;
     std::int32_t timesCapacity_ = 0;

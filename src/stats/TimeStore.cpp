@@ -1,0 +1,117 @@
+#include "stats/TimeStore.h"
+
+#include <cmath>
+#include <string>
+
+namespace kestive {
+
+namespace {
+__extension__ typedef __int128 Wide;
+
+const Rgb kRed{255, 0, 0};
+const Rgb kBlue{0, 0, 255};
+}  // namespace
+
+TimeStore::TimeStore() { clear(); }
+
+void TimeStore::clear() {
+    for (auto& t : times_) t.clear();
+    sum_.fill(0);
+    sumOfSquares_.fill(0);
+    bestTime_.fill(kNoRecord);
+    maxAverage_ = 0;
+    timesCapacity_ = 0;
+}
+
+AddResult TimeStore::addTime(int pll, std::int32_t time, const NumberFormat& format) {
+    AddResult result;
+    if (!isCaseIndex(pll)) {
+        result.error = "case index " + plainInteger(pll) + " is outside 0..56";
+        return result;
+    }
+    auto& caseTimes = times_[static_cast<std::size_t>(pll)];
+    if (caseTimes.size() >= static_cast<std::size_t>(kMaxTimesPerCase)) {
+        result.error = "case " + plainInteger(pll) + " already holds " + plainInteger(kMaxTimesPerCase) +
+                       " times, the most one case can hold";
+        return result;
+    }
+
+    // The shared attempt dimension grows by one slot when this case's next time would not fit.
+    const auto count = static_cast<std::int32_t>(caseTimes.size());
+    if (count > timesCapacity_) timesCapacity_ = count;
+
+    caseTimes.push_back(time);
+    const auto i = static_cast<std::size_t>(pll);
+    sum_[i] += time;
+    const std::int64_t t = time;
+    sumOfSquares_[i] += static_cast<std::uint64_t>(t * t);
+    result.stored = true;
+
+    const double mean = average(pll);
+    if (mean > maxAverage_) maxAverage_ = roundHalfEven(mean);
+
+    // Differences are taken in 64 bits: a time far below zero must not wrap around.
+    const std::int32_t best = bestTime_[i];
+    if (time < best) {
+        if (best != kNoRecord) {
+            result.feedback = Feedback{"You beat your previous record by " +
+                                           plainInteger(std::int64_t{best} - time) + " milliseconds!",
+                                       kRed};
+        }
+        bestTime_[i] = time;
+    } else if (best != kNoRecord) {
+        result.feedback = Feedback{"That was " + plainInteger(std::int64_t{time} - best) +
+                                       " ms worse than your record, " + twoDecimals(best / 1000.0, format),
+                                   kBlue};
+    }
+    return result;
+}
+
+double TimeStore::average(int pll) const {
+    if (!isCaseIndex(pll)) return 0;
+    const auto i = static_cast<std::size_t>(pll);
+    if (times_[i].empty()) return 0;
+    return static_cast<double>(sum_[i]) / static_cast<double>(times_[i].size());
+}
+
+double TimeStore::std(int pll, std::int32_t avg) const {
+    if (!isCaseIndex(pll)) return 0;
+    const auto i = static_cast<std::size_t>(pll);
+    const auto n = static_cast<std::int64_t>(times_[i].size());
+    if (n == 0) return 0;
+    // Sum of (t - avg)^2 over the case's times, exactly: sum t^2 - 2 avg sum t + n avg^2.
+    const Wide a = avg;
+    const Wide squares = static_cast<Wide>(sumOfSquares_[i]) - 2 * a * sum_[i] + n * a * a;
+    // In ms^2; the deviation in seconds is sqrt(squares / n) / 1000.
+    return std::sqrt(static_cast<double>(squares) / static_cast<double>(n)) / 1000.0;
+}
+
+std::int32_t TimeStore::roundedMean(int pll) const { return roundHalfEven(average(pll)); }
+
+std::int16_t TimeStore::timeCount(int pll) const {
+    if (!isCaseIndex(pll)) return 0;
+    return static_cast<std::int16_t>(times_[static_cast<std::size_t>(pll)].size());
+}
+
+std::int32_t TimeStore::times(int pll, int k) const {
+    if (!isCaseIndex(pll) || k < 0) return 0;
+    const auto& caseTimes = times_[static_cast<std::size_t>(pll)];
+    if (static_cast<std::size_t>(k) >= caseTimes.size()) return 0;
+    return caseTimes[static_cast<std::size_t>(k)];
+}
+
+std::span<const std::int32_t> TimeStore::timesOf(int pll) const {
+    if (!isCaseIndex(pll)) return {};
+    return times_[static_cast<std::size_t>(pll)];
+}
+
+std::int32_t TimeStore::bestTime(int pll) const {
+    if (!isCaseIndex(pll)) return kNoRecord;
+    return bestTime_[static_cast<std::size_t>(pll)];
+}
+
+std::int32_t TimeStore::maxAverage() const { return maxAverage_; }
+
+std::int32_t TimeStore::timesCapacity() const { return timesCapacity_; }
+
+}  // namespace kestive
