@@ -10,5 +10,5 @@ fuzzer="$build/tests/fuzz/fuzz_session"
 [ -x "$fuzzer" ] || { echo "run.sh: $fuzzer is not built (cmake --preset fuzz && cmake --build --preset fuzz)" >&2; exit 2; }
 mkdir -p "$build/fuzz-corpus" "$build/fuzz-artifacts"
 "$fuzzer" "$build/fuzz-corpus" "$here/corpus" "$here/../core/regressions" \
-  -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
+  -dict="$here/session.dict" -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
   -artifact_prefix="$build/fuzz-artifacts/" -print_final_stats=1
