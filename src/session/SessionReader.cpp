@@ -13,29 +13,44 @@ namespace {
 // A number piece of a case line, as this reader understands it: blanks (spaces, tabs) around it are
 // allowed; an optional sign "+" or "-"; decimal digits with an optional "." fraction, at least one
 // digit in all ("12", "-7", "12.5", "12.", ".5"). No exponents, no digit grouping, no other separator.
-// Gives the value cut down to the largest integer not above it (-0.5 gives -1), or nothing when the
-// piece is not such a number. Values far outside 32 bits are clamped to +-2^40, still out of range.
-std::optional<std::int64_t> floorOfDecimal(std::string_view piece) {
-    std::size_t i = 0, end = piece.size();
-    while (i < end && (piece[i] == ' ' || piece[i] == '\t')) ++i;
-    while (end > i && (piece[end - 1] == ' ' || piece[end - 1] == '\t')) --end;
-    bool negative = false;
-    if (i < end && (piece[i] == '+' || piece[i] == '-')) negative = piece[i++] == '-';
+// Its value is cut down to the largest integer not above it (-0.5 gives -1). Values far outside 32 bits
+// are clamped to +-2^40, which is still out of every range.
+struct Scanned {
+    bool number = false;  // at least one digit was seen
+    std::int64_t value = 0;
+};
 
+// Scans one number from p on, stopping at the first character that cannot continue it (p points there).
+inline Scanned scanDecimal(const char*& p, const char* end) {
+    while (p < end && (*p == ' ' || *p == '\t')) ++p;
+    bool negative = false;
+    if (p < end && (*p == '+' || *p == '-')) negative = *p++ == '-';
     constexpr std::int64_t kClamp = std::int64_t{1} << 40;
     std::int64_t whole = 0;
-    int digits = 0;
-    for (; i < end && piece[i] >= '0' && piece[i] <= '9'; ++i, ++digits) {
-        whole = whole * 10 + (piece[i] - '0');
+    bool digits = false;
+    for (; p < end && static_cast<unsigned char>(*p - '0') < 10; ++p) {
+        digits = true;
+        whole = whole * 10 + (*p - '0');
         if (whole > kClamp) whole = kClamp;
     }
     bool fraction = false;  // a non-zero digit after the point
-    if (i < end && piece[i] == '.') {
-        for (++i; i < end && piece[i] >= '0' && piece[i] <= '9'; ++i, ++digits) fraction |= piece[i] != '0';
+    if (p < end && *p == '.') {
+        for (++p; p < end && static_cast<unsigned char>(*p - '0') < 10; ++p) {
+            digits = true;
+            fraction |= *p != '0';
+        }
     }
-    if (digits == 0 || i != end) return std::nullopt;
-    if (!negative) return whole;
-    return -whole - (fraction ? 1 : 0);
+    while (p < end && (*p == ' ' || *p == '\t')) ++p;
+    return {digits, negative ? -whole - (fraction ? 1 : 0) : whole};
+}
+
+// The whole piece as one number, or nothing when it is not one.
+std::optional<std::int64_t> floorOfDecimal(std::string_view piece) {
+    const char* p = piece.data();
+    const char* end = p + piece.size();
+    const Scanned s = scanDecimal(p, end);
+    if (!s.number || p != end) return std::nullopt;
+    return s.value;
 }
 
 // The piece as shown in an error message: printable ASCII only, and not too long.
@@ -57,6 +72,7 @@ LoadResult parseSession(std::string_view content, std::string_view fileName, con
     if (content.empty()) return fail(0, "the file is empty: it has no header line");
 
     LoadedSession session;
+    RecordComparison lastComparison;
     std::size_t pos = 0;
     int lineNumber = 0;
     while (pos < content.size()) {
@@ -86,31 +102,43 @@ LoadResult parseSession(std::string_view content, std::string_view fileName, con
             return fail(lineNumber, "the case number " + shown(caseText) + " is outside 0..56");
         }
 
-        // Every piece before the last "," is a time; the piece after it is ignored.
+        // Every piece before the last "," is a time; the piece after it is ignored, whatever it holds.
         int pieceNumber = 0;
-        std::size_t start = 0;
-        for (std::size_t comma = timesText.find(','); comma != std::string_view::npos;
-             comma = timesText.find(',', start)) {
-            const std::string_view piece = timesText.substr(start, comma - start);
-            start = comma + 1;
+        const char* p = timesText.data();
+        const char* const end = p + timesText.size();
+        for (;;) {
+            const char* const pieceStart = p;
+            const Scanned time = scanDecimal(p, end);
+            const bool endsHere = p < end && *p == ',';
+            if (!endsHere) {
+                const void* comma = std::memchr(p, ',', static_cast<std::size_t>(end - p));
+                if (!comma) break;  // the last piece
+                const std::string_view piece(pieceStart, static_cast<std::size_t>(static_cast<const char*>(comma) - pieceStart));
+                return fail(lineNumber, "time " + plainInteger(pieceNumber + 1) + " (" + shown(piece) +
+                                            ") is not a decimal number");
+            }
             ++pieceNumber;
-            const auto time = floorOfDecimal(piece);
-            if (!time) {
+            const std::string_view piece(pieceStart, static_cast<std::size_t>(p - pieceStart));
+            ++p;  // past the ","
+            if (!time.number) {
                 return fail(lineNumber, "time " + plainInteger(pieceNumber) + " (" + shown(piece) +
                                             ") is not a decimal number");
             }
-            if (*time < std::numeric_limits<std::int32_t>::min() || *time > std::numeric_limits<std::int32_t>::max()) {
+            if (time.value < std::numeric_limits<std::int32_t>::min() ||
+                time.value > std::numeric_limits<std::int32_t>::max()) {
                 return fail(lineNumber, "time " + plainInteger(pieceNumber) + " (" + shown(piece) +
                                             ") does not fit a 32-bit time in milliseconds");
             }
-            AddResult added = session.store.addTime(static_cast<int>(*pll), static_cast<std::int32_t>(*time), format);
-            if (!added.stored) {
+            const KeepResult kept = session.store.keepTime(static_cast<int>(*pll), static_cast<std::int32_t>(time.value));
+            if (!kept.stored) {
                 return fail(lineNumber, "case " + plainInteger(*pll) + " gets more than " +
                                             plainInteger(kMaxTimesPerCase) + " times, the most one case can hold");
             }
-            if (added.feedback) session.lastFeedback = std::move(added.feedback);
+            if (kept.comparison.kind != RecordComparison::Kind::None) lastComparison = kept.comparison;
         }
     }
+    // Only the last comparison's words stay on the feedback line.
+    session.lastFeedback = feedbackFor(lastComparison, format);
     result.session = std::move(session);
     return result;
 }
@@ -125,6 +153,9 @@ LoadResult readSession(const std::filesystem::path& file, const NumberFormat& fo
     std::FILE* f = std::fopen(name.c_str(), "rb");
     if (!f) return fail("cannot open", errno);
     std::string content;
+    std::error_code sizeError;
+    const auto size = std::filesystem::file_size(file, sizeError);
+    if (!sizeError) content.reserve(static_cast<std::size_t>(size));
     char buf[1 << 16];
     for (;;) {
         const std::size_t n = std::fread(buf, 1, sizeof buf, f);

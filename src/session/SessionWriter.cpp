@@ -64,8 +64,12 @@ std::optional<SessionError> saveSession(const std::filesystem::path& file, const
     // The temporary file sits beside the target so that the final rename stays on one file system.
     static std::atomic<unsigned> serial{0};
     const std::filesystem::path folder = file.parent_path();
-    const std::string tempName =
-        "." + file.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+    std::string tempName = ".";
+    tempName += file.filename().string();
+    tempName += ".tmp-";
+    tempName += std::to_string(::getpid());
+    tempName += '-';
+    tempName += std::to_string(serial++);
     const std::string temp = (folder.empty() ? std::filesystem::path(tempName) : folder / tempName).string();
 
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -23,13 +23,38 @@ void TimeStore::clear() {
     timesCapacity_ = 0;
 }
 
+std::optional<Feedback> feedbackFor(const RecordComparison& comparison, const NumberFormat& format) {
+    switch (comparison.kind) {
+        case RecordComparison::Kind::Beat:
+            return Feedback{"You beat your previous record by " + plainInteger(comparison.difference) + " milliseconds!",
+                            kRed};
+        case RecordComparison::Kind::Worse:
+            return Feedback{"That was " + plainInteger(comparison.difference) + " ms worse than your record, " +
+                                twoDecimals(comparison.record / 1000.0, format),
+                            kBlue};
+        case RecordComparison::Kind::None:
+            break;
+    }
+    return std::nullopt;
+}
+
 AddResult TimeStore::addTime(int pll, std::int32_t time, const NumberFormat& format) {
+    KeepResult kept = keepTime(pll, time);
     AddResult result;
+    result.stored = kept.stored;
+    result.error = std::move(kept.error);
+    if (kept.stored) result.feedback = feedbackFor(kept.comparison, format);
+    return result;
+}
+
+KeepResult TimeStore::keepTime(int pll, std::int32_t time) {
+    KeepResult result;
     if (!isCaseIndex(pll)) {
         result.error = "case index " + plainInteger(pll) + " is outside 0..56";
         return result;
     }
-    auto& caseTimes = times_[static_cast<std::size_t>(pll)];
+    const auto i = static_cast<std::size_t>(pll);
+    auto& caseTimes = times_[i];
     if (caseTimes.size() >= static_cast<std::size_t>(kMaxTimesPerCase)) {
         result.error = "case " + plainInteger(pll) + " already holds " + plainInteger(kMaxTimesPerCase) +
                        " times, the most one case can hold";
@@ -41,28 +66,27 @@ AddResult TimeStore::addTime(int pll, std::int32_t time, const NumberFormat& for
     if (count > timesCapacity_) timesCapacity_ = count;
 
     caseTimes.push_back(time);
-    const auto i = static_cast<std::size_t>(pll);
     sum_[i] += time;
     const std::int64_t t = time;
     sumOfSquares_[i] += static_cast<std::uint64_t>(t * t);
     result.stored = true;
 
-    const double mean = average(pll);
-    if (mean > maxAverage_) maxAverage_ = roundHalfEven(mean);
+    // mean > maxAverage exactly when sum > maxAverage * count; the division is needed only then.
+    const auto n = static_cast<std::int64_t>(caseTimes.size());
+    if (sum_[i] > std::int64_t{maxAverage_} * n) maxAverage_ = roundHalfEven(average(pll));
 
     // Differences are taken in 64 bits: a time far below zero must not wrap around.
     const std::int32_t best = bestTime_[i];
+    result.comparison.record = best;
     if (time < best) {
         if (best != kNoRecord) {
-            result.feedback = Feedback{"You beat your previous record by " +
-                                           plainInteger(std::int64_t{best} - time) + " milliseconds!",
-                                       kRed};
+            result.comparison.kind = RecordComparison::Kind::Beat;
+            result.comparison.difference = std::int64_t{best} - time;
         }
         bestTime_[i] = time;
     } else if (best != kNoRecord) {
-        result.feedback = Feedback{"That was " + plainInteger(std::int64_t{time} - best) +
-                                       " ms worse than your record, " + twoDecimals(best / 1000.0, format),
-                                   kBlue};
+        result.comparison.kind = RecordComparison::Kind::Worse;
+        result.comparison.difference = std::int64_t{time} - best;
     }
     return result;
 }

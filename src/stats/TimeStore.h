@@ -19,6 +19,25 @@ struct AddResult {
     std::string error;                 // why the time was refused; empty when stored
 };
 
+// How a kept time compared with the case's record, before it is put into words.
+struct RecordComparison {
+    enum class Kind : std::uint8_t { None, Beat, Worse };
+    Kind kind = Kind::None;        // None: the case had no record yet
+    std::int64_t difference = 0;   // ms below (Beat) or above (Worse) the record
+    std::int32_t record = kNoRecord;  // the record the time was compared with
+};
+
+// The feedback line for a comparison: red "You beat your previous record by D milliseconds!" or blue
+// "That was D ms worse than your record, S" (S the record in seconds); nothing for Kind::None.
+std::optional<Feedback> feedbackFor(const RecordComparison& comparison, const NumberFormat& format);
+
+// Outcome of keepTime: addTime's outcome with the feedback not yet put into words.
+struct KeepResult {
+    bool stored = false;
+    RecordComparison comparison;
+    std::string error;  // why the time was refused; empty when stored
+};
+
 // Every kept time of every case, each case's record, and the bar scale of the case panel.
 // The observable rules of the trainer's table hold (timesCapacity grows by one attempt slot when a
 // case's count passes it, maxAverage never falls), but no operation costs more than the work it must do.
@@ -32,6 +51,8 @@ public:
     // Keeps one time of case pll. Refuses an index outside 0..56 and a 32768th time of one case,
     // leaving the store as it was.
     AddResult addTime(int pll, std::int32_t time, const NumberFormat& format);
+    // addTime without building the feedback text, for loading many times at once.
+    KeepResult keepTime(int pll, std::int32_t time);
 
     // Mean of the case's times in ms (exact, not rounded); 0 for a case without times.
     double average(int pll) const;
