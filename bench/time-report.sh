@@ -7,7 +7,7 @@ tool="$build/tools/kestive-report/kestive-report"
 file=${TMPDIR:-/tmp}/kestive-bench-full.pll
 [ -f "$file" ] || "$build/bench/bench_session_load" --benchmark_filter=BM_LoadSession --benchmark_repetitions=1 >/dev/null
 if command -v hyperfine >/dev/null; then
-  hyperfine --warmup 2 --runs 20 --export-json "$build/time-report.json" \
+  hyperfine -N --warmup 2 --runs 20 --export-json "$build/time-report.json" \
     "$tool $file" "$tool --json $file" "cat $file"
   python3 - "$build/time-report.json" 2>/dev/null <<'PY' || true
 import json, statistics, sys

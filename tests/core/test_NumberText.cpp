@@ -10,12 +10,7 @@ using kestive::twoDecimals;
 
 namespace {
 NumberFormat cFormat() { return NumberFormat{}; }
-NumberFormat commaFormat() {
-    NumberFormat f;
-    f.decimalSeparator = ",";
-    f.groupSeparator = ".";
-    return f;
-}
+NumberFormat commaFormat() { return NumberFormat{",", ".", 3, true, "-"}; }
 }  // namespace
 
 TEST(TwoDecimals, TiesInTheThirdDecimalGoAwayFromZeroOnTheDecimalValue) {
@@ -70,11 +65,9 @@ TEST(TwoDecimals, FormatOptions) {
     EXPECT_EQ(twoDecimals(-0.5, f), "-.50");
     EXPECT_EQ(twoDecimals(0.0, f), ".00");
     EXPECT_EQ(twoDecimals(1.5, f), "1.50");
-    f.minusSign = "\u2212";
-    EXPECT_EQ(twoDecimals(-2.25, f), "\u22122.25");
-    NumberFormat g;
-    g.groupSeparator = "'";
-    g.groupSize = 4;
+    const NumberFormat unicodeMinus{".", "", 3, false, "\u2212"};
+    EXPECT_EQ(twoDecimals(-2.25, unicodeMinus), "\u22122.25");
+    NumberFormat g{".", "'", 4, true, "-"};
     EXPECT_EQ(twoDecimals(123456789.0, g), "1'2345'6789.00");
     g.groupSize = 0;  // a group size of 0 means no grouping rather than a fault
     EXPECT_EQ(twoDecimals(123456789.0, g), "123456789.00");

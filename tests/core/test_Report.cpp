@@ -32,9 +32,7 @@ TEST(Report, WorkedExample) {
 }
 
 TEST(Report, LinesStandInCaseIndexOrderAndUseTheUsersFormat) {
-    NumberFormat comma;
-    comma.decimalSeparator = ",";
-    comma.groupSeparator = ".";
+    const NumberFormat comma{",", ".", 3, true, "-"};
     TimeStore store;
     store.addTime(56, 1234567, kC);
     store.addTime(1, 800, kC);

@@ -86,8 +86,7 @@ TEST(TimeStore, EqualToTheRecordIsBlueZeroMsWorse) {
 }
 
 TEST(TimeStore, WorseTimeNamesTheRecordInTheUsersFormat) {
-    NumberFormat comma;
-    comma.decimalSeparator = ",";
+    const NumberFormat comma{",", "", 3, true, "-"};
     TimeStore store;
     store.addTime(9, 1234, kC);
     const auto r = store.addTime(9, 1500, comma);
