@@ -20,7 +20,8 @@ std::string SessionError::message() const {
 
 std::string sessionText(const TimeStore& store, std::string_view dateText) {
     std::string text = "recorded on ";
-    text += dateText;
+    // The header is one line, whatever the date text holds.
+    for (const char c : dateText) text += (c == '\r' || c == '\n') ? ' ' : c;
     text += "\r\n";
     for (int pll = 0; pll < kCaseCount; ++pll) {
         text += plainInteger(pll);
@@ -62,18 +63,29 @@ std::optional<SessionError> saveSession(const std::filesystem::path& file, const
     if (target.empty()) return fail("cannot save", ENOENT);
 
     // The temporary file sits beside the target so that the final rename stays on one file system.
+    // A name left by an earlier crash is skipped, never reused.
     static std::atomic<unsigned> serial{0};
     const std::filesystem::path folder = file.parent_path();
-    std::string tempName = ".";
-    tempName += file.filename().string();
-    tempName += ".tmp-";
-    tempName += std::to_string(::getpid());
-    tempName += '-';
-    tempName += std::to_string(serial++);
-    const std::string temp = (folder.empty() ? std::filesystem::path(tempName) : folder / tempName).string();
-
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        std::string tempName = ".";
+        tempName += file.filename().string();
+        tempName += ".tmp-";
+        tempName += std::to_string(::getpid());
+        tempName += '-';
+        tempName += std::to_string(serial++);
+        temp = (folder.empty() ? std::filesystem::path(tempName) : folder / tempName).string();
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
     if (fd < 0) return fail("cannot create a temporary file beside it", errno);
+
+    // A session file that is replaced keeps its permissions.
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        ::fchmod(fd, existing.st_mode & 07777);
+    }
 
     const std::string text = sessionText(store, dateText);
     if (!writeAll(fd, text)) {

@@ -50,6 +50,22 @@ TEST(SessionWriter, EveryTimeEndsInACommaAndEveryLineInCrLf) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 58);
 }
 
+TEST(SessionWriter, DateTextCannotBreakTheHeaderIntoTwoLines) {
+    const std::string text = sessionText(TimeStore{}, "6.12.2026\r\n21:00\n");
+    EXPECT_TRUE(text.starts_with("recorded on 6.12.2026  21:00 \r\n0:\r\n")) << text.substr(0, 40);
+}
+
+TEST(SessionWriter, ReplacedFileKeepsItsPermissions) {
+    TempDir dir;
+    const auto file = dir / "private.pll";
+    writeFile(file, "old");
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    ASSERT_FALSE(saveSession(file, sampleStore(), "d"));
+    EXPECT_EQ(std::filesystem::status(file).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(readFile(file), sessionText(sampleStore(), "d"));
+}
+
 TEST(SessionWriter, SaveWritesTheTextAndReplacesAnExistingFile) {
     TempDir dir;
     const auto file = dir / "dec13.pll";
