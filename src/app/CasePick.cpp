@@ -17,7 +17,8 @@ std::uint64_t splitmix64(std::uint64_t& state) {
 
 ClockSeededRandom::ClockSeededRandom()
     : state_(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^
-             (static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) << 1)) {}
+             (static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) << 1)) {
+}
 
 float ClockSeededRandom::next() {
     // The top 24 bits give every multiple of 2^-24 in [0, 1) exactly in a float; the largest is 1 - 2^-24.

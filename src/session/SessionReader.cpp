@@ -113,7 +113,8 @@ LoadResult parseSession(std::string_view content, std::string_view fileName, con
             if (!endsHere) {
                 const void* comma = std::memchr(p, ',', static_cast<std::size_t>(end - p));
                 if (!comma) break;  // the last piece
-                const std::string_view piece(pieceStart, static_cast<std::size_t>(static_cast<const char*>(comma) - pieceStart));
+                const std::string_view piece(
+                    pieceStart, static_cast<std::size_t>(static_cast<const char*>(comma) - pieceStart));
                 return fail(lineNumber, "time " + plainInteger(pieceNumber + 1) + " (" + shown(piece) +
                                             ") is not a decimal number");
             }
@@ -129,10 +130,12 @@ LoadResult parseSession(std::string_view content, std::string_view fileName, con
                 return fail(lineNumber, "time " + plainInteger(pieceNumber) + " (" + shown(piece) +
                                             ") does not fit a 32-bit time in milliseconds");
             }
-            const KeepResult kept = session.store.keepTime(static_cast<int>(*pll), static_cast<std::int32_t>(time.value));
+            const KeepResult kept =
+                session.store.keepTime(static_cast<int>(*pll), static_cast<std::int32_t>(time.value));
             if (!kept.stored) {
                 return fail(lineNumber, "case " + plainInteger(*pll) + " gets more than " +
-                                            plainInteger(kMaxTimesPerCase) + " times, the most one case can hold");
+                                            plainInteger(kMaxTimesPerCase) +
+                                            " times, the most one case can hold");
             }
             if (kept.comparison.kind != RecordComparison::Kind::None) lastComparison = kept.comparison;
         }

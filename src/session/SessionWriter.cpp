@@ -37,7 +37,9 @@ std::string sessionText(const TimeStore& store, std::string_view dateText) {
 
 namespace {
 
-std::string reason(const char* action, int err) { return std::string(action) + ": " + std::strerror(err); }
+std::string reason(const char* action, int err) {
+    return std::string(action) + ": " + std::strerror(err);
+}
 
 // Writes all of data to fd; false with errno set on failure.
 bool writeAll(int fd, std::string_view data) {

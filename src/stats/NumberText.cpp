@@ -31,7 +31,8 @@ std::string twoDecimals(double value, const NumberFormat& format) {
     // The value as the user would read it: 15 significant decimal digits (all a double holds reliably),
     // so 1.005 is the decimal 1.005 and not the binary 1.00499999999999989...; written without the locale.
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
     const std::string sci(buf, res.ptr);  // "d.dddddddddddddde+XX"
     const std::size_t ePos = sci.find('e');
     std::string mantissa = sci.substr(0, 1) + sci.substr(2, ePos - 2);  // 15 digits
@@ -79,7 +80,9 @@ std::string twoDecimals(double value, const NumberFormat& format) {
     return out;
 }
 
-std::string plainInteger(std::int64_t value) { return std::to_string(value); }
+std::string plainInteger(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::int32_t roundHalfEven(double value) {
     constexpr double lo = std::numeric_limits<std::int32_t>::min();

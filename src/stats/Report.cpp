@@ -6,7 +6,7 @@ namespace kestive {
 
 std::string reportText(const TimeStore& store, const NumberFormat& format) {
     std::string r;
-    int n = 0;          // cases whose rounded mean is above 0
+    int n = 0;           // cases whose rounded mean is above 0
     std::int64_t t = 0;  // sum of their rounded means, ms
     for (int i = 0; i < kCaseCount; ++i) {
         const std::int32_t a = store.roundedMean(i);

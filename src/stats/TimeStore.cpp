@@ -12,7 +12,9 @@ const Rgb kRed{255, 0, 0};
 const Rgb kBlue{0, 0, 255};
 }  // namespace
 
-TimeStore::TimeStore() { clear(); }
+TimeStore::TimeStore() {
+    clear();
+}
 
 void TimeStore::clear() {
     for (auto& t : times_) t.clear();
@@ -26,10 +28,12 @@ void TimeStore::clear() {
 std::optional<Feedback> feedbackFor(const RecordComparison& comparison, const NumberFormat& format) {
     switch (comparison.kind) {
         case RecordComparison::Kind::Beat:
-            return Feedback{"You beat your previous record by " + plainInteger(comparison.difference) + " milliseconds!",
-                            kRed};
+            return Feedback{
+                "You beat your previous record by " + plainInteger(comparison.difference) + " milliseconds!",
+                kRed};
         case RecordComparison::Kind::Worse:
-            return Feedback{"That was " + plainInteger(comparison.difference) + " ms worse than your record, " +
+            return Feedback{"That was " + plainInteger(comparison.difference) +
+                                " ms worse than your record, " +
                                 twoDecimals(comparison.record / 1000.0, format),
                             kBlue};
         case RecordComparison::Kind::None:
@@ -110,7 +114,9 @@ double TimeStore::std(int pll, std::int32_t avg) const {
     return std::sqrt(static_cast<double>(squares) / static_cast<double>(n)) / 1000.0;
 }
 
-std::int32_t TimeStore::roundedMean(int pll) const { return roundHalfEven(average(pll)); }
+std::int32_t TimeStore::roundedMean(int pll) const {
+    return roundHalfEven(average(pll));
+}
 
 std::int16_t TimeStore::timeCount(int pll) const {
     if (!isCaseIndex(pll)) return 0;
@@ -134,8 +140,12 @@ std::int32_t TimeStore::bestTime(int pll) const {
     return bestTime_[static_cast<std::size_t>(pll)];
 }
 
-std::int32_t TimeStore::maxAverage() const { return maxAverage_; }
+std::int32_t TimeStore::maxAverage() const {
+    return maxAverage_;
+}
 
-std::int32_t TimeStore::timesCapacity() const { return timesCapacity_; }
+std::int32_t TimeStore::timesCapacity() const {
+    return timesCapacity_;
+}
 
 }  // namespace kestive

@@ -18,7 +18,8 @@ inline const CommaLocale& commaLocale() {
         CommaLocale l;
         const std::string target = (dir / "de_DE.UTF-8").string();
         const std::string command = "localedef -i de_DE -f UTF-8 '" + target + "' >/dev/null 2>&1";
-        if (std::system(command.c_str()) >= 0 && std::filesystem::exists(dir / "de_DE.UTF-8" / "LC_NUMERIC")) {
+        if (std::system(command.c_str()) >= 0 &&
+            std::filesystem::exists(dir / "de_DE.UTF-8" / "LC_NUMERIC")) {
             l.locpath = dir.path().string();
         }
         return l;

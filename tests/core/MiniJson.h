@@ -36,7 +36,7 @@ struct Json {
         return j;
     }
 
-private:
+  private:
     static void skip(std::string_view s, std::size_t& p) {
         while (p < s.size() && (s[p] == ' ' || s[p] == '\n' || s[p] == '\r' || s[p] == '\t')) ++p;
     }
@@ -48,7 +48,8 @@ private:
         expect(s, p, "\"");
         std::string out;
         while (p < s.size() && s[p] != '"') {
-            if (static_cast<unsigned char>(s[p]) < 0x20) throw std::runtime_error("control character in string");
+            if (static_cast<unsigned char>(s[p]) < 0x20)
+                throw std::runtime_error("control character in string");
             if (s[p] == '\\') {
                 ++p;
                 if (p >= s.size() || std::string_view("\"\\/bfnrtu").find(s[p]) == std::string_view::npos)
@@ -76,7 +77,10 @@ private:
                 expect(s, p, ":");
                 j.members[key] = value(s, p);
                 skip(s, p);
-                if (p < s.size() && s[p] == ',') { ++p; continue; }
+                if (p < s.size() && s[p] == ',') {
+                    ++p;
+                    continue;
+                }
                 expect(s, p, "}");
                 return j;
             }
@@ -89,7 +93,10 @@ private:
             for (;;) {
                 j.items.push_back(value(s, p));
                 skip(s, p);
-                if (p < s.size() && s[p] == ',') { ++p; continue; }
+                if (p < s.size() && s[p] == ',') {
+                    ++p;
+                    continue;
+                }
                 expect(s, p, "]");
                 return j;
             }

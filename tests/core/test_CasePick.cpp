@@ -11,7 +11,7 @@ using kestive::pickCase;
 namespace {
 // Plays back a scripted sequence of draws and counts them.
 class ScriptedRandom final : public kestive::RandomSource {
-public:
+  public:
     explicit ScriptedRandom(std::deque<float> draws) : draws_(std::move(draws)) {}
     float next() override {
         if (draws_.empty()) throw std::runtime_error("more draws than scripted");
@@ -22,7 +22,7 @@ public:
     }
     int used = 0;
 
-private:
+  private:
     std::deque<float> draws_;
 };
 
@@ -87,7 +87,8 @@ TEST(ClockSeededRandom, DrawsStayBelowOneAndCoverEveryCase) {
         ASSERT_LT(r, 1.0f);
         ++hits[static_cast<std::size_t>(std::floor(r * 57.0))];
     }
-    // 10000 expected per case; the standard deviation is about 100, so 20% either way never happens by chance.
+    // 10000 expected per case; the standard deviation is about 100, so 20% either way never happens by
+    // chance.
     for (const int h : hits) {
         EXPECT_GT(h, 8000);
         EXPECT_LT(h, 12000);

@@ -9,8 +9,12 @@ using kestive::NumberFormat;
 using kestive::twoDecimals;
 
 namespace {
-NumberFormat cFormat() { return NumberFormat{}; }
-NumberFormat commaFormat() { return NumberFormat{",", ".", 3, true, "-"}; }
+NumberFormat cFormat() {
+    return NumberFormat{};
+}
+NumberFormat commaFormat() {
+    return NumberFormat{",", ".", 3, true, "-"};
+}
 }  // namespace
 
 TEST(TwoDecimals, TiesInTheThirdDecimalGoAwayFromZeroOnTheDecimalValue) {

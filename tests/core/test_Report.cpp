@@ -49,7 +49,8 @@ TEST(Report, CasesOfZeroMsHaveALineButDoNotCount) {
     store.addTime(2, 0, kC);
     store.addTime(3, 1500, kC);
     const std::string text = reportText(store, kC);
-    EXPECT_NE(text.find("avg: 0.00, std: 0.00, num: 2\r\navg: 1.50, std: 0.00, num: 1\r\n"), std::string::npos);
+    EXPECT_NE(text.find("avg: 0.00, std: 0.00, num: 2\r\navg: 1.50, std: 0.00, num: 1\r\n"),
+              std::string::npos);
     EXPECT_TRUE(text.ends_with("\r\nTotal Average: 1.50"));
 }
 

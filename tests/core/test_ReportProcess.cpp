@@ -40,7 +40,8 @@ ToolRun runTool(const std::vector<std::string>& args, const std::vector<std::str
     std::vector<std::string> envStore;
     for (char** e = environ; *e; ++e) {
         const std::string entry = *e;
-        if (entry.starts_with("LC_") || entry.starts_with("LANG=") || entry.starts_with("LANGUAGE=")) continue;
+        if (entry.starts_with("LC_") || entry.starts_with("LANG=") || entry.starts_with("LANGUAGE="))
+            continue;
         envStore.push_back(entry);
     }
     envStore.insert(envStore.end(), env.begin(), env.end());
@@ -80,8 +81,9 @@ TEST(ReportProcess, PrintsTheReportTextByteForByte) {
 TEST(ReportProcess, UnknownLocaleWritesPointsWithoutGrouping) {
     TempDir dir;
     writeFile(dir / "s.pll", "h\r\n2:1234567,\r\n");
-    for (const std::vector<std::string>& env : {std::vector<std::string>{"LC_ALL=xx_NOWHERE.UTF-8"},
-                                                std::vector<std::string>{"LANG=C"}, std::vector<std::string>{}}) {
+    for (const std::vector<std::string>& env :
+         {std::vector<std::string>{"LC_ALL=xx_NOWHERE.UTF-8"}, std::vector<std::string>{"LANG=C"},
+          std::vector<std::string>{}}) {
         const ToolRun run = runTool({(dir / "s.pll").string()}, env);
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_NE(run.out.find("avg: 1234.57, std: 0.00, num: 1\r\n"), std::string::npos) << run.out;
@@ -96,8 +98,9 @@ TEST(ReportProcess, CommaLocaleFromTheEnvironment) {
     const std::string locpath = "LOCPATH=" + comma.locpath;
     ToolRun run = runTool({(dir / "s.pll").string()}, {locpath, "LANG=" + comma.name});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.out.starts_with("avg: 0,00, std: 0,00, num: 0\r\navg: 0,00, std: 0,00, num: 0\r\n"
-                                    "avg: 1.234,57, std: 0,00, num: 1\r\navg: 0,65, std: 0,05, num: 2\r\n"))
+    EXPECT_TRUE(
+        run.out.starts_with("avg: 0,00, std: 0,00, num: 0\r\navg: 0,00, std: 0,00, num: 0\r\n"
+                            "avg: 1.234,57, std: 0,00, num: 1\r\navg: 0,65, std: 0,05, num: 2\r\n"))
         << run.out;
     EXPECT_TRUE(run.out.ends_with("Total Average: 617,61")) << run.out;  // (1234567 + 650) / 2000
     // LC_NUMERIC outranks LANG, and LC_ALL outranks both.

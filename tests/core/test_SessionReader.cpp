@@ -94,7 +94,8 @@ TEST(SessionReader, AnyOrderAndRepeatedCasesGatherLineByLine) {
 }
 
 TEST(SessionReader, BlanksAroundNumbersAndFractionsCutDown) {
-    const TimeStore store = good(kHeader + " 3 :  100 ,\t200\t,+7,100.7,-3.5,-0.0,5.,.5,-.5,-7,\r\n56.9:1,\r\n");
+    const TimeStore store =
+        good(kHeader + " 3 :  100 ,\t200\t,+7,100.7,-3.5,-0.0,5.,.5,-.5,-7,\r\n56.9:1,\r\n");
     EXPECT_EQ(timesOf(store, 3), (std::vector<std::int32_t>{100, 200, 7, 100, -4, 0, 5, 0, -1, -7}));
     EXPECT_EQ(timesOf(store, 56), (std::vector<std::int32_t>{1}));
 }
@@ -112,7 +113,8 @@ TEST(SessionReader, LfAndCrLfLineEndsReadTheSame) {
 }
 
 TEST(SessionReader, LoadingFollowsTheStoreRulesAndKeepsTheLastFeedback) {
-    const LoadResult r = parseSession(kHeader + "0:900,901,\r\n5:700,650,\r\n5:20000,\r\n6:1,\r\n", "f.pll", kC);
+    const LoadResult r =
+        parseSession(kHeader + "0:900,901,\r\n5:700,650,\r\n5:20000,\r\n6:1,\r\n", "f.pll", kC);
     ASSERT_TRUE(r.session);
     const TimeStore& store = r.session->store;
     EXPECT_EQ(store.maxAverage(), 7117);  // (700 + 650 + 20000) / 3 = 7116.67
@@ -131,7 +133,9 @@ TEST(SessionReader, LoadingFollowsTheStoreRulesAndKeepsTheLastFeedback) {
     EXPECT_FALSE(none.session->lastFeedback);
 }
 
-TEST(SessionReader, RefusesAnEmptyFile) { bad("", 0, "empty"); }
+TEST(SessionReader, RefusesAnEmptyFile) {
+    bad("", 0, "empty");
+}
 
 TEST(SessionReader, RefusesANonEmptyLineWithoutColon) {
     bad(kHeader + "0:1,\r\n3 100,200,\r\n", 3, "\":\"");
@@ -154,14 +158,17 @@ TEST(SessionReader, RefusesATimePieceThatIsNoNumber) {
     bad(kHeader + "1:100,,200,\r\n", 2, "time 2");
     bad(kHeader + "1:,200,\r\n", 2, "time 1");
     bad(kHeader + "1:   ,200,\r\n", 2, "not a decimal number");
-    for (const std::string piece : {"1e3", "0x10", "--5", "5 5", "+", "-", ".", "1.2.3", "12a", "\xC2\xA0" "5"}) {
+    for (const std::string piece : {"1e3", "0x10", "--5", "5 5", "+", "-", ".", "1.2.3", "12a",
+                                    "\xC2\xA0"
+                                    "5"}) {
         bad(kHeader + "1:" + piece + ",\r\n", 2, "not a decimal number");
     }
 }
 
 TEST(SessionReader, TimesMustFit32Bits) {
     const TimeStore store = good(kHeader + "1:2147483647,-2147483648,2147483647.9,-2147483647.5,\r\n");
-    EXPECT_EQ(timesOf(store, 1), (std::vector<std::int32_t>{2147483647, -2147483647 - 1, 2147483647, -2147483647 - 1}));
+    EXPECT_EQ(timesOf(store, 1),
+              (std::vector<std::int32_t>{2147483647, -2147483647 - 1, 2147483647, -2147483647 - 1}));
     bad(kHeader + "1:2147483648,\r\n", 2, "32-bit");
     bad(kHeader + "1:5,-2147483649,\r\n", 2, "time 2");
     bad(kHeader + "1:-2147483648.5,\r\n", 2, "32-bit");

@@ -21,7 +21,8 @@ const NumberFormat kC{};
 // Names in the folder, to show that no temporary file is left behind.
 std::vector<std::string> entries(const std::filesystem::path& folder) {
     std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -59,7 +60,8 @@ TEST(SessionWriter, ReplacedFileKeepsItsPermissions) {
     TempDir dir;
     const auto file = dir / "private.pll";
     writeFile(file, "old");
-    std::filesystem::permissions(file, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::filesystem::permissions(file,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     ASSERT_FALSE(saveSession(file, sampleStore(), "d"));
     EXPECT_EQ(std::filesystem::status(file).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
@@ -121,9 +123,10 @@ TEST(SessionWriter, ReadOnlyFolderLeavesTheExistingFileIntact) {
     TempDir dir;
     const auto file = dir / "keep.pll";
     writeFile(file, "previous session");
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
-                                                 std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
-                                                 std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+    std::filesystem::permissions(
+        dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                        std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
+                        std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
     // Root writes into any folder; then the save runs in a child process that has given up root.
     const bool root = ::geteuid() == 0;
     std::string what;

@@ -247,7 +247,8 @@ TEST(TimeStore, RefusesACaseIndexOutsideTheTables) {
 
 TEST(TimeStore, RefusesThe32768thTimeOfACase) {
     TimeStore store;
-    for (int k = 0; k < kestive::kMaxTimesPerCase; ++k) ASSERT_TRUE(store.addTime(30, 1000 + k % 7, kC).stored);
+    for (int k = 0; k < kestive::kMaxTimesPerCase; ++k)
+        ASSERT_TRUE(store.addTime(30, 1000 + k % 7, kC).stored);
     const double mean = store.average(30);
     const std::int32_t capacity = store.timesCapacity();
     EXPECT_EQ(capacity, 32766);

@@ -35,7 +35,8 @@ inline std::string sessionInvariantBroken(std::string_view content) {
     if (!back.session) return "written session does not read back: " + back.error->message();
     for (int i = 0; i < kCaseCount; ++i) {
         const auto a = store.timesOf(i), b = back.session->store.timesOf(i);
-        if (!std::equal(a.begin(), a.end(), b.begin(), b.end())) return "round trip changed case " + std::to_string(i);
+        if (!std::equal(a.begin(), a.end(), b.begin(), b.end()))
+            return "round trip changed case " + std::to_string(i);
     }
     const std::string report = reportText(store, format);
     if (std::count(report.begin(), report.end(), '\n') != kCaseCount) return "report without 57 lines";

@@ -9,7 +9,8 @@ NumberFormat numberFormatFromConventions(const char* decimalPoint, const char* t
                                          const char* grouping) {
     NumberFormat format;
     if (decimalPoint && *decimalPoint) format.decimalSeparator = decimalPoint;
-    const bool groups = thousandsSep && *thousandsSep && grouping && grouping[0] > 0 && grouping[0] != CHAR_MAX;
+    const bool groups =
+        thousandsSep && *thousandsSep && grouping && grouping[0] > 0 && grouping[0] != CHAR_MAX;
     if (groups) {
         format.groupSeparator = thousandsSep;
         format.groupSize = grouping[0];

@@ -26,8 +26,10 @@ std::string reportJson(const TimeStore& store) {
         }
         const std::int32_t best = store.bestTime(i);
         out += "    {\"index\": " + plainInteger(i) + ", \"number\": " + plainInteger(i + 1) +
-               ", \"count\": " + plainInteger(store.timeCount(i)) + ", \"mean_ms\": " + jsonNumber(store.average(i)) +
-               ", \"rounded_mean_ms\": " + plainInteger(rounded) + ", \"std_s\": " + jsonNumber(store.std(i, rounded)) +
+               ", \"count\": " + plainInteger(store.timeCount(i)) +
+               ", \"mean_ms\": " + jsonNumber(store.average(i)) +
+               ", \"rounded_mean_ms\": " + plainInteger(rounded) +
+               ", \"std_s\": " + jsonNumber(store.std(i, rounded)) +
                ", \"record_ms\": " + (best == kNoRecord ? std::string("null") : plainInteger(best)) + "}";
         out += i + 1 < kCaseCount ? ",\n" : "\n";
     }
