@@ -42,7 +42,7 @@ struct KeepResult {
 // The observable rules of the trainer's table hold (timesCapacity grows by one attempt slot when a
 // case's count passes it, maxAverage never falls), but no operation costs more than the work it must do.
 class TimeStore {
-  public:
+public:
     TimeStore();  // the empty store
 
     // Back to the empty store.
@@ -70,7 +70,7 @@ class TimeStore {
     std::int32_t maxAverage() const;
     std::int32_t timesCapacity() const;
 
-  private:
+private:
     // Exact sum of squared times: 32767 squares of up to 2^62 each need more than 64 bits.
     __extension__ typedef unsigned __int128 SquareSum;
 

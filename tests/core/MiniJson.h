@@ -36,7 +36,7 @@ struct Json {
         return j;
     }
 
-  private:
+private:
     static void skip(std::string_view s, std::size_t& p) {
         while (p < s.size() && (s[p] == ' ' || s[p] == '\n' || s[p] == '\r' || s[p] == '\t')) ++p;
     }

@@ -9,7 +9,7 @@
 
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class TempDir {
-  public:
+public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "kestive-test-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) std::abort();
@@ -26,7 +26,7 @@ class TempDir {
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 

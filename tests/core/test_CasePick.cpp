@@ -11,7 +11,7 @@ using kestive::pickCase;
 namespace {
 // Plays back a scripted sequence of draws and counts them.
 class ScriptedRandom final : public kestive::RandomSource {
-  public:
+public:
     explicit ScriptedRandom(std::deque<float> draws) : draws_(std::move(draws)) {}
     float next() override {
         if (draws_.empty()) throw std::runtime_error("more draws than scripted");
@@ -22,7 +22,7 @@ class ScriptedRandom final : public kestive::RandomSource {
     }
     int used = 0;
 
-  private:
+private:
     std::deque<float> draws_;
 };
 
