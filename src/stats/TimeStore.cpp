@@ -43,25 +43,34 @@ std::optional<Feedback> feedbackFor(const RecordComparison& comparison, const Nu
 }
 
 AddResult TimeStore::addTime(int pll, std::int32_t time, const NumberFormat& format) {
-    KeepResult kept = keepTime(pll, time);
+    const KeepResult kept = keepTime(pll, time);
     AddResult result;
     result.stored = kept.stored;
-    result.error = std::move(kept.error);
-    if (kept.stored) result.feedback = feedbackFor(kept.comparison, format);
+    switch (kept.refusal) {
+        case KeepResult::Refusal::BadCase:
+            result.error = "case index " + plainInteger(pll) + " is outside 0..56";
+            break;
+        case KeepResult::Refusal::CaseFull:
+            result.error = "case " + plainInteger(pll) + " already holds " + plainInteger(kMaxTimesPerCase) +
+                           " times, the most one case can hold";
+            break;
+        case KeepResult::Refusal::None:
+            result.feedback = feedbackFor(kept.comparison, format);
+            break;
+    }
     return result;
 }
 
 KeepResult TimeStore::keepTime(int pll, std::int32_t time) {
     KeepResult result;
     if (!isCaseIndex(pll)) {
-        result.error = "case index " + plainInteger(pll) + " is outside 0..56";
+        result.refusal = KeepResult::Refusal::BadCase;
         return result;
     }
     const auto i = static_cast<std::size_t>(pll);
     auto& caseTimes = times_[i];
     if (caseTimes.size() >= static_cast<std::size_t>(kMaxTimesPerCase)) {
-        result.error = "case " + plainInteger(pll) + " already holds " + plainInteger(kMaxTimesPerCase) +
-                       " times, the most one case can hold";
+        result.refusal = KeepResult::Refusal::CaseFull;
         return result;
     }
 

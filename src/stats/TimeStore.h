@@ -31,11 +31,12 @@ struct RecordComparison {
 // "That was D ms worse than your record, S" (S the record in seconds); nothing for Kind::None.
 std::optional<Feedback> feedbackFor(const RecordComparison& comparison, const NumberFormat& format);
 
-// Outcome of keepTime: addTime's outcome with the feedback not yet put into words.
+// Outcome of keepTime: addTime's outcome with neither the feedback nor a refusal put into words.
 struct KeepResult {
+    enum class Refusal : std::uint8_t { None, BadCase, CaseFull };
     bool stored = false;
+    Refusal refusal = Refusal::None;
     RecordComparison comparison;
-    std::string error;  // why the time was refused; empty when stored
 };
 
 // Every kept time of every case, each case's record, and the bar scale of the case panel.
