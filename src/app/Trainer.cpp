@@ -213,6 +213,19 @@ void Trainer::drawTime(int /*pll*/) {
     }
 }
 
+std::optional<SessionError> Trainer::loadfile(const std::filesystem::path& name) {
+    LoadResult loaded = readSession(name, p_.format);
+    if (!loaded.session) {
+        if (loaded.error) return loaded.error;
+        return SessionError{name.string(), 0, "the file could not be read"};
+    }
+    // Only the store changes: the enabled cases, the drill and the controls stay as they are.
+    state_.store = std::move(loaded.session->store);
+    if (loaded.session->lastFeedback) showFeedback(*loaded.session->lastFeedback);
+    for (int i = 0; i < kCaseCount; ++i) drawTime(i);
+    return std::nullopt;
+}
+
 void Trainer::pll_Click(int Index) {
     if (!isCaseIndex(Index)) return;
     state_.caseEnabled[Index] = !state_.caseEnabled[Index];

@@ -1,10 +1,13 @@
 #pragma once
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "app/MainWindowControls.h"
 #include "app/Platform.h"
 #include "app/TrainerState.h"
+#include "session/SessionFile.h"
 
 namespace kestive {
 
@@ -33,6 +36,14 @@ public:
     void drawgrid(int j);
     void LoadPictures();
 
+    // Replaces the kept times with those of a session file and redraws the panel. The file is taken
+    // whole or not at all: on a fault the store stays as it was and the error comes back.
+    std::optional<SessionError> loadfile(const std::filesystem::path& name);
+    // Shows a record comparison in the feedback line: colour first, then the text.
+    void showFeedback(const Feedback& feedback);
+    // How numbers are written in the user's locale.
+    const NumberFormat& numberFormat() const { return p_.format; }
+
     // Waits ms of the tick counter while the window system runs its events. False when the main
     // window was closed meanwhile: the caller must then return without touching any control.
     bool delay(std::int32_t ms);
@@ -55,7 +66,6 @@ public:
 private:
     void refuse(const char* text);
     void paintCase(int caseIndex);
-    void showFeedback(const Feedback& feedback);
     void resetDisplay();
     std::string twoDecimals(double value) const;
 
