@@ -11,6 +11,7 @@
 #include "app/CasePick.h"
 #include "app/FileDrillTrace.h"
 #include "ui/Form1.h"
+#include "WindowIcon.h"
 
 namespace {
 // Notes the first paint of the main window in the trace.
@@ -36,6 +37,7 @@ private:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(kestive::icon::windowIcon());  // every window, the three secondary ones too
     std::unique_ptr<kestive::FileDrillTrace> trace;
     if (const char* path = std::getenv("KESTIVE_TRACE"); path && *path) {
         trace = std::make_unique<kestive::FileDrillTrace>(path);
