@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
 #include <QPixmap>
 
 #include "IconArt.h"
@@ -21,6 +22,17 @@ TEST(WindowIcon, CarriesEveryThemeSizeAsDrawn) {
         const QImage drawn = kestive::icon::drawIcon(size).convertToFormat(QImage::Format_ARGB32);
         ASSERT_EQ(shown.size(), drawn.size()) << size;
         EXPECT_EQ(shown, drawn) << size;
+    }
+}
+
+TEST(WindowIcon, ProgramCarriesTheClassicThreeImageIcon) {
+    QImageReader reader(QString::fromLatin1(kestive::icon::kClassicIconPath), "ico");
+    ASSERT_EQ(reader.imageCount(), 3);
+    const QSize sizes[] = {{32, 32}, {32, 32}, {16, 16}};
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(reader.jumpToImage(i));
+        const QImage image = reader.read();
+        EXPECT_EQ(image.size(), sizes[i]) << i;
     }
 }
 

@@ -10,4 +10,7 @@ namespace kestive::icon {
 
 QIcon windowIcon();
 
+// Resource path of the classic icon: 32 x 32 in 2 colours, 32 x 32 and 16 x 16 in 16 colours.
+inline constexpr char kClassicIconPath[] = ":/kestive/icons/kestive.ico";
+
 }  // namespace kestive::icon
