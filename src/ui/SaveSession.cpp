@@ -29,7 +29,8 @@ SaveOutcome saveSessionDialog(QWidget* parent, const TimeStore& store, DialogPor
     const std::filesystem::path file(QFile::encodeName(QString::fromStdString(*name)).toStdString());
     const std::string date = sessionDateText(when, locale).toStdString();
     if (const std::optional<SessionError> error = saveSession(file, store, date)) {
-        dialogs.warn(parent, QStringLiteral("The session was not saved.\n") + QString::fromStdString(error->message()));
+        dialogs.warn(parent,
+                     QStringLiteral("The session was not saved.\n") + QString::fromStdString(error->message()));
         return SaveOutcome::Failed;
     }
     dialogs.inform(parent, savedMessage());
