@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-namespace kestive {
+namespace kestive::ui {
 
 // No window title is set on any box: the platform then shows the program's name.
 
@@ -28,4 +28,4 @@ void QtDialogs::warn(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-}  // namespace kestive
+}  // namespace kestive::ui

@@ -3,7 +3,7 @@
 
 class QWidget;
 
-namespace kestive {
+namespace kestive::ui {
 
 // The modal boxes of the main window: the input box and the OK-only messages. The program uses
 // QtDialogs; tests put in their own to answer without a person at the keyboard.
@@ -27,4 +27,4 @@ public:
     void warn(QWidget* parent, const QString& text) override;
 };
 
-}  // namespace kestive
+}  // namespace kestive::ui

@@ -2,7 +2,7 @@
 
 #include <QShowEvent>
 
-namespace kestive {
+namespace kestive::ui {
 
 Form2::Form2(QWidget* owner, LoadHandler onLoad)
     : SecondaryWindow(owner, QStringLiteral("Load..."), 2955, 3810), onLoad_(std::move(onLoad)) {
@@ -76,4 +76,4 @@ void Form2::showEvent(QShowEvent* event) {
     SecondaryWindow::showEvent(event);
 }
 
-}  // namespace kestive
+}  // namespace kestive::ui

@@ -8,7 +8,7 @@
 
 #include "ui/SecondaryWindow.h"
 
-namespace kestive {
+namespace kestive::ui {
 
 // The load-session dialog "Load...": the session files of the current folder, "load" and "Cancel".
 class Form2 : public SecondaryWindow {
@@ -48,4 +48,4 @@ private:
     LoadHandler onLoad_;
 };
 
-}  // namespace kestive
+}  // namespace kestive::ui

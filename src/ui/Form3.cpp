@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QPalette>
 
-namespace kestive {
+namespace kestive::ui {
 
 namespace {
 
@@ -73,4 +73,4 @@ Form3::Form3(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("About"), 4
 
 void Form3::Command1_Click() { hide(); }
 
-}  // namespace kestive
+}  // namespace kestive::ui

@@ -5,7 +5,7 @@
 
 #include "ui/SecondaryWindow.h"
 
-namespace kestive {
+namespace kestive::ui {
 
 // The About window: the program's name, the credit and its answer, the version, a note on the case
 // pictures, two contact lines and "Close".
@@ -28,4 +28,4 @@ public:
     QPushButton* Command1;
 };
 
-}  // namespace kestive
+}  // namespace kestive::ui

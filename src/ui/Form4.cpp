@@ -1,6 +1,6 @@
 #include "ui/Form4.h"
 
-namespace kestive {
+namespace kestive::ui {
 
 Form4::Form4(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("Report"), 9090, 7035) {
     // Multi-line, editable, no scroll bars: a long report is reached by moving the caret.
@@ -39,4 +39,4 @@ void Form4::setReportText(const QString& report) {
 
 void Form4::Command1_Click() { hide(); }
 
-}  // namespace kestive
+}  // namespace kestive::ui

@@ -6,7 +6,7 @@
 
 #include "ui/SecondaryWindow.h"
 
-namespace kestive {
+namespace kestive::ui {
 
 // The report window: the report text to copy out, a hint, and "Close".
 class Form4 : public SecondaryWindow {
@@ -25,4 +25,4 @@ public:
     QPushButton* Command1;
 };
 
-}  // namespace kestive
+}  // namespace kestive::ui

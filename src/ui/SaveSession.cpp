@@ -6,7 +6,7 @@
 #include "session/SessionFile.h"
 #include "session/SessionName.h"
 
-namespace kestive {
+namespace kestive::ui {
 
 QString savePrompt() {
     return QStringLiteral("Enter name of the file. All is stored in morvane's dir\nexample: dec13");
@@ -37,4 +37,4 @@ SaveOutcome saveSessionDialog(QWidget* parent, const TimeStore& store, DialogPor
     return SaveOutcome::Saved;
 }
 
-}  // namespace kestive
+}  // namespace kestive::ui

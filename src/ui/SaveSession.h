@@ -8,7 +8,7 @@
 
 class QWidget;
 
-namespace kestive {
+namespace kestive::ui {
 
 // The prompt of the Save Session input box, two lines.
 QString savePrompt();
@@ -30,4 +30,4 @@ SaveOutcome saveSessionDialog(QWidget* parent, const TimeStore& store, DialogPor
                               const QDateTime& when = QDateTime::currentDateTime(),
                               const QLocale& locale = QLocale());
 
-}  // namespace kestive
+}  // namespace kestive::ui

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <cmath>
 
-namespace kestive {
+namespace kestive::ui {
 
 SecondaryWindow::SecondaryWindow(QWidget* owner, const QString& caption, int clientWidthTwips,
                                  int clientHeightTwips)
@@ -58,4 +58,4 @@ QFont SecondaryWindow::arialFont(double pointSize, bool bold) {
     return f;
 }
 
-}  // namespace kestive
+}  // namespace kestive::ui

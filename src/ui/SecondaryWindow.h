@@ -4,7 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace kestive {
+namespace kestive::ui {
 
 // What the load dialog, the About window and the report window have in common: a sizable window of
 // a fixed design size in twips, button-face background, the small sans window font, no default or
@@ -28,4 +28,4 @@ public:
     static QFont arialFont(double pointSize, bool bold = false);
 };
 
-}  // namespace kestive
+}  // namespace kestive::ui

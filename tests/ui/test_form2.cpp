@@ -7,7 +7,7 @@
 
 #include "ui/Form2.h"
 
-using kestive::Form2;
+using kestive::ui::Form2;
 
 namespace {
 

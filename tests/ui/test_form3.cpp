@@ -5,7 +5,7 @@
 
 #include "ui/Form3.h"
 
-using kestive::Form3;
+using kestive::ui::Form3;
 
 class TestForm3 : public QObject {
     Q_OBJECT

@@ -6,7 +6,7 @@
 
 #include "ui/Form4.h"
 
-using kestive::Form4;
+using kestive::ui::Form4;
 
 class TestForm4 : public QObject {
     Q_OBJECT
