@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "stats/CaseCount.h"
@@ -14,5 +15,9 @@ struct OllCase {
 
 // The 57 cases in case index order.
 const std::array<OllCase, kCaseCount>& ollCases();
+
+// A one-line title for the case with index pll, for tooltips: "OLL 27 — R U R' U R U2 R'" (UTF-8).
+// Empty for an index outside 0..56.
+std::string ollCaseTitle(int pll);
 
 }  // namespace kestive

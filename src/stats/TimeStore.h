@@ -19,6 +19,26 @@ struct AddResult {
     std::string error;                 // why the time was refused; empty when stored
 };
 
+// How a kept time compared with the case's record, before it is put into words.
+struct RecordComparison {
+    enum class Kind : std::uint8_t { None, Beat, Worse };
+    Kind kind = Kind::None;           // None: the case had no record yet
+    std::int64_t difference = 0;      // ms below (Beat) or above (Worse) the record
+    std::int32_t record = kNoRecord;  // the record the time was compared with
+};
+
+// The feedback line for a comparison: red "You beat your previous record by D milliseconds!" or blue
+// "That was D ms worse than your record, S" (S the record in seconds); nothing for Kind::None.
+std::optional<Feedback> feedbackFor(const RecordComparison& comparison, const NumberFormat& format);
+
+// Outcome of keepTime: addTime's outcome with neither the feedback nor a refusal put into words.
+struct KeepResult {
+    enum class Refusal : std::uint8_t { None, BadCase, CaseFull };
+    bool stored = false;
+    Refusal refusal = Refusal::None;
+    RecordComparison comparison;
+};
+
 // Every kept time of every case, each case's record, and the bar scale of the case panel.
 // The observable rules of the trainer's table hold (timesCapacity grows by one attempt slot when a
 // case's count passes it, maxAverage never falls), but no operation costs more than the work it must do.
@@ -32,6 +52,8 @@ public:
     // Keeps one time of case pll. Refuses an index outside 0..56 and a 32768th time of one case,
     // leaving the store as it was.
     AddResult addTime(int pll, std::int32_t time, const NumberFormat& format);
+    // addTime without building the feedback text, for loading many times at once.
+    KeepResult keepTime(int pll, std::int32_t time);
 
     // Mean of the case's times in ms (exact, not rounded); 0 for a case without times.
     double average(int pll) const;
@@ -50,9 +72,13 @@ public:
     std::int32_t timesCapacity() const;
 
 private:
-    // Implementation detail of the core; see TimeStore.cpp.
+    // Exact sum of squared times: 32767 squares of up to 2^62 each need more than 64 bits.
+    __extension__ typedef unsigned __int128 SquareSum;
+
+    // Times of each case in the order kept, with running sums so that average and std need no walk.
     std::array<std::vector<std::int32_t>, kCaseCount> times_;
     std::array<std::int64_t, kCaseCount> sum_{};
+    std::array<SquareSum, kCaseCount> sumOfSquares_{};
     std::array<std::int32_t, kCaseCount> bestTime_{};
     std::int32_t maxAverage_ = 0;
     std::int32_t timesCapacity_ = 0;

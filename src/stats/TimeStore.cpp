@@ -1,0 +1,160 @@
+#include "stats/TimeStore.h"
+
+#include <cmath>
+#include <string>
+
+namespace kestive {
+
+namespace {
+__extension__ typedef __int128 Wide;
+
+const Rgb kRed{255, 0, 0};
+const Rgb kBlue{0, 0, 255};
+}  // namespace
+
+TimeStore::TimeStore() {
+    clear();
+}
+
+void TimeStore::clear() {
+    for (auto& t : times_) t.clear();
+    sum_.fill(0);
+    sumOfSquares_.fill(0);
+    bestTime_.fill(kNoRecord);
+    maxAverage_ = 0;
+    timesCapacity_ = 0;
+}
+
+std::optional<Feedback> feedbackFor(const RecordComparison& comparison, const NumberFormat& format) {
+    switch (comparison.kind) {
+        case RecordComparison::Kind::Beat:
+            return Feedback{
+                "You beat your previous record by " + plainInteger(comparison.difference) + " milliseconds!",
+                kRed};
+        case RecordComparison::Kind::Worse:
+            return Feedback{"That was " + plainInteger(comparison.difference) +
+                                " ms worse than your record, " +
+                                twoDecimals(comparison.record / 1000.0, format),
+                            kBlue};
+        case RecordComparison::Kind::None:
+            break;
+    }
+    return std::nullopt;
+}
+
+AddResult TimeStore::addTime(int pll, std::int32_t time, const NumberFormat& format) {
+    const KeepResult kept = keepTime(pll, time);
+    AddResult result;
+    result.stored = kept.stored;
+    switch (kept.refusal) {
+        case KeepResult::Refusal::BadCase:
+            result.error = "case index " + plainInteger(pll) + " is outside 0..56";
+            break;
+        case KeepResult::Refusal::CaseFull:
+            result.error = "case " + plainInteger(pll) + " already holds " + plainInteger(kMaxTimesPerCase) +
+                           " times, the most one case can hold";
+            break;
+        case KeepResult::Refusal::None:
+            result.feedback = feedbackFor(kept.comparison, format);
+            break;
+    }
+    return result;
+}
+
+KeepResult TimeStore::keepTime(int pll, std::int32_t time) {
+    KeepResult result;
+    if (!isCaseIndex(pll)) {
+        result.refusal = KeepResult::Refusal::BadCase;
+        return result;
+    }
+    const auto i = static_cast<std::size_t>(pll);
+    auto& caseTimes = times_[i];
+    if (caseTimes.size() >= static_cast<std::size_t>(kMaxTimesPerCase)) {
+        result.refusal = KeepResult::Refusal::CaseFull;
+        return result;
+    }
+
+    // The shared attempt dimension grows by one slot when this case's next time would not fit.
+    const auto count = static_cast<std::int32_t>(caseTimes.size());
+    if (count > timesCapacity_) timesCapacity_ = count;
+
+    caseTimes.push_back(time);
+    sum_[i] += time;
+    const std::int64_t t = time;
+    sumOfSquares_[i] += static_cast<std::uint64_t>(t * t);
+    result.stored = true;
+
+    // mean > maxAverage exactly when sum > maxAverage * count; the division is needed only then.
+    const auto n = static_cast<std::int64_t>(caseTimes.size());
+    if (sum_[i] > std::int64_t{maxAverage_} * n) maxAverage_ = roundHalfEven(average(pll));
+
+    // Differences are taken in 64 bits: a time far below zero must not wrap around.
+    const std::int32_t best = bestTime_[i];
+    result.comparison.record = best;
+    if (time < best) {
+        if (best != kNoRecord) {
+            result.comparison.kind = RecordComparison::Kind::Beat;
+            result.comparison.difference = std::int64_t{best} - time;
+        }
+        bestTime_[i] = time;
+    } else if (best != kNoRecord) {
+        result.comparison.kind = RecordComparison::Kind::Worse;
+        result.comparison.difference = std::int64_t{time} - best;
+    }
+    return result;
+}
+
+double TimeStore::average(int pll) const {
+    if (!isCaseIndex(pll)) return 0;
+    const auto i = static_cast<std::size_t>(pll);
+    if (times_[i].empty()) return 0;
+    return static_cast<double>(sum_[i]) / static_cast<double>(times_[i].size());
+}
+
+double TimeStore::std(int pll, std::int32_t avg) const {
+    if (!isCaseIndex(pll)) return 0;
+    const auto i = static_cast<std::size_t>(pll);
+    const auto n = static_cast<std::int64_t>(times_[i].size());
+    if (n == 0) return 0;
+    // Sum of (t - avg)^2 over the case's times, exactly: sum t^2 - 2 avg sum t + n avg^2.
+    const Wide a = avg;
+    const Wide squares = static_cast<Wide>(sumOfSquares_[i]) - 2 * a * sum_[i] + n * a * a;
+    // In ms^2; the deviation in seconds is sqrt(squares / n) / 1000.
+    return std::sqrt(static_cast<double>(squares) / static_cast<double>(n)) / 1000.0;
+}
+
+std::int32_t TimeStore::roundedMean(int pll) const {
+    return roundHalfEven(average(pll));
+}
+
+std::int16_t TimeStore::timeCount(int pll) const {
+    if (!isCaseIndex(pll)) return 0;
+    return static_cast<std::int16_t>(times_[static_cast<std::size_t>(pll)].size());
+}
+
+std::int32_t TimeStore::times(int pll, int k) const {
+    if (!isCaseIndex(pll) || k < 0) return 0;
+    const auto& caseTimes = times_[static_cast<std::size_t>(pll)];
+    if (static_cast<std::size_t>(k) >= caseTimes.size()) return 0;
+    return caseTimes[static_cast<std::size_t>(k)];
+}
+
+std::span<const std::int32_t> TimeStore::timesOf(int pll) const {
+    if (!isCaseIndex(pll)) return {};
+    return times_[static_cast<std::size_t>(pll)];
+}
+
+std::int32_t TimeStore::bestTime(int pll) const {
+    if (!isCaseIndex(pll)) return kNoRecord;
+    return bestTime_[static_cast<std::size_t>(pll)];
+}
+
+std::int32_t TimeStore::maxAverage() const {
+    return maxAverage_;
+}
+
+std::int32_t TimeStore::timesCapacity() const {
+    return timesCapacity_;
+}
+
+}  // namespace kestive

@@ -1,0 +1,88 @@
+#include "GifFile.h"
+
+#include <gif_lib.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+namespace kestive {
+namespace {
+
+std::string gifError(const char* what, int code) {
+    const char* text = GifErrorString(code);
+    return std::string(what) + ": " + (text ? text : "unknown giflib error");
+}
+
+// The palette size as giflib wants it: a power of two, 2..256.
+int colourMapSize(std::size_t colours) {
+    int size = 2;
+    while (static_cast<std::size_t>(size) < colours) {
+        size *= 2;
+    }
+    return size;
+}
+
+std::string writeGifFile(const std::string& path, const PaletteImage& image) {
+    if (image.palette.empty() || image.palette.size() > 256 || image.width <= 0 || image.height <= 0 ||
+        image.pixels.size() != static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height)) {
+        return "not a picture that fits a GIF file";
+    }
+    std::vector<GifColorType> colours(static_cast<std::size_t>(colourMapSize(image.palette.size())), GifColorType{0, 0, 0});
+    for (std::size_t i = 0; i < image.palette.size(); ++i) {
+        colours[i] = GifColorType{image.palette[i].red, image.palette[i].green, image.palette[i].blue};
+    }
+    ColorMapObject* map = GifMakeMapObject(static_cast<int>(colours.size()), colours.data());
+    if (map == nullptr) {
+        return "out of memory";
+    }
+    int error = 0;
+    GifFileType* gif = EGifOpenFileName(path.c_str(), false, &error);
+    if (gif == nullptr) {
+        GifFreeMapObject(map);
+        return gifError("cannot create the file", error);
+    }
+    std::string problem;
+    if (EGifPutScreenDesc(gif, image.width, image.height, map->BitsPerPixel, 0, map) == GIF_ERROR) {
+        problem = gifError("cannot write the screen", gif->Error);
+    } else if (EGifPutImageDesc(gif, 0, 0, image.width, image.height, false, nullptr) == GIF_ERROR) {
+        problem = gifError("cannot write the image", gif->Error);
+    } else {
+        std::vector<GifPixelType> line(static_cast<std::size_t>(image.width));
+        for (int y = 0; y < image.height && problem.empty(); ++y) {
+            for (int x = 0; x < image.width; ++x) {
+                line[static_cast<std::size_t>(x)] =
+                    image.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) + static_cast<std::size_t>(x)];
+            }
+            if (EGifPutLine(gif, line.data(), image.width) == GIF_ERROR) {
+                problem = gifError("cannot write the pixels", gif->Error);
+            }
+        }
+    }
+    if (EGifCloseFile(gif, &error) == GIF_ERROR && problem.empty()) {
+        problem = gifError("cannot finish the file", error);
+    }
+    GifFreeMapObject(map);
+    return problem;
+}
+
+}  // namespace
+
+std::string writeGif(const std::string& path, const PaletteImage& image) {
+    const std::string partial = path + ".part";
+    std::string problem = writeGifFile(partial, image);
+    std::error_code ec;
+    if (problem.empty()) {
+        std::filesystem::rename(partial, path, ec);
+        if (ec) {
+            problem = "cannot rename " + partial + ": " + ec.message();
+        }
+    }
+    if (!problem.empty()) {
+        std::filesystem::remove(partial, ec);
+    }
+    return problem;
+}
+
+}  // namespace kestive

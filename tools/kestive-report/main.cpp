@@ -1,0 +1,74 @@
+// kestive-report: prints the report of a session file, as the trainer's "Create report" shows it.
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "LocaleNumberFormat.h"
+#include "ReportJson.h"
+#include "session/SessionFile.h"
+#include "stats/Report.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: kestive-report [--json] FILE.pll\n"
+    "       kestive-report --help\n"
+    "\n"
+    "Prints the report of the session file FILE.pll exactly as the trainer's \"Create report\" shows it\n"
+    "(one line per case, CR LF line ends, then the total average), with numbers in the regional format\n"
+    "of LC_ALL / LC_NUMERIC / LANG.\n"
+    "\n"
+    "  --json   print every case's index, number, count, mean, rounded mean, deviation and record as JSON\n"
+    "  --help   print this help\n"
+    "\n"
+    "Exit status: 0 success, 1 the file cannot be read or is damaged, 2 bad usage.\n";
+
+int usageError(const std::string& why) {
+    std::fprintf(stderr, "kestive-report: %s\n%s", why.c_str(), kUsage);
+    return 2;
+}
+
+bool writeOut(const std::string& text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    bool json = false, help = false, optionsDone = false;
+    std::vector<std::string> files;
+    std::vector<std::string> unknown;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (!optionsDone && arg == "--") {
+            optionsDone = true;
+        } else if (!optionsDone && (arg == "--help" || arg == "-h")) {
+            help = true;
+        } else if (!optionsDone && arg == "--json") {
+            json = true;
+        } else if (!optionsDone && arg.size() > 1 && arg[0] == '-') {
+            unknown.emplace_back(arg);
+        } else {
+            files.emplace_back(arg);
+        }
+    }
+    if (!unknown.empty()) return usageError("unknown option " + unknown.front());
+    if (help) return writeOut(kUsage) ? 0 : 1;
+    if (files.empty()) return usageError("no session file given");
+    if (files.size() > 1) return usageError("give exactly one session file");
+
+    const kestive::NumberFormat format = kestive::userNumberFormat();
+    const kestive::LoadResult loaded = kestive::readSession(files.front(), format);
+    if (!loaded.session) {
+        std::fprintf(stderr, "kestive-report: %s\n", loaded.error->message().c_str());
+        return 1;
+    }
+    const kestive::TimeStore& store = loaded.session->store;
+    const std::string out = json ? kestive::reportJson(store) : kestive::reportText(store, format);
+    if (!writeOut(out)) {
+        std::fprintf(stderr, "kestive-report: cannot write the report to standard output\n");
+        return 1;
+    }
+    return 0;
+}
