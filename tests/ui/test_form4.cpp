@@ -4,6 +4,7 @@
 #include <QTextBlock>
 #include <QtTest>
 
+#include "stats/Report.h"
 #include "ui/Form4.h"
 
 using kestive::ui::Form4;
@@ -46,6 +47,26 @@ private slots:
         report.setReportText(QStringLiteral("second\r\n"));
         QCOMPARE(report.Text1->toPlainText(), QStringLiteral("second\n"));
         QVERIFY(!report.Text1->toPlainText().contains(QLatin1Char('\r')));
+    }
+
+    // The core's report as the window shows it: one line per case, the total line last when any counts.
+    void coreReportShowsLineByLine() {
+        Form4 report(nullptr);
+        kestive::TimeStore store;
+        report.setReportText(QString::fromStdString(kestive::reportText(store, kestive::NumberFormat{})));
+        QStringList lines = report.Text1->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 58);  // 57 lines, each with its line end
+        QVERIFY(lines.back().isEmpty());
+        for (int i = 0; i < 57; ++i) QCOMPARE(lines[i], QStringLiteral("avg: 0.00, std: 0.00, num: 0"));
+
+        store.addTime(0, 600, kestive::NumberFormat{});
+        store.addTime(0, 700, kestive::NumberFormat{});
+        report.setReportText(QString::fromStdString(kestive::reportText(store, kestive::NumberFormat{})));
+        lines = report.Text1->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 58);
+        QCOMPARE(lines.front(), QStringLiteral("avg: 0.65, std: 0.05, num: 2"));
+        QCOMPARE(lines[56], QStringLiteral("avg: 0.00, std: 0.00, num: 0"));
+        QCOMPARE(lines.back(), QStringLiteral("Total Average: 0.65"));
     }
 
     void longLinesWrapAtTheBoxWidth() {
