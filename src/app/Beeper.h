@@ -1,0 +1,12 @@
+#pragma once
+
+namespace kestive {
+
+// The system's default beep.
+class Beeper {
+public:
+    virtual ~Beeper() = default;
+    virtual void beep() = 0;
+};
+
+}  // namespace kestive

@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+
+namespace kestive {
+
+// The caption of a label or a button.
+class Caption {
+public:
+    virtual ~Caption() = default;
+    virtual void setCaption(const std::string& text) = 0;
+    virtual std::string caption() const = 0;
+};
+
+}  // namespace kestive

@@ -1,0 +1,14 @@
+#pragma once
+#include <cstdint>
+
+namespace kestive {
+
+// Optional record of what the drill measured, for checking the clock from outside the program.
+class DrillTrace {
+public:
+    virtual ~DrillTrace() = default;
+    virtual void stopped(std::int16_t caseIndex, std::int32_t ms) = 0;
+    virtual void kept(std::int16_t caseIndex, std::int32_t ms) = 0;
+};
+
+}  // namespace kestive

@@ -1,0 +1,27 @@
+#pragma once
+#include "app/Beeper.h"
+#include "app/CasePick.h"
+#include "app/DrillTrace.h"
+#include "app/EventPump.h"
+#include "app/Messenger.h"
+#include "app/NumberReader.h"
+#include "app/TickCounter.h"
+#include "app/WindowLifetime.h"
+#include "stats/NumberText.h"
+
+namespace kestive {
+
+// What the window system and the process give the handlers besides the controls.
+struct Platform {
+    TickCounter* ticks = nullptr;
+    EventPump* pump = nullptr;
+    Beeper* beeper = nullptr;
+    NumberReader* numbers = nullptr;  // text boxes to numbers, in the user's locale
+    NumberFormat format;              // numbers to text, in the user's locale
+    Messenger* messenger = nullptr;
+    WindowLifetime* window = nullptr;
+    RandomSource* random = nullptr;   // seeded from the clock when it was made
+    DrillTrace* trace = nullptr;      // optional
+};
+
+}  // namespace kestive

@@ -1,0 +1,13 @@
+#pragma once
+#include "stats/Feedback.h"
+
+namespace kestive {
+
+// The text colour of a label.
+class TextColour {
+public:
+    virtual ~TextColour() = default;
+    virtual void setTextColour(Rgb colour) = 0;
+};
+
+}  // namespace kestive

@@ -1,0 +1,235 @@
+#include "app/Trainer.h"
+
+#include <cmath>
+
+#include "stats/NumberText.h"
+
+namespace kestive {
+
+namespace {
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kGreen{0, 255, 0};
+constexpr Rgb kGridGrey{50, 50, 50};
+constexpr std::int32_t kCountdownStepMs = 1000;
+}  // namespace
+
+const char* const Trainer::kNoCaseEnabled =
+    "At least one case must be enabled: click a case picture to enable it.";
+const char* const Trainer::kWaitTimeNotANumber = "Wait Time must be a number of seconds.";
+const char* const Trainer::kWaitTimeOutOfRange = "Wait Time must lie between -32768 and 32767 seconds.";
+
+Trainer::Trainer(const MainWindowControls& controls, const Platform& platform) : c_(controls), p_(platform) {}
+
+std::string Trainer::pictureFileName(int caseIndex) {
+    const int number = caseIndex + 1;
+    std::string digits = std::to_string(number);
+    if (number < 10) digits = "0" + digits;
+    return "oll" + digits + "print.gif";
+}
+
+std::string Trainer::twoDecimals(double value) const { return kestive::twoDecimals(value, p_.format); }
+
+// ---- start-up and shut-down ----
+
+void Trainer::Form_Load() {
+    // The random source was seeded from the clock when the window system made it, just before this.
+    state_.store.clear();  // one empty slot per case, no records, maxAverage and timesCapacity 0
+    state_.drillState = kIdle;
+    LoadPictures();
+    p_.window->show();
+    c_.command1Focus->setFocus();
+    for (int j = 0; j < kCaseCount; ++j) drawgrid(j);
+    state_.caseEnabled.fill(true);
+    for (int i = 0; i < kCaseCount; ++i) drawTime(i);
+    if (!missingPictures_.empty()) {
+        p_.messenger->showMessage("These case pictures could not be loaded, so their boxes stay empty: " +
+                                  missingPictures_ + ".");
+    }
+}
+
+void Trainer::Form_Unload(int& /*cancel*/) {
+    unloaded_ = true;  // a countdown that is waiting notices this and stops
+    p_.window->destroySecondaryWindows();
+}
+
+void Trainer::Command4_Click() { p_.window->close(); }
+
+void Trainer::mnuQuit_Click() { Command4_Click(); }
+
+// ---- the drill ----
+
+void Trainer::refuse(const char* text) {
+    c_.label5Colour->setTextColour(kRed);
+    c_.label5->setCaption(text);
+}
+
+void Trainer::paintCase(int caseIndex) {
+    c_.alg->paintPicture(*c_.pll[caseIndex], 0, 0, c_.alg->innerWidth(), c_.alg->innerHeight());
+}
+
+void Trainer::Command1_Click() {
+    const std::int32_t clickTick = p_.ticks->now();  // first thing: this is when STOP was pressed
+    if (unloaded_) return;
+    if (state_.drillState == kCountingDown) return;
+    if (state_.drillState == kTiming) {
+        state_.lastTime = elapsedMs(state_.startTick, clickTick);
+        state_.drillState = kIdle;
+        attemptWaiting_ = true;
+        if (p_.trace) p_.trace->stopped(state_.currentCase, state_.lastTime);
+        c_.command2Focus->setFocus();
+        return;
+    }
+
+    // START. Everything that can refuse is checked before the first event is let through.
+    c_.label5->setCaption("");
+    const std::optional<std::int16_t> picked = pickCase(state_.caseEnabled, *p_.random);
+    if (!picked) return refuse(kNoCaseEnabled);
+    const std::optional<double> wait = p_.numbers->numberFromText(c_.waitTime->text());
+    if (!wait || !std::isfinite(*wait)) return refuse(kWaitTimeNotANumber);
+    const double whole = std::floor(*wait);
+    if (whole < -32768.0 || whole > 32767.0) return refuse(kWaitTimeOutOfRange);
+
+    attemptWaiting_ = false;
+    state_.drillState = kCountingDown;
+    const std::uint32_t thisDrill = ++drillNumber_;
+    for (auto count = static_cast<std::int16_t>(whole); count >= 1; --count) {
+        c_.label1->setCaption(plainInteger(count));
+        // Read anew at every step; text that is not a number never shows the case early.
+        const std::optional<double> showWhen = p_.numbers->numberFromText(c_.showWhen->text());
+        if (showWhen && std::isfinite(*showWhen) && std::floor(*showWhen) >= count) paintCase(*picked);
+        if (!delay(kCountdownStepMs)) return;  // the window was closed: touch nothing
+        if (drillNumber_ != thisDrill) return;  // Discard aborted this drill meanwhile
+    }
+
+    paintCase(*picked);
+    c_.alg->showNow();  // the case is on the screen: timing starts now
+    state_.startTick = p_.ticks->now();
+    state_.currentCase = *picked;
+    state_.drillState = kTiming;
+    c_.command1->setCaption("STOP!");
+    p_.beeper->beep();
+}
+
+void Trainer::showFeedback(const Feedback& feedback) {
+    c_.label5Colour->setTextColour(feedback.colour);
+    c_.label5->setCaption(feedback.text);
+}
+
+void Trainer::resetDisplay() {
+    c_.alg->clear();
+    c_.label1->setCaption(twoDecimals(0));
+    c_.command1->setCaption("START");
+    c_.command1Focus->setFocus();
+}
+
+void Trainer::Command2_Click() {
+    if (unloaded_) return;
+    // While counting down or timing there is nothing to keep yet.
+    if (state_.drillState != kIdle) return;
+    c_.alg->clear();
+    if (attemptWaiting_) {
+        attemptWaiting_ = false;
+        const AddResult result = state_.store.addTime(state_.currentCase, state_.lastTime, p_.format);
+        if (result.stored) {
+            if (p_.trace) p_.trace->kept(state_.currentCase, state_.lastTime);
+            if (result.feedback) showFeedback(*result.feedback);
+        } else {
+            showFeedback(Feedback{result.error, kRed});
+        }
+        drawTime(state_.currentCase);
+    }
+    c_.label1->setCaption(twoDecimals(0));
+    c_.command1Focus->setFocus();
+    c_.command1->setCaption("START");
+}
+
+void Trainer::Command3_Click() {
+    if (unloaded_) return;
+    if (state_.drillState != kIdle) {
+        // Abort the drill: a waiting countdown stops without revealing, the clock stops.
+        state_.drillState = kIdle;
+        ++drillNumber_;
+    }
+    attemptWaiting_ = false;
+    resetDisplay();
+}
+
+void Trainer::Timer1_Timer() {
+    if (unloaded_ || state_.drillState != kTiming) return;
+    const std::int32_t elapsed = elapsedMs(state_.startTick, p_.ticks->now());
+    c_.label1->setCaption(twoDecimals(static_cast<double>(elapsed) / 1000.0));
+}
+
+bool Trainer::delay(std::int32_t ms) {
+    const std::int32_t start = p_.ticks->now();
+    for (;;) {
+        if (unloaded_) return false;
+        const std::int32_t waited = elapsedMs(start, p_.ticks->now());
+        if (waited >= ms) return true;
+        p_.pump->processEvents(ms - waited);
+    }
+}
+
+// ---- the case panel ----
+
+void Trainer::LoadPictures() {
+    missingPictures_.clear();
+    for (int i = 0; i < kCaseCount; ++i) {
+        const std::string name = pictureFileName(i);
+        if (!c_.pll[i]->loadPicture(name)) {
+            if (!missingPictures_.empty()) missingPictures_ += ", ";
+            missingPictures_ += name;
+        }
+    }
+}
+
+void Trainer::drawgrid(int j) {
+    if (!isCaseIndex(j)) return;
+    PictureBox& box = *c_.avg[j];
+    const std::int32_t limit = roundHalfEven(box.outerWidth());
+    for (std::int32_t x = 0; x <= limit && x <= 32767; x += 100) {
+        box.line(x, 0, x, box.outerHeight(), kGridGrey);
+    }
+}
+
+void Trainer::drawTime(int /*pll*/) {
+    const TimeStore& store = state_.store;
+    for (int i = 0; i < kCaseCount; ++i) {
+        const std::int32_t a = store.roundedMean(i);
+        const double r = store.maxAverage() != 0 ? static_cast<double>(a) / store.maxAverage() : 0.0;
+        const double s = store.std(i, a);
+        PictureBox& box = *c_.avg[i];
+        box.clear();
+        if (state_.caseEnabled[i]) {
+            const float x2 = static_cast<float>(box.outerWidth() * r);
+            box.fillRect(0, 0, x2, box.outerHeight(), kRed);
+            drawgrid(i);
+        } else {
+            box.fillRect(0, 0, box.innerWidth(), box.innerHeight(), kGreen);
+        }
+        c_.avglabel[i]->setCaption("Avg: " + twoDecimals(a / 1000.0));
+        c_.numlabel[i]->setCaption("Num: " + plainInteger(store.timeCount(i)));
+        c_.stdlabel[i]->setCaption("Std: " + twoDecimals(s));
+    }
+}
+
+std::optional<SessionError> Trainer::loadfile(const std::filesystem::path& name) {
+    LoadResult loaded = readSession(name, p_.format);
+    if (!loaded.session) {
+        if (loaded.error) return loaded.error;
+        return SessionError{name.string(), 0, "the file could not be read"};
+    }
+    // Only the store changes: the enabled cases, the drill and the controls stay as they are.
+    state_.store = std::move(loaded.session->store);
+    if (loaded.session->lastFeedback) showFeedback(*loaded.session->lastFeedback);
+    for (int i = 0; i < kCaseCount; ++i) drawTime(i);
+    return std::nullopt;
+}
+
+void Trainer::pll_Click(int Index) {
+    if (!isCaseIndex(Index)) return;
+    state_.caseEnabled[Index] = !state_.caseEnabled[Index];
+    drawTime(Index);
+}
+
+}  // namespace kestive

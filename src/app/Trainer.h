@@ -1,0 +1,81 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "app/MainWindowControls.h"
+#include "app/Platform.h"
+#include "app/TrainerState.h"
+#include "session/SessionFile.h"
+
+namespace kestive {
+
+// The main window's behaviour without the window system: start-up and shut-down, the START/STOP drill
+// with its countdown, Accept and Discard, the running display and the case panel. The window binds its
+// events to these handlers and hands in its controls and the platform's services.
+class Trainer {
+public:
+    Trainer(const MainWindowControls& controls, const Platform& platform);
+
+    // Start-up and shut-down.
+    void Form_Load();
+    void Form_Unload(int& cancel);
+    void Command4_Click();  // Exit
+    void mnuQuit_Click();
+
+    // The drill.
+    void Command1_Click();  // START / STOP
+    void Command2_Click();  // Accept
+    void Command3_Click();  // Discard
+    void Timer1_Timer();
+
+    // The case panel.
+    void pll_Click(int Index);
+    void drawTime(int pll);
+    void drawgrid(int j);
+    void LoadPictures();
+
+    // Replaces the kept times with those of a session file and redraws the panel. The file is taken
+    // whole or not at all: on a fault the store stays as it was and the error comes back.
+    std::optional<SessionError> loadfile(const std::filesystem::path& name);
+    // Shows a record comparison in the feedback line: colour first, then the text.
+    void showFeedback(const Feedback& feedback);
+    // How numbers are written in the user's locale.
+    const NumberFormat& numberFormat() const { return p_.format; }
+
+    // Waits ms of the tick counter while the window system runs its events. False when the main
+    // window was closed meanwhile: the caller must then return without touching any control.
+    bool delay(std::int32_t ms);
+
+    const TrainerState& state() const { return state_; }
+    TrainerState& state() { return state_; }
+    // A stopped attempt waits for Accept or Discard.
+    bool attemptWaiting() const { return attemptWaiting_; }
+    bool unloaded() const { return unloaded_; }
+    // The files LoadPictures could not load, in case order.
+    const std::string& missingPictures() const { return missingPictures_; }
+
+    static std::string pictureFileName(int caseIndex);
+
+    // Texts of the feedback line when START refuses to begin.
+    static const char* const kNoCaseEnabled;
+    static const char* const kWaitTimeNotANumber;
+    static const char* const kWaitTimeOutOfRange;
+
+private:
+    void refuse(const char* text);
+    void paintCase(int caseIndex);
+    void resetDisplay();
+    std::string twoDecimals(double value) const;
+
+    MainWindowControls c_;
+    Platform p_;
+    TrainerState state_;
+    bool attemptWaiting_ = false;
+    bool unloaded_ = false;
+    std::uint32_t drillNumber_ = 0;  // changes whenever a drill starts or is aborted
+    std::string missingPictures_;
+};
+
+}  // namespace kestive

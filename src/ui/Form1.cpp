@@ -1,0 +1,317 @@
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <algorithm>
+
+#include "cases/OllCases.h"
+#include "ui/Fonts.h"
+#include "ui/Twips.h"
+
+namespace kestive::ui {
+
+// Showing and closing the main window, and the secondary windows that go with it.
+class Form1::WindowPort final : public WindowLifetime {
+public:
+    explicit WindowPort(Form1& form) : form_(form) {}
+    void show() override { form_.show(); }
+    void close() override { form_.close(); }
+    void destroySecondaryWindows() override {
+        for (auto& w : form_.secondaryWindows_) {
+            if (!w) continue;
+            w->hide();
+            delete w.data();
+        }
+        form_.secondaryWindows_.clear();
+    }
+
+private:
+    Form1& form_;
+};
+
+// A message in a window of its own that does not hold up the program.
+class Form1::MessagePort final : public Messenger {
+public:
+    explicit MessagePort(Form1& form) : form_(form) {}
+    void showMessage(const std::string& text) override {
+        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Kestive"), QString::fromStdString(text),
+                                    QMessageBox::Ok, &form_);
+        box->setObjectName(QStringLiteral("message"));
+        box->setModal(false);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        form_.adoptSecondaryWindow(box);
+        box->show();
+    }
+
+private:
+    Form1& form_;
+};
+
+namespace {
+const QColor kWhite(255, 255, 255);
+const QColor kBlack(0, 0, 0);
+
+// Where case i's picture stands; its other four controls are placed from there.
+QPoint casePlace(int i) {
+    if (i == 54) return {960, 10680};
+    if (i == 55) return {3480, 10680};
+    if (i == 56) return {2160, 9360};
+    return {6000 + 2520 * (i % 6), 120 + 1320 * (i / 6)};
+}
+
+QString caseTip(int i) {
+    const OllCase& c = ollCases()[static_cast<std::size_t>(i)];
+    return QStringLiteral("OLL %1 \u2014 %2")
+        .arg(c.number)
+        .arg(QString::fromUtf8(c.algorithm.data(), static_cast<qsizetype>(c.algorithm.size())));
+}
+}  // namespace
+
+Form1::Form1(RandomSource& random, DrillTrace* trace, QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Kestive"));
+    setFont(sansSerifFont(8.25));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, kWhite);
+    setPalette(white);
+
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setAutoFillBackground(true);
+    setCentralWidget(client_);
+
+    const QPalette standard = QApplication::palette();
+    const QColor buttonFace = standard.color(QPalette::Button);
+    const QColor buttonText = standard.color(QPalette::ButtonText);
+
+    alg = new QtPictureBox(kWhite, true, client_);
+    alg->setObjectName(QStringLiteral("alg"));
+    alg->place(1560, 240, 2655, 2535);
+    alg->setAccessibleName(QStringLiteral("Drilled case"));
+
+    Label1 = makeLabel("Label1", 960, 3000, 4815, 1815, QStringLiteral("0.00"), sansSerifFont(96), QColor(0, 0, 255),
+                       kWhite);
+    Label1->setAccessibleName(QStringLiteral("Time"));
+    Command1 = makeButton("Command1", 120, 4920, 1815, 495, QStringLiteral("START"));
+    Command1->setAccessibleName(QStringLiteral("START or STOP"));
+    Command2 = makeButton("Command2", 2040, 4920, 1815, 495, QStringLiteral("Accept"));
+    Command3 = makeButton("Command3", 3960, 4920, 1815, 495, QStringLiteral("Discard"));
+    Label2 = makeLabel("Label2", 360, 5520, 1335, 255, QStringLiteral("Wait Time (sec):"), font(), kBlack, kWhite);
+    WaitTime = makeTextBox("WaitTime", 1560, 5520, 375, 285, QStringLiteral("2"));
+    WaitTime->setAccessibleName(QStringLiteral("Wait Time (sec)"));
+    Command4 = makeButton("Command4", 3960, 5640, 1815, 495, QStringLiteral("Exit"));
+    Label4 = makeLabel("Label4", 360, 5880, 2535, 255, QStringLiteral("Show PLL if time left is under (sec)"), font(),
+                       buttonText, kWhite);
+    showWhen = makeTextBox("showWhen", 2880, 5880, 375, 285, QStringLiteral("1"));
+    showWhen->setAccessibleName(QStringLiteral("Show PLL if time left is under (sec)"));
+    Label5 = makeLabel("Label5", 120, 7080, 5775, 615, QString(), arialFont(9.75, true), QColor(255, 0, 0), kWhite);
+    Label5->setAccessibleName(QStringLiteral("Feedback"));
+    Command5 = makeButton("Command5", 120, 8040, 1935, 615, QStringLiteral("Create report"));
+    Label6 = makeLabel("Label6", 4320, 8160, 1575, 1095,
+                       QStringLiteral("Click on a PLL to DISABLE/ENABLE that PLL from being generated.   "
+                                      "----------------------->"),
+                       sansSerifFont(8.25, true), buttonText, buttonFace);
+    Label3 = makeLabel("Label3", 120, 8640, 1935, 615,
+                       QStringLiteral("makes a report of your PLL skills so that you can share your times with "
+                                      "your friends."),
+                       font(), buttonText, buttonFace);
+
+    buildCasePanel();
+    buildMenu();
+
+    setTabOrder({{6, alg}, {3, Command1}, {4, Command2}, {5, Command3}, {8, WaitTime}, {9, Command4},
+                 {13, Command5}, {16, showWhen}});
+
+    // The window opens with its client area at the design size; it stays sizable.
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+
+    bindTrainer(random, trace);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(1);
+    connect(Timer1, &QTimer::timeout, this, [this] { trainer_->Timer1_Timer(); });
+    Timer1->start();
+}
+
+Form1::~Form1() {
+    Timer1->stop();
+    for (auto& w : secondaryWindows_) delete w.data();
+}
+
+QLabel* Form1::makeLabel(const char* name, int left, int top, int width, int height, const QString& caption,
+                         const QFont& font, const QColor& text, const QColor& back) {
+    auto* l = new QLabel(caption, client_);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(twipRect(left, top, width, height));
+    l->setFont(font);
+    l->setTextFormat(Qt::PlainText);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setWordWrap(true);  // wraps at spaces; what does not fit below is cut off
+    l->setMargin(0);
+    l->setIndent(0);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Window, back);
+    l->setPalette(p);
+    l->setFocusPolicy(Qt::NoFocus);
+    l->setAccessibleName(caption);
+    return l;
+}
+
+QPushButton* Form1::makeButton(const char* name, int left, int top, int width, int height, const QString& caption) {
+    auto* b = new QPushButton(caption, client_);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(twipRect(left, top, width, height));
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    b->setFocusPolicy(Qt::StrongFocus);
+    b->setAccessibleName(caption);
+    return b;
+}
+
+QLineEdit* Form1::makeTextBox(const char* name, int left, int top, int width, int height, const QString& text) {
+    auto* e = new QLineEdit(text, client_);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setGeometry(twipRect(left, top, width, height));
+    e->setTextMargins(0, 0, 0, 0);
+    e->setFocusPolicy(Qt::StrongFocus);
+    return e;
+}
+
+void Form1::buildCasePanel() {
+    const QPalette standard = QApplication::palette();
+    const QColor buttonText = standard.color(QPalette::ButtonText);
+    const QFont boldFont = sansSerifFont(8.25, true);
+    for (int i = 0; i < kCaseCount; ++i) {
+        const QPoint at = casePlace(i);
+        const QString n = QString::number(i);
+        const QString who = QStringLiteral("Case %1 ").arg(i + 1);
+
+        auto* picture = new QtPictureBox(kWhite, false, client_);
+        picture->setObjectName(QStringLiteral("pll(%1)").arg(n));
+        picture->place(at.x(), at.y(), 1215, 1215);
+        picture->setToolTip(caseTip(i));
+        picture->setAccessibleName(who + QStringLiteral("picture"));
+        picture->setAccessibleDescription(caseTip(i));
+        connect(picture, &QtPictureBox::clicked, this, [this, i] { trainer_->pll_Click(i); });
+        pll[i] = picture;
+
+        auto* bar = new QtPictureBox(QColor(128, 64, 64), true, client_);
+        bar->setObjectName(QStringLiteral("avg(%1)").arg(n));
+        bar->place(at.x() + 1200, at.y(), 1215, 495);
+        bar->setAccessibleName(who + QStringLiteral("bar"));
+        avg[i] = bar;
+
+        avglabel[i] = makeLabel("", at.x() + 1200, at.y() + 480, 1215, 255, QStringLiteral("Avg:"), boldFont, buttonText,
+                                QColor(192, 192, 255));
+        avglabel[i]->setObjectName(QStringLiteral("avglabel(%1)").arg(n));
+        avglabel[i]->setAccessibleName(who + QStringLiteral("average"));
+        numlabel[i] = makeLabel("", at.x() + 1200, at.y() + 720, 1215, 255, QStringLiteral("Num:"), font(), buttonText,
+                                QColor(192, 255, 192));
+        numlabel[i]->setObjectName(QStringLiteral("numlabel(%1)").arg(n));
+        numlabel[i]->setAccessibleName(who + QStringLiteral("number of times"));
+        stdlabel[i] = makeLabel("", at.x() + 1200, at.y() + 960, 1215, 255, QStringLiteral("Std:"), font(), buttonText,
+                                QColor(255, 192, 192));
+        stdlabel[i]->setObjectName(QStringLiteral("stdlabel(%1)").arg(n));
+        stdlabel[i]->setAccessibleName(who + QStringLiteral("deviation"));
+    }
+    // The bars start one pixel left of the pictures' right edge: keep the bars on top.
+    for (auto* bar : avg) bar->raise();
+}
+
+void Form1::buildMenu() {
+    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuLoad = mnuFile->addAction(QStringLiteral("Load Session"));
+    mnuLoad->setObjectName(QStringLiteral("mnuLoad"));
+    mnuSave = mnuFile->addAction(QStringLiteral("Save Session"));
+    mnuSave->setObjectName(QStringLiteral("mnuSave"));
+    mnuQuit = mnuFile->addAction(QStringLiteral("Quit"));
+    mnuQuit->setObjectName(QStringLiteral("mnuQuit"));
+    mnuAbout = menuBar()->addAction(QStringLiteral("About"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+void Form1::setTabOrder(std::vector<std::pair<int, QWidget*>> stops) {
+    stops.emplace_back(0, pll[0]);
+    stops.emplace_back(1, avg[0]);
+    for (int i = 1; i <= 55; ++i) {
+        stops.emplace_back(15 + 5 * i, avg[i]);
+        stops.emplace_back(16 + 5 * i, pll[i]);
+    }
+    stops.emplace_back(295, pll[56]);
+    stops.emplace_back(296, avg[56]);
+    std::sort(stops.begin(), stops.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t k = 1; k < stops.size(); ++k) QWidget::setTabOrder(stops[k - 1].second, stops[k].second);
+}
+
+void Form1::bindTrainer(RandomSource& random, DrillTrace* trace) {
+    windowPort_ = std::make_unique<WindowPort>(*this);
+    messagePort_ = std::make_unique<MessagePort>(*this);
+    auto label = [this](QLabel* l) {
+        labelPorts_.push_back(std::make_unique<LabelPort>(l));
+        return labelPorts_.back().get();
+    };
+    command1Port_ = std::make_unique<ButtonPort>(Command1);
+    command2Port_ = std::make_unique<ButtonPort>(Command2);
+    waitTimePort_ = std::make_unique<TextBoxPort>(WaitTime);
+    showWhenPort_ = std::make_unique<TextBoxPort>(showWhen);
+
+    MainWindowControls c;
+    c.alg = alg;
+    c.label1 = label(Label1);
+    LabelPort* feedback = label(Label5);
+    c.label5 = feedback;
+    c.label5Colour = feedback;
+    c.command1 = command1Port_.get();
+    c.command1Focus = command1Port_.get();
+    c.command2Focus = command2Port_.get();
+    c.waitTime = waitTimePort_.get();
+    c.showWhen = showWhenPort_.get();
+    for (int i = 0; i < kCaseCount; ++i) {
+        c.pll[i] = pll[i];
+        c.avg[i] = avg[i];
+        c.avglabel[i] = label(avglabel[i]);
+        c.numlabel[i] = label(numlabel[i]);
+        c.stdlabel[i] = label(stdlabel[i]);
+    }
+
+    Platform p;
+    p.ticks = &ticks_;
+    p.pump = &pump_;
+    p.beeper = &beeper_;
+    p.numbers = &numbers_;
+    p.format = numberFormatOf(QLocale());
+    p.messenger = messagePort_.get();
+    p.window = windowPort_.get();
+    p.random = &random;
+    p.trace = trace;
+    trainer_ = std::make_unique<Trainer>(c, p);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { trainer_->Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { trainer_->Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { trainer_->Command3_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { trainer_->Command4_Click(); });
+    connect(mnuQuit, &QAction::triggered, this, [this] { trainer_->mnuQuit_Click(); });
+}
+
+void Form1::load() { trainer_->Form_Load(); }
+
+void Form1::adoptSecondaryWindow(QWidget* window) { secondaryWindows_.emplace_back(window); }
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!trainer_->unloaded()) {
+        int cancel = 0;
+        trainer_->Form_Unload(cancel);
+    }
+    event->accept();
+    // Ends the program once the handler that is running (a countdown, say) has returned.
+    QCoreApplication::quit();
+}
+
+}  // namespace kestive::ui

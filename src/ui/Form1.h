@@ -1,0 +1,106 @@
+#pragma once
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "app/CasePick.h"
+#include "app/DrillTrace.h"
+#include "app/SteadyTickCounter.h"
+#include "app/Trainer.h"
+#include "ui/LocaleNumbers.h"
+#include "ui/QtBeeper.h"
+#include "ui/QtControlPorts.h"
+#include "ui/QtEventPump.h"
+#include "ui/QtPictureBox.h"
+
+namespace kestive::ui {
+
+// The main window: the fixed design of its controls, menus and timer, bound to the trainer's handlers.
+// The menu items Load Session, Save Session, About and the button Create report are left for the
+// secondary windows to connect.
+class Form1 final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Form1(RandomSource& random, DrillTrace* trace = nullptr, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Runs the start-up sequence, which shows the window.
+    void load();
+
+    Trainer& trainer() { return *trainer_; }
+    // A secondary window is closed and destroyed together with the main window.
+    void adoptSecondaryWindow(QWidget* window);
+    // The area below the menu bar in which the controls stand.
+    QWidget* client() const { return client_; }
+
+    // The controls, named as in the design.
+    QtPictureBox* alg = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QPushButton* Command1 = nullptr;  // START / STOP!
+    QPushButton* Command2 = nullptr;  // Accept
+    QPushButton* Command3 = nullptr;  // Discard
+    QPushButton* Command4 = nullptr;  // Exit
+    QPushButton* Command5 = nullptr;  // Create report
+    QLineEdit* WaitTime = nullptr;
+    QLineEdit* showWhen = nullptr;
+    QTimer* Timer1 = nullptr;
+    std::array<QtPictureBox*, kCaseCount> pll{};
+    std::array<QtPictureBox*, kCaseCount> avg{};
+    std::array<QLabel*, kCaseCount> avglabel{};
+    std::array<QLabel*, kCaseCount> numlabel{};
+    std::array<QLabel*, kCaseCount> stdlabel{};
+    QMenu* mnuFile = nullptr;
+    QAction* mnuLoad = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuQuit = nullptr;
+    QAction* mnuAbout = nullptr;
+
+    // The design's client area in logical pixels.
+    static constexpr int kClientWidth = 21480 / 15;
+    static constexpr int kClientHeight = 12285 / 15;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class WindowPort;
+    class MessagePort;
+
+    QLabel* makeLabel(const char* name, int left, int top, int width, int height, const QString& caption,
+                      const QFont& font, const QColor& text, const QColor& back);
+    QPushButton* makeButton(const char* name, int left, int top, int width, int height, const QString& caption);
+    QLineEdit* makeTextBox(const char* name, int left, int top, int width, int height, const QString& text);
+    void buildCasePanel();
+    void buildMenu();
+    void setTabOrder(std::vector<std::pair<int, QWidget*>> stops);
+    void bindTrainer(RandomSource& random, DrillTrace* trace);
+
+    QWidget* client_ = nullptr;
+    std::vector<QPointer<QWidget>> secondaryWindows_;
+
+    SteadyTickCounter ticks_;
+    QtEventPump pump_;
+    QtBeeper beeper_;
+    LocaleNumberReader numbers_;
+    std::unique_ptr<WindowPort> windowPort_;
+    std::unique_ptr<MessagePort> messagePort_;
+    std::vector<std::unique_ptr<LabelPort>> labelPorts_;
+    std::unique_ptr<ButtonPort> command1Port_, command2Port_;
+    std::unique_ptr<TextBoxPort> waitTimePort_, showWhenPort_;
+    std::unique_ptr<Trainer> trainer_;
+};
+
+}  // namespace kestive::ui

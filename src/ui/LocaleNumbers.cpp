@@ -1,0 +1,31 @@
+#include "ui/LocaleNumbers.h"
+
+namespace kestive::ui {
+
+NumberFormat numberFormatOf(const QLocale& locale) {
+    NumberFormat f;
+    f.decimalSeparator = locale.decimalPoint().toStdString();
+    f.groupSeparator =
+        locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) ? std::string() : locale.groupSeparator().toStdString();
+    f.groupSize = 3;
+    f.leadingZero = true;
+    f.minusSign = locale.negativeSign().toStdString();
+    return f;
+}
+
+std::optional<double> LocaleNumberReader::numberFromText(const std::string& text) const {
+    const QString t = QString::fromStdString(text).trimmed();
+    if (t.isEmpty()) return std::nullopt;
+    QLocale strict = locale_;
+    strict.setNumberOptions(strict.numberOptions() | QLocale::RejectGroupSeparator);
+    bool ok = false;
+    double v = strict.toDouble(t, &ok);
+    if (ok) return v;
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    v = c.toDouble(t, &ok);
+    if (ok) return v;
+    return std::nullopt;
+}
+
+}  // namespace kestive::ui

@@ -1,0 +1,24 @@
+#pragma once
+#include <QLocale>
+
+#include "app/NumberReader.h"
+#include "stats/NumberText.h"
+
+namespace kestive::ui {
+
+// How the locale writes numbers: decimal separator, grouping and minus sign.
+NumberFormat numberFormatOf(const QLocale& locale);
+
+// Reads numbers as the locale writes them, without digit grouping ("2", "2,5" in a German locale).
+// Text that the locale cannot read is tried once more as the C locale writes numbers ("2.5"), so the
+// design values and numbers typed with a point are understood everywhere. Blanks around are ignored.
+class LocaleNumberReader final : public NumberReader {
+public:
+    explicit LocaleNumberReader(const QLocale& locale = QLocale()) : locale_(locale) {}
+    std::optional<double> numberFromText(const std::string& text) const override;
+
+private:
+    QLocale locale_;
+};
+
+}  // namespace kestive::ui

@@ -1,0 +1,9 @@
+#include "ui/QtBeeper.h"
+
+#include <QApplication>
+
+namespace kestive::ui {
+
+void QtBeeper::beep() { QApplication::beep(); }
+
+}  // namespace kestive::ui

@@ -1,0 +1,47 @@
+#pragma once
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/Caption.h"
+#include "app/Focusable.h"
+#include "app/TextColour.h"
+#include "app/TextSource.h"
+
+namespace kestive::ui {
+
+// A label as the handlers see it: a caption and a text colour.
+class LabelPort final : public Caption, public TextColour {
+public:
+    explicit LabelPort(QLabel* label) : label_(label) {}
+    void setCaption(const std::string& text) override;
+    std::string caption() const override;
+    void setTextColour(Rgb colour) override;
+
+private:
+    QLabel* label_;
+};
+
+// A push button as the handlers see it: a caption that can take the focus.
+class ButtonPort final : public Caption, public Focusable {
+public:
+    explicit ButtonPort(QPushButton* button) : button_(button) {}
+    void setCaption(const std::string& text) override;
+    std::string caption() const override;
+    void setFocus() override;
+
+private:
+    QPushButton* button_;
+};
+
+// A text box as the handlers see it: the text the user typed.
+class TextBoxPort final : public TextSource {
+public:
+    explicit TextBoxPort(QLineEdit* box) : box_(box) {}
+    std::string text() const override;
+
+private:
+    QLineEdit* box_;
+};
+
+}  // namespace kestive::ui

@@ -1,0 +1,52 @@
+// Kestive: drills the recognition of the 57 last-layer orientation cases.
+//
+// KESTIVE_TRACE=path appends what the drill measures to that file, one line per event:
+// "shown <ms since the epoch>" when the window first paints, "stopped <case> <ms>" at each STOP and
+// "kept <case> <ms>" at each Accept. Meant for checking the clock from outside; off when unset.
+#include <QApplication>
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+
+#include "app/CasePick.h"
+#include "app/FileDrillTrace.h"
+#include "ui/Form1.h"
+
+namespace {
+// Notes the first paint of the main window in the trace.
+class FirstPaint final : public QObject {
+public:
+    explicit FirstPaint(kestive::FileDrillTrace& trace) : trace_(trace) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !done_) {
+            done_ = true;
+            const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                std::chrono::system_clock::now().time_since_epoch())
+                                .count();
+            trace_.note("shown " + std::to_string(ms));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    kestive::FileDrillTrace& trace_;
+    bool done_ = false;
+};
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    std::unique_ptr<kestive::FileDrillTrace> trace;
+    if (const char* path = std::getenv("KESTIVE_TRACE"); path && *path) {
+        trace = std::make_unique<kestive::FileDrillTrace>(path);
+    }
+    kestive::ClockSeededRandom random;  // seeded from the clock before the window loads
+    kestive::ui::Form1 form(random, trace.get());
+    std::unique_ptr<FirstPaint> firstPaint;
+    if (trace) {
+        firstPaint = std::make_unique<FirstPaint>(*trace);
+        form.client()->installEventFilter(firstPaint.get());
+    }
+    form.load();
+    return app.exec();
+}
