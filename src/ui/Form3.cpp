@@ -28,11 +28,11 @@ void setTextColour(QWidget* w, const QColor& colour) {
 
 Form3::Form3(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("About"), 4650, 4125) {
     Label2 = makeLabel(this, "Label2", QStringLiteral("Kestive"), twipRect(960, 120, 2775, 495));
-    Label2->setFont(sansFont(24, true));
+    Label2->setFont(sansSerifFont(24, true));
     setTextColour(Label2, QColor(0, 0, 192));
 
     Label1 = makeLabel(this, "Label1", QStringLiteral("by a very slow cuber"), twipRect(720, 600, 3375, 375));
-    Label1->setFont(sansFont(13.5, true));
+    Label1->setFont(sansSerifFont(13.5, true));
     setTextColour(Label1, QColor(192, 0, 0));
 
     Label6 = makeLabel(this, "Label6", QStringLiteral("...but really, i'm not that bad :)"),
@@ -42,7 +42,7 @@ Form3::Form3(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("About"), 4
     // A solid rule one pixel high in the window-text colour, from the left edge past the right one.
     Line1 = new QWidget(this);
     Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setGeometry(px(0), px(1680), px(4680), 1);
+    Line1->setGeometry(toPixels(0), toPixels(1680), toPixels(4680), 1);
     {
         QPalette pal = Line1->palette();
         pal.setColor(QPalette::Window, palette().color(QPalette::WindowText));

@@ -1,8 +1,6 @@
 #include "ui/SecondaryWindow.h"
 
 #include <QPalette>
-#include <QStringList>
-#include <cmath>
 
 namespace kestive::ui {
 
@@ -20,9 +18,9 @@ SecondaryWindow::SecondaryWindow(QWidget* owner, const QString& caption, int cli
     pal.setColor(QPalette::WindowText, pal.color(QPalette::ButtonText));
     setPalette(pal);
     setAutoFillBackground(true);
-    setFont(sansFont(8.25));
+    setFont(sansSerifFont(8.25));
 
-    resize(px(clientWidthTwips), px(clientHeightTwips));
+    resize(toPixels(clientWidthTwips), toPixels(clientHeightTwips));
 }
 
 void SecondaryWindow::present() {
@@ -30,32 +28,6 @@ void SecondaryWindow::present() {
     show();
     raise();
     activateWindow();
-}
-
-int SecondaryWindow::px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
-
-QRect SecondaryWindow::twipRect(int left, int top, int width, int height) {
-    return QRect(px(left), px(top), px(width), px(height));
-}
-
-QFont SecondaryWindow::sansFont(double pointSize, bool bold) {
-    QFont f;
-    f.setFamilies(QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
-                              QStringLiteral("Sans Serif")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(pointSize);
-    f.setBold(bold);
-    return f;
-}
-
-QFont SecondaryWindow::arialFont(double pointSize, bool bold) {
-    QFont f;
-    f.setFamilies(QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                              QStringLiteral("DejaVu Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(pointSize);
-    f.setBold(bold);
-    return f;
 }
 
 }  // namespace kestive::ui

@@ -1,8 +1,9 @@
 #pragma once
-#include <QFont>
-#include <QRect>
 #include <QString>
 #include <QWidget>
+
+#include "ui/Fonts.h"
+#include "ui/Twips.h"
 
 namespace kestive::ui {
 
@@ -18,14 +19,6 @@ public:
 
     // Shows the window modeless, or brings it to the front when it is already shown.
     virtual void present();
-
-    // 15 twips make one logical pixel.
-    static int px(int twips);
-    static QRect twipRect(int left, int top, int width, int height);
-    // The window font and its larger cousins: the closest installed sans serif face.
-    static QFont sansFont(double pointSize, bool bold = false);
-    // Arial's metric twin where installed.
-    static QFont arialFont(double pointSize, bool bold = false);
 };
 
 }  // namespace kestive::ui

@@ -64,7 +64,7 @@ private slots:
         }
         QCOMPARE(dialog.palette().color(QPalette::Window), dialog.palette().color(QPalette::Button));
         QVERIFY(dialog.autoFillBackground());
-        QCOMPARE(dialog.font().pointSizeF(), 8.25);
+        QCOMPARE(dialog.font().pixelSize(), 11);  // 8.25 pt at 96 dots per inch
         QCOMPARE(QFontInfo(dialog.font()).family(), QStringLiteral("Liberation Sans"));
         QVERIFY(dialog.windowFlags() & Qt::WindowMinMaxButtonsHint);
         // Tab order: list, "load", "Cancel".

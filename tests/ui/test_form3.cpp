@@ -44,14 +44,14 @@ private slots:
         QVERIFY(!about.Command1->autoDefault());
         QVERIFY(!about.Command1->isDefault());
 
-        QCOMPARE(about.Label2->font().pointSizeF(), 24.0);
+        QCOMPARE(about.Label2->font().pixelSize(), 32);  // 24 pt
         QVERIFY(about.Label2->font().bold());
         QCOMPARE(about.Label2->palette().color(QPalette::WindowText), QColor(0, 0, 192));
-        QCOMPARE(about.Label1->font().pointSizeF(), 13.5);
+        QCOMPARE(about.Label1->font().pixelSize(), 18);  // 13.5 pt
         QVERIFY(about.Label1->font().bold());
         QCOMPARE(about.Label1->palette().color(QPalette::WindowText), QColor(192, 0, 0));
         QCOMPARE(about.Label7->palette().color(QPalette::WindowText), QColor(192, 0, 192));
-        QCOMPARE(about.Label6->font().pointSizeF(), 8.25);
+        QCOMPARE(about.Label6->font().pixelSize(), 11);  // 8.25 pt
         QVERIFY(!about.Label6->font().bold());
         QCOMPARE(about.palette().color(QPalette::Window), about.palette().color(QPalette::Button));
 

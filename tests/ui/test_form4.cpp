@@ -27,7 +27,7 @@ private slots:
         QVERIFY(report.Text1->toPlainText().isEmpty());
 
         // Arial 8.25 pt, or its metric twin.
-        QCOMPARE(report.Text1->font().pointSizeF(), 8.25);
+        QCOMPARE(report.Text1->font().pixelSize(), 11);
         QCOMPARE(QFontInfo(report.Text1->font()).family(), QStringLiteral("Liberation Sans"));
         QCOMPARE(report.Text1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(report.Text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
