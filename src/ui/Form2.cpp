@@ -48,7 +48,8 @@ void Form2::refreshList() {
     File1->addItems(sessionFileNames(QDir::current()));
     File1->setCurrentRow(-1);
     if (!keep.isEmpty()) {
-        const QList<QListWidgetItem*> same = File1->findItems(keep, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const QList<QListWidgetItem*> same =
+            File1->findItems(keep, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (!same.isEmpty()) File1->setCurrentItem(same.front());
     }
 }
@@ -64,7 +65,9 @@ void Form2::Command1_Click() {
     if (onLoad_(name)) hide();
 }
 
-void Form2::Command2_Click() { hide(); }
+void Form2::Command2_Click() {
+    hide();
+}
 
 void Form2::present() {
     if (isVisible()) refreshList();  // a hidden dialog reads it in showEvent

@@ -50,12 +50,13 @@ Form3::Form3(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("About"), 4
         Line1->setAutoFillBackground(true);
     }
 
-    Label7 = makeLabel(this, "Label7",
-                       QStringLiteral("NOTE: If you don't like the angle at which the OLL's are shown, you can "
-                                      "rotate them using Windows image viewer. They are all located in the "
-                                      "folder of this program. The program merely loads in those images from "
-                                      "the folder."),
-                       twipRect(120, 1800, 4455, 855));
+    Label7 =
+        makeLabel(this, "Label7",
+                  QStringLiteral("NOTE: If you don't like the angle at which the OLL's are shown, you can "
+                                 "rotate them using Windows image viewer. They are all located in the "
+                                 "folder of this program. The program merely loads in those images from "
+                                 "the folder."),
+                  twipRect(120, 1800, 4455, 855));
     setTextColour(Label7, QColor(192, 0, 192));
 
     Label4 = makeLabel(this, "Label4", QStringLiteral("Home: the Kestive project repository"),
@@ -71,6 +72,8 @@ Form3::Form3(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("About"), 4
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
 }
 
-void Form3::Command1_Click() { hide(); }
+void Form3::Command1_Click() {
+    hide();
+}
 
 }  // namespace kestive::ui

@@ -37,6 +37,8 @@ void Form4::setReportText(const QString& report) {
     Text1->setPlainText(text);
 }
 
-void Form4::Command1_Click() { hide(); }
+void Form4::Command1_Click() {
+    hide();
+}
 
 }  // namespace kestive::ui

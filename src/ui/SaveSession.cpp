@@ -12,7 +12,9 @@ QString savePrompt() {
     return QStringLiteral("Enter name of the file. All is stored in morvane's dir\nexample: dec13");
 }
 
-QString savedMessage() { return QStringLiteral("saved sucessfuly."); }
+QString savedMessage() {
+    return QStringLiteral("saved sucessfuly.");
+}
 
 QString sessionDateText(const QDateTime& when, const QLocale& locale) {
     return locale.toString(when.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
@@ -29,8 +31,8 @@ SaveOutcome saveSessionDialog(QWidget* parent, const TimeStore& store, DialogPor
     const std::filesystem::path file(QFile::encodeName(QString::fromStdString(*name)).toStdString());
     const std::string date = sessionDateText(when, locale).toStdString();
     if (const std::optional<SessionError> error = saveSession(file, store, date)) {
-        dialogs.warn(parent,
-                     QStringLiteral("The session was not saved.\n") + QString::fromStdString(error->message()));
+        dialogs.warn(parent, QStringLiteral("The session was not saved.\n") +
+                                 QString::fromStdString(error->message()));
         return SaveOutcome::Failed;
     }
     dialogs.inform(parent, savedMessage());

@@ -13,7 +13,7 @@ namespace kestive::ui {
 // closing it from its title bar hides it like its own button, so it comes back as it was.
 class SecondaryWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     // owner: the main window (may be null in tests). Client size in twips.
     SecondaryWindow(QWidget* owner, const QString& caption, int clientWidthTwips, int clientHeightTwips);
 

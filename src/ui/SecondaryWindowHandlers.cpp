@@ -54,7 +54,8 @@ bool SecondaryWindowHandlers::loadfile(const QString& name) {
     const std::optional<SessionError> error = form_.trainer().loadfile(file);
     if (!error) return true;
     QWidget* over = form2_ && form2_->isVisible() ? static_cast<QWidget*>(form2_) : &form_;
-    dialogs_->warn(over, QStringLiteral("The session was not loaded.\n") + QString::fromStdString(error->message()));
+    dialogs_->warn(
+        over, QStringLiteral("The session was not loaded.\n") + QString::fromStdString(error->message()));
     return false;
 }
 

@@ -38,7 +38,7 @@ class TestForm2 : public QObject {
     QTemporaryDir dir_;
     QString previous_;
 
-private slots:
+  private slots:
     void init() {
         QVERIFY(dir_.isValid());
         previous_ = QDir::currentPath();
@@ -78,8 +78,8 @@ private slots:
         touch(QStringLiteral("dec13.pll"));
         touch(QStringLiteral("Alpha.pll"));
         touch(QStringLiteral("dec13.pll.pll"));
-        touch(QStringLiteral(" .pll"));         // an answer of one blank
-        touch(QStringLiteral(".quiet.pll"));    // an answer starting with a dot
+        touch(QStringLiteral(" .pll"));       // an answer of one blank
+        touch(QStringLiteral(".quiet.pll"));  // an answer starting with a dot
         touch(QStringLiteral("notes.txt"));
         touch(QStringLiteral("old.pll.bak"));
         touch(QStringLiteral("pll"));
@@ -92,12 +92,16 @@ private slots:
         QCOMPARE(names, (QStringList{QStringLiteral(" .pll"), QStringLiteral(".quiet.pll"),
                                      QStringLiteral("Alpha.pll"), QStringLiteral("dec13.pll"),
                                      QStringLiteral("dec13.pll.pll")}));
-        QCOMPARE(Form2::sessionFileNames(QDir(QStringLiteral("sub"))), QStringList{QStringLiteral("inner.pll")});
+        QCOMPARE(Form2::sessionFileNames(QDir(QStringLiteral("sub"))),
+                 QStringList{QStringLiteral("inner.pll")});
     }
 
     void emptyFolderGivesEmptyListAndUsableButtons() {
         int calls = 0;
-        Form2 withHandler(nullptr, [&](const QString&) { ++calls; return true; });
+        Form2 withHandler(nullptr, [&](const QString&) {
+            ++calls;
+            return true;
+        });
         withHandler.present();
         QCOMPARE(withHandler.File1->count(), 0);
         QVERIFY(withHandler.Command1->isEnabled());
@@ -157,7 +161,8 @@ private slots:
         QCOMPARE(asked, QStringList{QStringLiteral("bad.pll")});
         QVERIFY(dialog.isVisible());
 
-        dialog.File1->setCurrentItem(dialog.File1->findItems(QStringLiteral("good.pll"), Qt::MatchExactly).front());
+        dialog.File1->setCurrentItem(
+            dialog.File1->findItems(QStringLiteral("good.pll"), Qt::MatchExactly).front());
         QTest::mouseClick(dialog.Command1, Qt::LeftButton);
         QCOMPARE(asked, (QStringList{QStringLiteral("bad.pll"), QStringLiteral("good.pll")}));
         QVERIFY(!dialog.isVisible());
@@ -166,7 +171,10 @@ private slots:
     void cancelHidesWithoutLoading() {
         touch(QStringLiteral("a.pll"));
         int calls = 0;
-        Form2 dialog(nullptr, [&](const QString&) { ++calls; return true; });
+        Form2 dialog(nullptr, [&](const QString&) {
+            ++calls;
+            return true;
+        });
         dialog.present();
         dialog.File1->setCurrentRow(0);
         QTest::mouseClick(dialog.Command2, Qt::LeftButton);

@@ -10,7 +10,7 @@ using kestive::ui::Form3;
 class TestForm3 : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void layoutAndTexts() {
         Form3 about(nullptr);
         QCOMPARE(about.windowTitle(), QStringLiteral("About"));
@@ -67,11 +67,13 @@ private slots:
         QVERIFY(!about.Label1->text().isEmpty());
         QVERIFY(about.Label4->text().contains(QStringLiteral("Home"), Qt::CaseInsensitive));
         QVERIFY(about.Label5->text().contains(QStringLiteral("issue"), Qt::CaseInsensitive));
-        for (QLabel* l : {about.Label1, about.Label2, about.Label3, about.Label4, about.Label5, about.Label6}) {
+        for (QLabel* l :
+             {about.Label1, about.Label2, about.Label3, about.Label4, about.Label5, about.Label6}) {
             const QFontMetrics fm(l->font());
             QVERIFY2(fm.horizontalAdvance(l->text()) <= l->width(), qPrintable(l->text()));
             // The ink of the text, from the label's top edge, ends inside the label.
-            QVERIFY2(fm.ascent() + fm.tightBoundingRect(l->text()).bottom() <= l->height(), qPrintable(l->text()));
+            QVERIFY2(fm.ascent() + fm.tightBoundingRect(l->text()).bottom() <= l->height(),
+                     qPrintable(l->text()));
             QVERIFY(!l->text().contains(QLatin1Char('@')));
         }
         // The note wraps within its label without being cut off.

@@ -12,7 +12,7 @@ using kestive::ui::Form4;
 class TestForm4 : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void layoutFollowsTheDesign() {
         Form4 report(nullptr);
         QCOMPARE(report.windowTitle(), QStringLiteral("Report"));
@@ -39,10 +39,12 @@ private slots:
 
     void textReplacesAndKeepsLineBreaks() {
         Form4 report(nullptr);
-        report.setReportText(QStringLiteral("avg: 0.65, std: 0.05, num: 2\r\navg: 0.00, std: 0.00, num: 0\r\n"
-                                            "Total Average: 0.65"));
+        report.setReportText(
+            QStringLiteral("avg: 0.65, std: 0.05, num: 2\r\navg: 0.00, std: 0.00, num: 0\r\n"
+                           "Total Average: 0.65"));
         QCOMPARE(report.Text1->toPlainText(),
-                 QStringLiteral("avg: 0.65, std: 0.05, num: 2\navg: 0.00, std: 0.00, num: 0\nTotal Average: 0.65"));
+                 QStringLiteral(
+                     "avg: 0.65, std: 0.05, num: 2\navg: 0.00, std: 0.00, num: 0\nTotal Average: 0.65"));
         QCOMPARE(report.Text1->document()->blockCount(), 3);
         report.setReportText(QStringLiteral("second\r\n"));
         QCOMPARE(report.Text1->toPlainText(), QStringLiteral("second\n"));

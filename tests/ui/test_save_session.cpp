@@ -44,7 +44,7 @@ class TestSaveSession : public QObject {
     QString previous_;
     TimeStore store_;
 
-private slots:
+  private slots:
     void initTestCase() {
         const NumberFormat f;
         store_.addTime(0, 843, f);
@@ -62,10 +62,12 @@ private slots:
     void answerNamesTheFileAndSuccessIsSaid() {
         ScriptedDialogs dialogs;
         dialogs.answer = QStringLiteral("dec13");
-        QCOMPARE(saveSessionDialog(nullptr, store_, dialogs, kWhen, QLocale(QLocale::English, QLocale::UnitedStates)),
+        QCOMPARE(saveSessionDialog(nullptr, store_, dialogs, kWhen,
+                                   QLocale(QLocale::English, QLocale::UnitedStates)),
                  SaveOutcome::Saved);
         QCOMPARE(dialogs.prompts,
-                 QStringList{QStringLiteral("Enter name of the file. All is stored in morvane's dir\nexample: dec13")});
+                 QStringList{QStringLiteral(
+                     "Enter name of the file. All is stored in morvane's dir\nexample: dec13")});
         QCOMPARE(dialogs.informed, QStringList{QStringLiteral("saved sucessfuly.")});
         QVERIFY(dialogs.warned.isEmpty());
         QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("dec13.pll")});
@@ -98,7 +100,8 @@ private slots:
         }
         QDir here;
         QCOMPARE(here.entryList(QDir::Files | QDir::Hidden, QDir::Name),
-                 (QStringList{QStringLiteral(" .pll"), QStringLiteral(" padded .pll"), QStringLiteral("dec13.pll.pll")}));
+                 (QStringList{QStringLiteral(" .pll"), QStringLiteral(" padded .pll"),
+                              QStringLiteral("dec13.pll.pll")}));
         QCOMPARE(dialogs.informed.size(), 3);
     }
 
@@ -123,7 +126,8 @@ private slots:
         QCOMPARE(saveSessionDialog(nullptr, store_, dialogs, kWhen), SaveOutcome::Failed);
         QVERIFY(dialogs.informed.isEmpty());
         QCOMPARE(dialogs.warned.size(), 1);
-        QVERIFY2(dialogs.warned.front().contains(QStringLiteral("dec13.pll")), qPrintable(dialogs.warned.front()));
+        QVERIFY2(dialogs.warned.front().contains(QStringLiteral("dec13.pll")),
+                 qPrintable(dialogs.warned.front()));
         QVERIFY(dialogs.warned.front().startsWith(QStringLiteral("The session was not saved.")));
         QVERIFY(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
     }
@@ -153,13 +157,15 @@ private slots:
         QFile probe(QStringLiteral("locked/probe"));
         if (probe.open(QIODevice::WriteOnly)) {  // privileged users write anyway
             probe.remove();
-            QFile::setPermissions(QStringLiteral("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QFile::setPermissions(QStringLiteral("locked"),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             QSKIP("permissions are not enforced for this user");
         }
         ScriptedDialogs dialogs;
         dialogs.answer = QStringLiteral("locked/dec13");
         const SaveOutcome outcome = saveSessionDialog(nullptr, store_, dialogs, kWhen);
-        QFile::setPermissions(QStringLiteral("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(QStringLiteral("locked"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(outcome, SaveOutcome::Failed);
         QVERIFY(dialogs.informed.isEmpty());
         QCOMPARE(dialogs.warned.size(), 1);
@@ -191,7 +197,8 @@ private slots:
                 QCOMPARE(msg->text(), QStringLiteral("saved sucessfuly."));
                 QCOMPARE(msg->icon(), QMessageBox::NoIcon);
                 QCOMPARE(msg->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
-                QVERIFY(msg->windowTitle().isEmpty() || msg->windowTitle() == QApplication::applicationName());
+                QVERIFY(msg->windowTitle().isEmpty() ||
+                        msg->windowTitle() == QApplication::applicationName());
                 msg->accept();
             });
             box->accept();

@@ -64,7 +64,7 @@ class SessionWindows : public QObject {
     Q_OBJECT
     std::unique_ptr<test::PictureFolder> folder;
 
-private slots:
+  private slots:
     void init() { folder = std::make_unique<test::PictureFolder>(); }
     void cleanup() { folder.reset(); }
 
@@ -143,12 +143,17 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("where");
         QTest::newRow("empty file") << QByteArray() << QString();
-        QTest::newRow("line without colon") << QByteArray("recorded on x\r\n0:1,2,\r\nhello\r\n") << QStringLiteral("3");
-        QTest::newRow("case not a number") << QByteArray("recorded on x\r\nabc:1,2,\r\n") << QStringLiteral("2");
-        QTest::newRow("case out of range") << QByteArray("recorded on x\r\n57:1,2,\r\n") << QStringLiteral("2");
+        QTest::newRow("line without colon")
+            << QByteArray("recorded on x\r\n0:1,2,\r\nhello\r\n") << QStringLiteral("3");
+        QTest::newRow("case not a number")
+            << QByteArray("recorded on x\r\nabc:1,2,\r\n") << QStringLiteral("2");
+        QTest::newRow("case out of range")
+            << QByteArray("recorded on x\r\n57:1,2,\r\n") << QStringLiteral("2");
         QTest::newRow("negative case") << QByteArray("recorded on x\r\n-1:1,2,\r\n") << QStringLiteral("2");
-        QTest::newRow("time not a number") << QByteArray("recorded on x\r\n0:1,2,\r\n4:12,x3,\r\n") << QStringLiteral("3");
-        QTest::newRow("time too large") << QByteArray("recorded on x\r\n4:2147483648,\r\n") << QStringLiteral("2");
+        QTest::newRow("time not a number")
+            << QByteArray("recorded on x\r\n0:1,2,\r\n4:12,x3,\r\n") << QStringLiteral("3");
+        QTest::newRow("time too large")
+            << QByteArray("recorded on x\r\n4:2147483648,\r\n") << QStringLiteral("2");
         QByteArray many("recorded on x\r\n3:");
         for (int i = 0; i < 32768; ++i) many += "1,";
         many += "\r\n";
