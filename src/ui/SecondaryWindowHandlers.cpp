@@ -1,12 +1,10 @@
 #include "ui/SecondaryWindowHandlers.h"
 
 #include <QFile>
-#include <QLocale>
 #include <filesystem>
 
 #include "stats/Report.h"
 #include "ui/Form1.h"
-#include "ui/LocaleNumbers.h"
 #include "ui/SaveSession.h"
 
 namespace kestive::ui {
@@ -40,7 +38,7 @@ void SecondaryWindowHandlers::mnuAbout_Click() {
 }
 
 void SecondaryWindowHandlers::Command5_Click() {
-    const std::string report = reportText(form_.trainer().state().store, numberFormatOf(QLocale()));
+    const std::string report = reportText(form_.trainer().state().store, form_.trainer().numberFormat());
     if (!form4_) {
         form4_ = new Form4(&form_);
         form_.adoptSecondaryWindow(form4_);

@@ -62,7 +62,6 @@ class TestForm2 : public QObject {
             QVERIFY(!b->isDefault());
             QVERIFY(!b->autoDefault());
         }
-        QCOMPARE(dialog.palette().color(QPalette::Window), dialog.palette().color(QPalette::Button));
         QVERIFY(dialog.autoFillBackground());
         QCOMPARE(dialog.font().pixelSize(), 11);  // 8.25 pt at 96 dots per inch
         QCOMPARE(QFontInfo(dialog.font()).family(), QStringLiteral("Liberation Sans"));
@@ -72,6 +71,21 @@ class TestForm2 : public QObject {
         QCOMPARE(nextTabStop(dialog.Command1), static_cast<QWidget*>(dialog.Command2));
         QCOMPARE(nextTabStop(dialog.Command2), static_cast<QWidget*>(dialog.File1));
         QVERIFY(!dialog.isVisible());  // shown only when asked
+    }
+
+    // The background is the system's button face and the text its button text, not the window colours.
+    void coloursAreThoseOfButtons() {
+        const QPalette standard = QApplication::palette();
+        QPalette odd = standard;
+        odd.setColor(QPalette::Window, Qt::white);
+        odd.setColor(QPalette::WindowText, Qt::black);
+        odd.setColor(QPalette::Button, QColor(200, 180, 160));
+        odd.setColor(QPalette::ButtonText, QColor(20, 40, 60));
+        QApplication::setPalette(odd);
+        Form2 dialog(nullptr);
+        QApplication::setPalette(standard);
+        QCOMPARE(dialog.palette().color(QPalette::Window), QColor(200, 180, 160));
+        QCOMPARE(dialog.palette().color(QPalette::WindowText), QColor(20, 40, 60));
     }
 
     void listShowsOnlySessionFilesWithoutFolder() {
@@ -151,10 +165,12 @@ class TestForm2 : public QObject {
         QTest::mouseDClick(dialog.File1->viewport(), Qt::LeftButton, {}, badRect.center());
         QCOMPARE(dialog.selectedName(), QStringLiteral("bad.pll"));
         QVERIFY(asked.isEmpty());
-        // Enter in the list presses no button either.
+        // Enter in the list presses no button either, and Escape closes nothing.
         dialog.File1->setFocus();
         QTest::keyClick(dialog.File1, Qt::Key_Return);
+        QTest::keyClick(dialog.File1, Qt::Key_Escape);
         QVERIFY(asked.isEmpty());
+        QVERIFY(dialog.isVisible());
 
         // A failed load leaves the dialog open for another pick.
         QTest::mouseClick(dialog.Command1, Qt::LeftButton);
