@@ -240,6 +240,11 @@ class SessionWindows : public QObject {
 
     void loadSessionTwiceShowsOneDialog() {
         Window w;
+        // Nothing is made before it is first used.
+        QVERIFY(!w.form.secondary().form2());
+        QVERIFY(!w.form.secondary().form3());
+        QVERIFY(!w.form.secondary().form4());
+        QVERIFY(w.form.findChildren<SecondaryWindow*>().isEmpty());
         w.form.mnuLoad->trigger();
         QPointer<Form2> first = w.form.secondary().form2();
         w.form.mnuLoad->trigger();
