@@ -222,7 +222,7 @@ std::optional<SessionError> Trainer::loadfile(const std::filesystem::path& name)
     // Only the store changes: the enabled cases, the drill and the controls stay as they are.
     state_.store = std::move(loaded.session->store);
     if (loaded.session->lastFeedback) showFeedback(*loaded.session->lastFeedback);
-    for (int i = 0; i < kCaseCount; ++i) drawTime(i);
+    drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
     return std::nullopt;
 }
 

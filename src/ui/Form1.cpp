@@ -128,6 +128,7 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, QWidget* parent) : QMainWi
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 
     bindTrainer(random, trace);
+    secondary_ = std::make_unique<SecondaryWindowHandlers>(*this, dialogs_);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -20,12 +20,13 @@
 #include "ui/QtControlPorts.h"
 #include "ui/QtEventPump.h"
 #include "ui/QtPictureBox.h"
+#include "ui/SecondaryWindowHandlers.h"
 
 namespace kestive::ui {
 
 // The main window: the fixed design of its controls, menus and timer, bound to the trainer's handlers.
-// The menu items Load Session, Save Session, About and the button Create report are left for the
-// secondary windows to connect.
+// The menu items Load Session, Save Session, About and the button Create report are connected by
+// SecondaryWindowHandlers, which owns the windows they open.
 class Form1 final : public QMainWindow {
     Q_OBJECT
 public:
@@ -36,6 +37,8 @@ public:
     void load();
 
     Trainer& trainer() { return *trainer_; }
+    // Load Session, Save Session, About and Create report, with the windows they open.
+    SecondaryWindowHandlers& secondary() { return *secondary_; }
     // A secondary window is closed and destroyed together with the main window.
     void adoptSecondaryWindow(QWidget* window);
     // The area below the menu bar in which the controls stand.
@@ -101,6 +104,8 @@ private:
     std::unique_ptr<ButtonPort> command1Port_, command2Port_;
     std::unique_ptr<TextBoxPort> waitTimePort_, showWhenPort_;
     std::unique_ptr<Trainer> trainer_;
+    QtDialogs dialogs_;
+    std::unique_ptr<SecondaryWindowHandlers> secondary_;
 };
 
 }  // namespace kestive::ui

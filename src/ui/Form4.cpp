@@ -1,0 +1,44 @@
+#include "ui/Form4.h"
+
+namespace kestive::ui {
+
+Form4::Form4(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("Report"), 9090, 7035) {
+    // Multi-line, editable, no scroll bars: a long report is reached by moving the caret.
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twipRect(120, 120, 8895, 6015));
+    Text1->setFont(arialFont(8.25));
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Text1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    Text1->setTabChangesFocus(true);
+
+    Label1 = new QLabel(QStringLiteral("Copy Paste the above"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twipRect(120, 6240, 6615, 255));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setWordWrap(true);
+    Label1->setAutoFillBackground(true);
+
+    Command1 = new QPushButton(QStringLiteral("Close"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipRect(120, 6480, 8895, 495));
+    Command1->setAutoDefault(false);
+    Command1->setDefault(false);
+    setTabOrder(Text1, Command1);
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+}
+
+void Form4::setReportText(const QString& report) {
+    QString text = report;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Text1->setPlainText(text);
+}
+
+void Form4::Command1_Click() {
+    hide();
+}
+
+}  // namespace kestive::ui

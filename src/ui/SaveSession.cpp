@@ -1,0 +1,42 @@
+#include "ui/SaveSession.h"
+
+#include <QFile>
+#include <filesystem>
+
+#include "session/SessionFile.h"
+#include "session/SessionName.h"
+
+namespace kestive::ui {
+
+QString savePrompt() {
+    return QStringLiteral("Enter name of the file. All is stored in morvane's dir\nexample: dec13");
+}
+
+QString savedMessage() {
+    return QStringLiteral("saved sucessfuly.");
+}
+
+QString sessionDateText(const QDateTime& when, const QLocale& locale) {
+    return locale.toString(when.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           locale.toString(when.time(), QLocale::LongFormat);
+}
+
+SaveOutcome saveSessionDialog(QWidget* parent, const TimeStore& store, DialogPort& dialogs,
+                              const QDateTime& when, const QLocale& locale) {
+    const QString answer = dialogs.askText(parent, savePrompt());
+    const std::optional<std::string> name = sessionFileName(answer.toStdString());
+    if (!name) return SaveOutcome::NothingWritten;
+
+    // The name as the file system spells it (the local 8-bit encoding of the answer).
+    const std::filesystem::path file(QFile::encodeName(QString::fromStdString(*name)).toStdString());
+    const std::string date = sessionDateText(when, locale).toStdString();
+    if (const std::optional<SessionError> error = saveSession(file, store, date)) {
+        dialogs.warn(parent, QStringLiteral("The session was not saved.\n") +
+                                 QString::fromStdString(error->message()));
+        return SaveOutcome::Failed;
+    }
+    dialogs.inform(parent, savedMessage());
+    return SaveOutcome::Saved;
+}
+
+}  // namespace kestive::ui

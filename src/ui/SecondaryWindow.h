@@ -1,0 +1,24 @@
+#pragma once
+#include <QString>
+#include <QWidget>
+
+#include "ui/Fonts.h"
+#include "ui/Twips.h"
+
+namespace kestive::ui {
+
+// What the load dialog, the About window and the report window have in common: a sizable window of
+// a fixed design size in twips, button-face background, the small sans window font, no default or
+// cancel button. It belongs to the main window (destroyed with it) and is only ever shown and hidden:
+// closing it from its title bar hides it like its own button, so it comes back as it was.
+class SecondaryWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // owner: the main window (may be null in tests). Client size in twips.
+    SecondaryWindow(QWidget* owner, const QString& caption, int clientWidthTwips, int clientHeightTwips);
+
+    // Shows the window modeless, or brings it to the front when it is already shown.
+    virtual void present();
+};
+
+}  // namespace kestive::ui

@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# Drives the real trainer on an X display (run it under xvfb-run) through its session files and
+# secondary windows: a drill kept with Accept, Save Session typed into the input box, a second drill,
+# Load Session of the saved file, Save Session again, About, Create report, Exit. Then checks the
+# files on disk: the second file, saved after the load, must hold exactly the times of the first.
+#   session.sh <kestive binary> <folder with the 57 case pictures; made up when it has none>
+set -euo pipefail
+bin=$1
+pictures=$2
+work=$(mktemp -d)
+pid=
+cleanup() {
+  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid"; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; [ -f "$work/trace.txt" ] && cat "$work/trace.txt"; ls -la "$work"; exit 1; }
+
+if compgen -G "$pictures/oll*print.gif" >/dev/null && [ "$(ls "$pictures"/oll*print.gif | wc -l)" -eq 57 ]; then
+  cp "$pictures"/oll*print.gif "$work"/
+else
+  echo "no case pictures in $pictures: using one-pixel stand-ins"
+  for i in $(seq 1 57); do
+    printf 'GIF89a\x01\x00\x01\x00\x80\x00\x00\xc0\x40\x40\x00\x00\x00\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00\x3b' \
+      >"$work/oll$(printf %02d "$i")print.gif"
+  done
+fi
+
+cd "$work"
+KESTIVE_TRACE="$work/trace.txt" "$bin" &
+pid=$!
+wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kestive$' | head -1) || fail "no window"
+for _ in $(seq 100); do grep -q '^shown' trace.txt 2>/dev/null && break; sleep 0.1; done
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+top=$((Y + HEIGHT - 819))  # the client area is the lowest 819 pixels, below the menu bar
+at() { echo "$((X + $1 / 15 + $3 / 30)) $((top + $2 / 15 + $4 / 30))"; }  # centre of a twip rect
+start=$(at 120 4920 1815 495); accept=$(at 2040 4920 1815 495); exitb=$(at 3960 5640 1815 495)
+report=$(at 120 8040 1935 615); wait_time=$(at 1560 5520 375 285)
+file_menu="$((X + 20)) $(((Y + top) / 2))"
+about_menu="$((X + 60)) $(((Y + top) / 2))"
+
+# A visible window whose name is exactly $1, waiting up to 10 s.
+window_named() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -1; }
+# Menus, the input box and the message box carry no title of their own: they show the program's
+# name, "kestive". xdotool's name search ignores case and misses some of them: list every shown
+# window and compare names exactly.
+untitled_ids() {
+  for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+    [ "$(xdotool getwindowname "$w" 2>/dev/null)" = kestive ] && echo "$w"
+  done
+  return 0
+}
+# The first untitled window shown, waiting up to 10 s.
+untitled() {
+  local ids
+  for _ in $(seq 100); do
+    ids=$(untitled_ids)
+    if [ -n "$ids" ]; then echo "$ids" | head -1; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+# Waits until the untitled window $1 (or every untitled window) is no longer shown.
+untitled_gone() {
+  for _ in $(seq 100); do
+    if [ -n "${1:-}" ]; then
+      untitled_ids | grep -qx "$1" || return 0
+    else
+      [ -z "$(untitled_ids)" ] && return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+# Clicks the File menu, then its n-th item by the keyboard once the menu is open.
+file_item() {
+  xdotool mousemove $file_menu click 1
+  local menu
+  menu=$(untitled) || fail "the File menu did not open"
+  sleep 0.2
+  for _ in $(seq "$1"); do xdotool key Down; done
+  xdotool key Return
+  untitled_gone "$menu" || fail "the File menu stayed open"
+}
+drill() {
+  xdotool mousemove $start click --delay 0 1 sleep 0.4 click --delay 0 1
+  xdotool mousemove $accept click --delay 0 1
+  sleep 0.3
+}
+# Save Session under the name typed into the input box, then OK on "saved sucessfuly.".
+save_as() {
+  file_item 2
+  untitled >/dev/null || fail "no input box"
+  sleep 0.3
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+  for _ in $(seq 100); do [ -f "$1.pll" ] && break; sleep 0.1; done
+  [ -f "$1.pll" ] || fail "Save Session wrote no $1.pll"
+  sleep 0.3
+  untitled >/dev/null || fail "no message after saving"
+  xdotool key Return  # the message's OK
+  untitled_gone || fail "the message stayed open"
+}
+
+xdotool mousemove $wait_time click 1 key ctrl+a type 0
+drill
+save_as first
+drill
+kept=$(grep -c '^kept' trace.txt || true)
+[ "$kept" -eq 2 ] || fail "expected 2 kept times, found $kept"
+
+# Load Session of the saved file: the dialog lists it; click it, then "load".
+file_item 1
+dlg=$(window_named '^Load\.\.\.$') || fail "no load dialog"
+eval "$(xdotool getwindowgeometry --shell "$dlg" | sed 's/^/D/')"
+xdotool mousemove $((DX + 40)) $((DY + 16)) click 1
+sleep 0.2
+xdotool mousemove $((DX + 98)) $((DY + 180)) click 1
+sleep 0.5
+xdotool search --onlyvisible --name '^Load\.\.\.$' >/dev/null && fail "the load dialog stayed open"
+save_as second
+
+# About and the report window, each closed with its own button (a new window may cover the main one).
+close_window() {  # $1: window id, $2 $3 $4 $5: its button's place in twips
+  eval "$(xdotool getwindowgeometry --shell "$1" | sed 's/^/W/')"
+  xdotool mousemove $((WX + $2 / 15 + $4 / 30)) $((WY + $3 / 15 + $5 / 30)) click 1
+  sleep 0.3
+}
+xdotool mousemove $about_menu click 1
+about=$(window_named '^About$') || fail "no About window"
+close_window "$about" 1560 3480 1575 495
+xdotool search --onlyvisible --name '^About$' >/dev/null && fail "Close left the About window open"
+xdotool mousemove $report click 1
+rep=$(window_named '^Report$') || fail "no report window"
+close_window "$rep" 120 6480 8895 495
+xdotool search --onlyvisible --name '^Report$' >/dev/null && fail "Close left the report window open"
+
+xdotool mousemove $exitb click 1
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program"
+wait "$pid" || fail "the program ended with status $?"
+pid=
+
+# The first file: a header, then 57 case lines; the first drill's time on its case's line.
+[ "$(wc -l <first.pll)" -eq 58 ] || fail "first.pll has $(wc -l <first.pll) lines"
+head -1 first.pll | grep -q '^recorded on .*'$'\r''$' || fail "bad header: $(head -1 first.pll)"
+[ "$(grep -c $'\r$' first.pll)" -eq 58 ] || fail "not every line ends in CR LF"
+read -r _ case1 ms1 < <(grep '^kept' trace.txt | head -1)
+grep -q "^$case1:$ms1,"$'\r''$' first.pll || fail "first.pll lacks $case1:$ms1,"
+[ "$(grep -c ',' first.pll)" -eq 1 ] || fail "first.pll holds more than the first drill"
+# The second file, saved after loading the first, holds the same times: the second drill is gone.
+diff <(tail -n +2 first.pll) <(tail -n +2 second.pll) || fail "the load did not restore the saved times"
+echo "saved, loaded and saved again: $case1:$ms1"
+echo PASS
