@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the Debian package as a user gets it: builds it with cpack, installs it with apt-get, starts
 # the installed trainer through the desktop entry's command under Xvfb with a fresh home folder, sees
-# its window with the case pictures, closes it with Exit, and removes the package again.
+# its window with the case pictures and the icon on all four windows, closes it with Exit, starts it
+# again to see the user's files kept, and removes the package again.
 # Needs root (apt-get) and the test tools of scripts/setup.sh (Xvfb, xdotool, ImageMagick, x11-utils).
 # The package is built from the release build (build/release), which scripts/run.sh uses too.
 set -euo pipefail
@@ -29,7 +30,8 @@ if [ "$inside_x" = 1 ]; then
     workdir=$1
     shot=$2
     log=$3
-    shift 3
+    windows=$4   # "all": also open the three secondary windows and look at their icons
+    shift 4
     "$@" >"$log" 2>&1 &
     pid=$!
     wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kestive$' | head -n 1) ||
@@ -38,10 +40,13 @@ if [ "$inside_x" = 1 ]; then
     sleep 2  # let the first paint finish
     [ "$(readlink "/proc/$pid/cwd")" = "$workdir" ] ||
         fail "the trainer runs in $(readlink "/proc/$pid/cwd"), not in $workdir"
-    icon=$(xprop -id "$wid" _NET_WM_ICON | head -c 100)
-    case "$icon" in
-        *"not found"*|"") fail "the main window has no icon" ;;
-    esac
+    has_icon() {
+        case "$(xprop -id "$1" _NET_WM_ICON 2>/dev/null | head -c 100)" in
+            *"Icon ("*) return 0 ;;
+            *) return 1 ;;
+        esac
+    }
+    has_icon "$wid" || fail "the main window has no icon"
     import -window "$wid" "$shot"
     # The menu bar sits above the client area inside the window.
     eval "$(xdotool getwindowgeometry --shell "$wid")"
@@ -49,6 +54,26 @@ if [ "$inside_x" = 1 ]; then
     [ "$WIDTH" -ge "$client_w" ] && [ "$menu" -ge 0 ] && [ "$menu" -lt 80 ] ||
         fail "window is ${WIDTH}x${HEIGHT}, expected a client area of ${client_w}x${client_h} under a menu bar"
     echo "window $wid: ${WIDTH}x${HEIGHT}, menu bar $menu px"
+    if [ "$windows" = all ]; then
+        # Without a window manager new windows open at the top-left corner, over the menu bar: each
+        # is moved aside once it is there.
+        secondary() {
+            local name=$1 id
+            id=$(timeout 10 xdotool search --sync --onlyvisible --name "$name" | head -n 1) ||
+                fail "the window $name did not open"
+            has_icon "$id" || fail "the window $name has no icon"
+            xdotool windowmove "$id" 900 480
+            echo "window $name: icon present"
+        }
+        xdotool mousemove --window "$wid" 18 $((menu / 2)) click 1   # File
+        sleep 0.3
+        xdotool key Down Return                                      # Load Session
+        secondary '^Load\.\.\.$'
+        xdotool mousemove --window "$wid" 53 $((menu / 2)) click 1   # About, beside File
+        secondary '^About$'
+        xdotool mousemove --window "$wid" $(( (120 + 1935 / 2) / 15 )) $(( (8040 + 615 / 2) / 15 + menu )) click 1
+        secondary '^Report$'                                         # Create report
+    fi
     xdotool mousemove --window "$wid" "$exit_x" $((exit_y + menu)) click 1
     for _ in $(seq 1 100); do
         kill -0 "$pid" 2>/dev/null || break
@@ -139,7 +164,7 @@ mkdir -p "$tmp/home"
 workdir="$tmp/data/kestive"
 env -i PATH=/usr/bin:/bin HOME="$tmp/home" XDG_DATA_HOME="$tmp/data" LANG=C.UTF-8 \
     timeout 120 xvfb-run -a -s "-screen 0 1600x1000x24" \
-    bash "$0" --inside-x "$workdir" "$tmp/shot.png" "$tmp/trainer.log" "${command[@]}"
+    bash "$0" --inside-x "$workdir" "$tmp/shot.png" "$tmp/trainer.log" all "${command[@]}"
 
 copied=$(ls "$workdir" | grep -c '^oll[0-9][0-9]print\.gif$' || true)
 [ "$copied" = 57 ] || fail "$copied pictures were copied into $workdir, not 57"
@@ -163,7 +188,7 @@ printf 'recorded on today\r\n0:612,\r\n' > "$workdir/mine.pll"
 cp "$workdir/mine.pll" "$tmp/mine.pll"
 env -i PATH=/usr/bin:/bin HOME="$tmp/home" XDG_DATA_HOME="$tmp/data" LANG=C.UTF-8 \
     timeout 120 xvfb-run -a -s "-screen 0 1600x1000x24" \
-    bash "$0" --inside-x "$workdir" "$tmp/shot2.png" "$tmp/trainer2.log" "${command[@]}"
+    bash "$0" --inside-x "$workdir" "$tmp/shot2.png" "$tmp/trainer2.log" main "${command[@]}"
 cmp -s "$workdir/oll01print.gif" "$tmp/rotated.gif" || fail "the second start overwrote a rotated picture"
 cmp -s "$workdir/oll02print.gif" /usr/share/kestive/cases/oll02print.gif || fail "a deleted picture did not come back"
 cmp -s "$workdir/mine.pll" "$tmp/mine.pll" || fail "the second start changed a session file"
