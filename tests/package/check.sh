@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks the Debian package as a user gets it: builds it with cpack, installs it with apt-get, starts
 # the installed trainer through the desktop entry's command under Xvfb with a fresh home folder, sees
-# its window with the case pictures and the icon on all four windows, closes it with Exit, starts it
-# again to see the user's files kept, and removes the package again.
+# its window with the case pictures and the icon on all four windows, runs a drill and saves the
+# session, closes it with Exit, starts it again to see the user's files kept, and removes the package.
 # Needs root (apt-get) and the test tools of scripts/setup.sh (Xvfb, xdotool, ImageMagick, x11-utils).
 # The package is built from the release build (build/release), which scripts/run.sh uses too.
 set -euo pipefail
@@ -55,6 +55,27 @@ if [ "$inside_x" = 1 ]; then
         fail "window is ${WIDTH}x${HEIGHT}, expected a client area of ${client_w}x${client_h} under a menu bar"
     echo "window $wid: ${WIDTH}x${HEIGHT}, menu bar $menu px"
     if [ "$windows" = all ]; then
+        # One drill with the mouse (START, STOP after the 2 s countdown and a moment, Accept), then
+        # File, Save Session under the name "kept": the session lands in the working folder.
+        start_x=$(( (120 + 1815 / 2) / 15 )); accept_x=$(( (2040 + 1815 / 2) / 15 ))
+        buttons_y=$(( (4920 + 495 / 2) / 15 + menu ))
+        xdotool mousemove --window "$wid" "$start_x" "$buttons_y" click 1
+        sleep 2.8
+        xdotool click 1
+        sleep 0.3
+        xdotool mousemove --window "$wid" "$accept_x" "$buttons_y" click 1
+        sleep 0.3
+        xdotool mousemove --window "$wid" 18 $((menu / 2)) click 1   # File
+        sleep 0.3
+        xdotool key Down Down Return                                 # Save Session
+        timeout 10 xdotool search --sync --onlyvisible --name '^kestive$' >/dev/null ||
+            fail "Save Session asked for no name"
+        sleep 0.3
+        xdotool type --delay 20 kept
+        xdotool key Return
+        sleep 1
+        xdotool key Return                                           # "saved sucessfuly."
+        sleep 0.3
         # Without a window manager new windows open at the top-left corner, over the menu bar: each
         # is moved aside once it is there.
         secondary() {
@@ -180,6 +201,11 @@ echo "yellow sticker pixels in the case grid: $yellow"
 # Every case shows at least its yellow centre sticker (19 x 19 pixels); the grid holds 54 cases.
 [ "$yellow" -ge $((54 * 19 * 19)) ] || fail "too few yellow sticker pixels in the case grid: $yellow"
 
+[ -f "$workdir/kept.pll" ] || fail "Save Session in the installed trainer wrote no kept.pll in $workdir"
+[ "$(tr -d '\r' < "$workdir/kept.pll" | grep -c '^[0-9]*:')" = 57 ] || fail "kept.pll has not 57 case lines"
+[ "$(tr -d '\r' < "$workdir/kept.pll" | grep -c '^[0-9]*:[0-9]*,$')" = 1 ] || fail "kept.pll does not hold the one drill"
+cp "$workdir/kept.pll" "$tmp/kept.pll"
+
 echo "== a second start keeps what the user changed in the working folder"
 convert "$workdir/oll01print.gif" -rotate 90 "$workdir/oll01print.gif"
 cp "$workdir/oll01print.gif" "$tmp/rotated.gif"
@@ -192,6 +218,7 @@ env -i PATH=/usr/bin:/bin HOME="$tmp/home" XDG_DATA_HOME="$tmp/data" LANG=C.UTF-
 cmp -s "$workdir/oll01print.gif" "$tmp/rotated.gif" || fail "the second start overwrote a rotated picture"
 cmp -s "$workdir/oll02print.gif" /usr/share/kestive/cases/oll02print.gif || fail "a deleted picture did not come back"
 cmp -s "$workdir/mine.pll" "$tmp/mine.pll" || fail "the second start changed a session file"
+cmp -s "$workdir/kept.pll" "$tmp/kept.pll" || fail "the second start changed the saved session"
 
 echo "== removing"
 apt-get remove -y -q kestive >/dev/null
