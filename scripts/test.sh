@@ -18,10 +18,10 @@ if [ -f tests/fuzz/CMakeLists.txt ]; then
   bash tests/fuzz/run.sh build/fuzz "${KESTIVE_FUZZ_SECONDS:-60}"
 fi
 
-echo "== all tests"
+echo "== the Debian package: build, install, start from the desktop entry under Xvfb, remove"
+if [ "$(id -u)" -eq 0 ]; then bash tests/package/check.sh; else sudo bash tests/package/check.sh; fi
+
+echo "== all tests (their summary closes the run)"
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j "$jobs"
 ctest --preset dev -j "$jobs"
-
-echo "== the Debian package: build, install, start from the desktop entry under Xvfb, remove"
-if [ "$(id -u)" -eq 0 ]; then bash tests/package/check.sh; else sudo bash tests/package/check.sh; fi
