@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <string_view>
 #include <vector>
 
 #include "cases/OllCases.h"
@@ -24,10 +23,10 @@ TopView drawn(std::string_view p) {
     return v;
 }
 
-// Every orientation state a last layer can be in. Each corner (clockwise from the back-left, seen from
-// above) shows its yellow up or on its first or second side clockwise round it, the twists summing to a
-// multiple of three; each edge (back, right, front, left) up or on its side, an even number of them flipped.
-std::vector<TopView> allOrientationStates() {
+TEST(CaseViews, The57CasesAndSolvedAreThe58ClassesOfThe216StatesModuloUTurns) {
+    // Every state a last layer can be in: each corner (clockwise from the back-left, seen from above) shows
+    // yellow up or on its first or second side clockwise round it, the twists summing to a multiple of three;
+    // each edge (back, right, front, left) up or on its side, an even number of them flipped.
     std::vector<TopView> states;
     for (int t = 0; t < 81 * 16; ++t) {
         TopView v;
@@ -45,19 +44,13 @@ std::vector<TopView> allOrientationStates() {
         }
         if (twists % 3 == 0 && flips % 2 == 0) states.push_back(v);
     }
-    return states;
-}
-
-TEST(CaseViews, The57CasesAndSolvedAreThe58ClassesOfThe216StatesModuloUTurns) {
-    const std::vector<TopView> states = allOrientationStates();
     ASSERT_EQ(states.size(), 216u);
     std::vector<TopView> views;
     for (int pll = 0; pll < kCaseCount; ++pll) views.push_back(ollCaseView(pll));
     views.push_back(drawn(" ... |.YYY.|.YYY.|.YYY.| ... "));  // "case 58": solved
-    for (std::size_t i = 0; i < views.size(); ++i) {
+    for (std::size_t i = 0; i < views.size(); ++i)
         for (std::size_t j = 0; j < i; ++j)
             EXPECT_FALSE(sameCase(views[i], views[j])) << "cases " << j + 1 << " and " << i + 1;
-    }
     for (const TopView& s : states)
         EXPECT_TRUE(std::ranges::any_of(views, [&](const TopView& v) { return sameCase(s, v); }));
 }

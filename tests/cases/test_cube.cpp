@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "cases/Cube.h"
 
 namespace kestive {
@@ -15,16 +12,13 @@ Cube after(std::string_view algorithm, Cube cube = Cube()) {
 // Well away from solved, so that equal results are no accident of the solved state.
 Cube scrambled() { return after("R U2 F' L D' B2 r u' M E2 S' x y' z F R' D2 b l' f2 d"); }
 
-TEST(CubeModel, EveryMoveHasOrderFourRURPrimeUPrimeSixAndRU105) {
+TEST(CubeModel, EveryMoveHasOrderFourSexyMoveSixAndRUOrder105) {
     std::vector<std::pair<std::string, int>> orders = {{"R U R' U'", 6}, {"R U", 105}};
     for (const char move : std::string("UDLRFBudlrfbMESxyz")) orders.emplace_back(std::string(1, move), 4);
     for (const auto& [moves, order] : orders) {
-        Cube cube = scrambled();
-        int times = 0;
-        do {
-            cube = after(moves, cube);
-        } while (++times < 1000 && cube != scrambled());
-        EXPECT_EQ(times, order) << moves;
+        int n = 1;  // times applied until the cube is back
+        for (Cube c = after(moves, scrambled()); c != scrambled() && n < 1000; ++n) c = after(moves, c);
+        EXPECT_EQ(n, order) << moves;
     }
 }
 
@@ -36,7 +30,6 @@ TEST(CubeModel, PrimesDoublesWideSliceAndRotationMovesAgreeWithFaceTurns) {
         {"x U", "F x"}, {"y F", "R y"}, {"y R", "B y"}, {"z U", "L z"}};
     for (const auto& [left, right] : same)
         EXPECT_EQ(after(left, scrambled()), after(right, scrambled())) << left << " vs " << right;
-    EXPECT_EQ(toString(inverse(parseAlgorithm("(R U2) F' r M").value())), "M' r' F U2 R'");
     for (const char* bad : {"R U Q", "R''", "R4", "Mw", "R, U", "R U 2"})
         EXPECT_FALSE(parseAlgorithm(bad)) << bad;
 }
