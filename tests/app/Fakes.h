@@ -29,39 +29,24 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable {
     std::vector<Op> ops;  // drawn since the last clear
 
     void note(const std::string& s) { log->push_back(name + " " + s); }
-    void draw(const Op& op) {
-        ops.push_back(op);
-        note(op.kind);
-    }
-    void clear() override {
-        ops.clear();
-        note("clear");
-    }
+    void draw(const Op& op) { ops.push_back(op); note(op.kind); }
+    void clear() override { ops.clear(); note("clear"); }
     void fillRect(double a, double b, double c, double d, Rgb k) override { draw({"fill", a, b, c, d, k}); }
     void line(double a, double b, double c, double d, Rgb k) override { draw({"line", a, b, c, d, k}); }
     void paintPicture(const PictureBox& s, double, double, double, double) override {
         note("paint " + static_cast<const Control&>(s).name);
     }
     void showNow() override { note("showNow"); }
-    bool loadPicture(const std::string& file) override {
-        note("load " + file);
-        return true;
-    }
+    bool loadPicture(const std::string& file) override { note("load " + file); return true; }
     double outerWidth() const override { return w; }
     double outerHeight() const override { return h; }
     double innerWidth() const override { return w - 30; }
     double innerHeight() const override { return h - 30; }
-    void setCaption(const std::string& t) override {
-        value = t;
-        note("= " + t);
-    }
+    void setCaption(const std::string& t) override { value = t; note("= " + t); }
     std::string caption() const override { return value; }
     void setTextColour(Rgb c) override { colour = c; }
     std::string text() const override { return value; }
-    void setFocus() override {
-        *focus = name;
-        note("focus");
-    }
+    void setFocus() override { *focus = name; note("focus"); }
 };
 
 struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, RandomSource {
@@ -69,22 +54,16 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
     std::int32_t ticks = 5000, step = 1000;       // each pump lets step ms pass, never beyond its deadline
     std::vector<std::int32_t> waits;              // the deadline of every pump
     std::map<int, std::function<void()>> during;  // pump call (1-based) -> what the user does meanwhile
-    float draw = 0.5f;                            // picks case 28
+    float draw = 0.5f;                            // the random draw: case floor(57 * draw)
     std::string focus;
     Control alg, label1, label5, command1, command2, waitTime, showWhen;
     std::array<Control, kCaseCount> pll, avg, avglabel, numlabel, stdlabel;
     std::optional<Trainer> t;
-    int cancel = 0;
 
     Rig() {
-        MainWindowControls c{bind(alg, "alg"),
-                             bind(label1, "label1", "0.00"),
-                             bind(label5, "label5"),
-                             &label5,
-                             bind(command1, "command1", "START"),
-                             &command1,
-                             bind(command2, "command2"),
-                             bind(waitTime, "waitTime"),
+        MainWindowControls c{bind(alg, "alg"), bind(label1, "label1", "0.00"), bind(label5, "label5"),
+                             &label5, bind(command1, "command1", "START"), &command1,
+                             bind(command2, "command2"), bind(waitTime, "waitTime"),
                              bind(showWhen, "showWhen")};
         for (int i = 0; i < kCaseCount; ++i) {
             const std::string n = std::to_string(i);
@@ -104,10 +83,7 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
         return &c;
     }
     // Loaded and idle, with the log emptied.
-    void load() {
-        t->Form_Load();
-        log.clear();
-    }
+    void load() { t->Form_Load(); log.clear(); }
     TrainerState& state() { return t->state(); }
     void pass(std::int32_t ms) { ticks = static_cast<std::int32_t>(static_cast<std::uint32_t>(ticks) + ms); }
 
@@ -124,17 +100,14 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
         return text.empty() || *end ? std::nullopt : std::optional(v);
     }
     void show() override { log.push_back("show"); }
-    void close() override { t->Form_Unload(cancel); }  // as the window system does
-    void destroySecondaryWindows() override { log.push_back("destroy secondary"); }
+    void close() override { int cancel = 0; t->Form_Unload(cancel); }  // as the window system does
+    void destroySecondaryWindows() override {}
     float next() override { return draw; }
-    void pick(int c) { draw = (static_cast<float>(c) + 0.5f) / 57.0f; }  // the next draw picks case c
     // Plays the user's part: S START/STOP, A Accept, D Discard, X Exit, T a timer tick, a number: ms pass.
     void play(const std::string& steps) {
-        const std::map<std::string, void (Trainer::*)()> press{{"S", &Trainer::Command1_Click},
-                                                               {"A", &Trainer::Command2_Click},
-                                                               {"D", &Trainer::Command3_Click},
-                                                               {"X", &Trainer::Command4_Click},
-                                                               {"T", &Trainer::Timer1_Timer}};
+        const std::map<std::string, void (Trainer::*)()> press{
+            {"S", &Trainer::Command1_Click}, {"A", &Trainer::Command2_Click}, {"D", &Trainer::Command3_Click},
+            {"X", &Trainer::Command4_Click}, {"T", &Trainer::Timer1_Timer}};
         std::istringstream in(steps);
         for (std::string s; in >> s;) {
             if (press.count(s)) ((*t).*press.at(s))();

@@ -7,18 +7,19 @@
 using namespace kestive;
 using namespace kestive::test;
 
-TEST(Drill, CountdownShowsTheCaseEarlyThenRevealsItBeforeTheClockRunsAndAcceptKeepsTheTime) {
+TEST(Drill, CountdownWaitsForEventsShowsTheCaseEarlyThenRevealsItBeforeTheClockRuns) {
     Rig rig;
     rig.load();
-    rig.pick(27);
+    rig.draw = 27.5f / 57;
     rig.waitTime.value = "2";
     rig.showWhen.value = "0";
     rig.during[1] = [&] { rig.showWhen.value = "1"; };  // read anew at every step
-    rig.ticks = INT_MAX - 2600;                         // the clock wraps while timing
+    rig.ticks = INT_MAX - 1500;                         // the clock wraps during the countdown
+    rig.step = 600;
     rig.play("S");
     EXPECT_EQ(rig.log, (Log{"label5 = ", "label1 = 2", "label1 = 1", "alg paint pll27", "alg paint pll27",
                             "alg showNow", "command1 = STOP!", "beep"}));
-    EXPECT_EQ(rig.waits, (std::vector<std::int32_t>{1000, 1000}));
+    EXPECT_EQ(rig.waits, (std::vector<std::int32_t>{1000, 400, 1000, 400}));  // the time left as deadline
     rig.play("1507 S A");
     EXPECT_EQ(rig.state().store.times(27, 0), 1507);
     EXPECT_EQ(rig.avglabel[27].value, "Avg: 1.51");
@@ -46,8 +47,7 @@ TEST(Drill, StateTable) {
              {"2", "S", "S A", kTiming, 0, 0, 1, "STOP! 1 command1"},  // both wait for the reveal
              {"2", "S", "D", kIdle, 0, 1, 0, "START 0.00 command1"},   // aborted: no reveal
              {"2", "S", "D S", kTiming, 0, 1, 1, "STOP! 1 command1"},  // the aborted countdown stays quiet
-             {"2", "S 1000 T S A D", "X", kCountingDown, 0, 0, 0,
-              "START 2 command1"},  // closed: nothing moves
+             {"2", "S 1000 T S A D", "X", kCountingDown, 0, 0, 0, "START 2 command1"},  // closed: all still
          }) {
         Rig rig;
         rig.load();
@@ -73,27 +73,15 @@ TEST(Drill, WaitTimeAndShowWhenSetCountdownAndEarlyPictureOrStartRefuses) {
         int paints;
         const char* refusal;
     };
-    for (const Row r : {Row{"0", "1", 0, 1, ""},
-                        {"-0.5", "1", 0, 1, ""},
-                        {"-32768", "9", 0, 1, ""},
-                        {"1", "1", 1, 2, ""},
-                        {"2.9", "1", 2, 2, ""},
-                        {"2", "2", 2, 3, ""},
-                        {"2", "5", 2, 3, ""},
-                        {"2", "1.9", 2, 2, ""},
-                        {"2", "0", 2, 1, ""},
-                        {"2", "abc", 2, 1, ""},
-                        {"2", "", 2, 1, ""},
-                        {"abc", "1", 0, 0, nan},
-                        {"", "1", 0, 0, nan},
-                        {"inf", "1", 0, 0, nan},
-                        {"nan", "1", 0, 0, nan},
-                        {"32768", "1", 0, 0, range},
-                        {"-32768.5", "1", 0, 0, range},
-                        {"1e10", "1", 0, 0, range}}) {
+    const Row rows[] = {
+        {"0", "1", 0, 1, ""},   {"-0.5", "1", 0, 1, ""}, {"-32768", "9", 0, 1, ""}, {"1", "1", 1, 2, ""},
+        {"2.9", "1", 2, 2, ""}, {"2", "2", 2, 3, ""},    {"2", "5", 2, 3, ""},  {"2", "1.9", 2, 2, ""},
+        {"2", "0", 2, 1, ""},   {"2", "abc", 2, 1, ""},  {"2", "", 2, 1, ""},   {"abc", "1", 0, 0, nan},
+        {"", "1", 0, 0, nan},   {"inf", "1", 0, 0, nan}, {"nan", "1", 0, 0, nan}, {"32768", "1", 0, 0, range},
+        {"-32768.5", "1", 0, 0, range}, {"1e10", "1", 0, 0, range}};
+    for (const Row& r : rows) {
         Rig rig;
         rig.load();
-        rig.label5.value = "old";
         rig.waitTime.value = r.wait;
         rig.showWhen.value = r.showWhen;
         rig.play("S");
@@ -109,16 +97,4 @@ TEST(Drill, WaitTimeAndShowWhenSetCountdownAndEarlyPictureOrStartRefuses) {
     EXPECT_EQ(rig.state().drillState, kIdle);
     EXPECT_EQ(rig.label5.value, Trainer::kNoCaseEnabled);
     EXPECT_EQ(rig.label5.colour, (Rgb{255, 0, 0}));
-}
-
-TEST(Delay, WaitsForEventsWithTheRemainingTimeAsDeadlineAcrossTheTickWrap) {
-    Rig rig;
-    rig.ticks = INT_MAX - 500;
-    rig.step = 300;
-    EXPECT_TRUE(rig.t->delay(1000));
-    EXPECT_TRUE(rig.t->delay(0));
-    EXPECT_EQ(rig.waits, (std::vector<std::int32_t>{1000, 700, 400, 100}));
-    rig.during[5] = [&] { rig.t->Command4_Click(); };  // the window closes
-    EXPECT_FALSE(rig.t->delay(1000));
-    EXPECT_EQ(rig.waits.size(), 5u);
 }

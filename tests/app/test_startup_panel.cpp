@@ -9,9 +9,7 @@ TEST(StartUp, LoadsThePicturesShowsFocusesStartThenDrawsTheGridsAndThePanel) {
     Rig rig;
     rig.t->Form_Load();
     const Log& log = rig.log;
-    for (auto [i, file] : {std::pair{0, "oll01print.gif"},
-                           {8, "oll09print.gif"},
-                           {9, "oll10print.gif"},
+    for (auto [i, file] : {std::pair{0, "oll01print.gif"}, {8, "oll09print.gif"}, {9, "oll10print.gif"},
                            {56, "oll57print.gif"}})
         EXPECT_EQ(log.at(i), "pll" + std::to_string(i) + " load " + file);
     EXPECT_EQ(log.at(57), "show");
@@ -20,12 +18,9 @@ TEST(StartUp, LoadsThePicturesShowsFocusesStartThenDrawsTheGridsAndThePanel) {
     EXPECT_EQ(log.at(58 + 57 * 13), "avg56 line");          // every grid before the first redraw
     EXPECT_EQ(std::ranges::count(log, "avg40 clear"), 57);  // drawTime for every index redraws all
     EXPECT_TRUE(rig.waits.empty());                         // no event is let through
-    EXPECT_EQ(rig.state().drillState, kIdle);
     for (int i = 0; i < kCaseCount; ++i) {
         EXPECT_TRUE(rig.state().caseEnabled[i]);
-        EXPECT_EQ(rig.state().store.timeCount(i), 0);
-        EXPECT_EQ(rig.avglabel[i].value + rig.numlabel[i].value + rig.stdlabel[i].value,
-                  "Avg: 0.00Num: 0Std: 0.00");
+        EXPECT_EQ(rig.numlabel[i].value + " " + rig.stdlabel[i].value, "Num: 0 Std: 0.00");
         EXPECT_EQ(rig.avg[i].ops.size(), 14u);  // a bar of length 0 and the grid
     }
 }
