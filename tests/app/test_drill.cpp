@@ -1,324 +1,100 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "Fakes.h"
 
 using namespace kestive;
 using namespace kestive::test;
 
-namespace {
-// The draw that picks case c.
-float drawFor(int c) { return (static_cast<float>(c) + 0.5f) / 57.0f; }
-}  // namespace
-
-TEST(Drill, DesignValuesCountDownShowEarlyRevealAndTime) {
+TEST(Drill, CountdownWaitsForEventsShowsTheCaseEarlyThenRevealsItBeforeTheClockRuns) {
     Rig rig;
     rig.load();
-    rig.random.values = {drawFor(27)};
-    rig.label5.text = "old feedback";
-    rig.pump.step = 1000;
-    rig.trainer->Command1_Click();
-    const Log& log = rig.log;
-
-    EXPECT_EQ(rig.label5.text, "");
-    const int two = log.find("label1 = 2");
-    const int one = log.find("label1 = 1");
-    ASSERT_GE(two, 0);
-    ASSERT_GT(one, two);
-    // "2": showWhen 1 is below the count, no picture yet; "1": the picture shows early.
-    EXPECT_EQ(log.find("alg paint pll27"), log.find("alg paint pll27", one));
-    const int early = log.find("alg paint pll27", one);
-    const int reveal = log.find("alg paint pll27", early + 1);
-    ASSERT_GT(early, one);
-    ASSERT_GT(reveal, early);
-    EXPECT_EQ(log.count("read showWhen"), 2);
-    EXPECT_EQ(log.count("read waitTime"), 1);
-    // The reveal is on screen before the caption changes and the beep sounds.
-    const int shown = log.find("alg showNow", reveal);
-    EXPECT_LT(shown, log.find("command1 = STOP!"));
-    EXPECT_LT(log.find("command1 = STOP!"), log.find("beep"));
-    EXPECT_EQ(rig.pump.calls, 2);
-
-    const TrainerState& s = rig.state();
-    EXPECT_EQ(s.drillState, kTiming);
-    EXPECT_EQ(s.currentCase, 27);
-    EXPECT_EQ(s.startTick, 5000 + 2000);
-
-    rig.ticks.value += 1500;
-    rig.trainer->Timer1_Timer();
-    EXPECT_EQ(rig.label1.text, "1.50");
-
-    rig.ticks.value += 7;
-    rig.trainer->Command1_Click();  // STOP
-    EXPECT_EQ(s.lastTime, 1507);
-    EXPECT_EQ(s.drillState, kIdle);
-    EXPECT_TRUE(rig.trainer->attemptWaiting());
-    EXPECT_EQ(rig.focus, "command2");
-    EXPECT_EQ(rig.command1.text, "STOP!");  // STOP changes nothing else
-    EXPECT_EQ(rig.label1.text, "1.50");
-    ASSERT_EQ(rig.trace.stops.size(), 1u);
-    EXPECT_EQ(rig.trace.stops[0], std::make_pair(27, 1507));
-
-    rig.trainer->Timer1_Timer();  // idle: nothing
-    EXPECT_EQ(rig.label1.text, "1.50");
-
-    rig.trainer->Command2_Click();  // Accept
-    EXPECT_EQ(s.store.timeCount(27), 1);
-    EXPECT_EQ(s.store.times(27, 0), 1507);
-    EXPECT_EQ(rig.label1.text, "0.00");
-    EXPECT_EQ(rig.command1.text, "START");
-    EXPECT_EQ(rig.focus, "command1");
-    EXPECT_EQ(rig.avg[27].count("fill"), 1);
-    EXPECT_EQ(rig.avglabel[27].text, "Avg: 1.51");
-    EXPECT_EQ(rig.numlabel[27].text, "Num: 1");
-    EXPECT_FALSE(rig.trainer->attemptWaiting());
-    EXPECT_EQ(rig.trace.keeps.size(), 1u);
+    rig.draw = 27.5f / 57;
+    rig.waitTime.value = "2";
+    rig.showWhen.value = "0";
+    rig.during[1] = [&] { rig.showWhen.value = "1"; };  // read anew at every step
+    rig.ticks = INT_MAX - 1500;                         // the clock wraps during the countdown
+    rig.step = 600;
+    rig.play("S");
+    EXPECT_EQ(rig.log, (Log{"label5 = ", "label1 = 2", "label1 = 1", "alg paint pll27", "alg paint pll27",
+                            "alg showNow", "command1 = STOP!", "beep"}));
+    EXPECT_EQ(rig.waits, (std::vector<std::int32_t>{1000, 400, 1000, 400}));  // the time left as deadline
+    rig.play("1507 S A");
+    EXPECT_EQ(rig.state().store.times(27, 0), 1507);
+    EXPECT_EQ(rig.avglabel[27].value, "Avg: 1.51");
 }
 
-TEST(Drill, WaitTimeDecidesTheNumberOfCountdownSteps) {
+// What each button does in each state. Steps: S START/STOP, A Accept, D Discard, X Exit, T timer tick,
+// a number: that many ms pass; `during` is played inside the first second of a countdown.
+TEST(Drill, StateTable) {
     struct Row {
-        const char* wait;
-        int steps;
+        const char *wait, *steps, *during;
+        std::int16_t state;
+        int kept, resets, beeps;  // times kept, display resets
+        const char* shown;        // START's caption, the running time, the focus
     };
-    for (const Row row : {Row{"0", 0}, Row{"-0.5", 0}, Row{"2.9", 2}, Row{"1", 1}, Row{"-32768", 0}}) {
+    for (const Row& r : {
+             Row{"0", "S 1500 T", "", kTiming, 0, 0, 1, "STOP! 1.50 command1"},
+             {"0", "S 800 T S 900 T", "", kIdle, 0, 0, 1, "STOP! 0.80 command2"},  // STOP changes no caption
+             {"0", "S 800 S A", "", kIdle, 1, 1, 1, "START 0.00 command1"},
+             {"0", "S 800 S A A", "", kIdle, 1, 2, 1, "START 0.00 command1"},
+             {"0", "A", "", kIdle, 0, 1, 0, "START 0.00 command1"},  // nothing stopped yet
+             {"0", "S 800 S D A", "", kIdle, 0, 2, 1, "START 0.00 command1"},
+             {"0", "S 800 S S 650 S A", "", kIdle, 1, 1, 2, "START 0.00 command1"},
+             {"0", "S 300 A", "", kTiming, 0, 0, 1, "STOP! 0.00 command1"},
+             {"0", "S 300 D 300 T A", "", kIdle, 0, 2, 1, "START 0.00 command1"},
+             {"2", "S", "S A", kTiming, 0, 0, 1, "STOP! 1 command1"},  // both wait for the reveal
+             {"2", "S", "D", kIdle, 0, 1, 0, "START 0.00 command1"},   // aborted: no reveal
+             {"2", "S", "D S", kTiming, 0, 1, 1, "STOP! 1 command1"},  // the aborted countdown stays quiet
+             {"2", "S 1000 T S A D", "X", kCountingDown, 0, 0, 0, "START 2 command1"},  // closed: all still
+         }) {
         Rig rig;
         rig.load();
-        rig.waitTime.value = row.wait;
-        rig.pump.step = 1000;
-        rig.trainer->Command1_Click();
-        EXPECT_EQ(rig.pump.calls, row.steps) << row.wait;
-        EXPECT_EQ(rig.state().drillState, kTiming) << row.wait;
-        if (row.steps == 0) {
-            EXPECT_EQ(rig.log.count("read showWhen"), 0) << row.wait;
-            EXPECT_EQ(rig.label1.text, "0.00") << row.wait;  // keeps its text until the first tick
-        }
+        rig.waitTime.value = r.wait;
+        rig.during[1] = [&] { rig.play(r.during); };
+        rig.play(r.steps);
+        int kept = 0;
+        for (int i = 0; i < kCaseCount; ++i) kept += rig.state().store.timeCount(i);
+        const std::string row = std::string(r.steps) + " / " + r.during;
+        EXPECT_EQ(rig.state().drillState, r.state) << row;
+        EXPECT_EQ(kept, r.kept) << row;
+        EXPECT_EQ(std::ranges::count(rig.log, "label1 = 0.00"), r.resets) << row;
+        EXPECT_EQ(std::ranges::count(rig.log, "beep"), r.beeps) << row;
+        EXPECT_EQ(rig.command1.value + " " + rig.label1.value + " " + rig.focus, r.shown) << row;
     }
 }
 
-TEST(Drill, ShowWhenDecidesWhenThePictureShowsEarly) {
+TEST(Drill, WaitTimeAndShowWhenSetCountdownAndEarlyPictureOrStartRefuses) {
+    const char *nan = Trainer::kWaitTimeNotANumber, *range = Trainer::kWaitTimeOutOfRange;
     struct Row {
-        const char* showWhen;
-        int paints;  // for WaitTime 2: early paints plus the reveal
+        const char *wait, *showWhen;
+        std::size_t steps;
+        int paints;
+        const char* refusal;
     };
-    for (const Row row : {Row{"2", 3}, Row{"5", 3}, Row{"1", 2}, Row{"1.9", 2}, Row{"0", 1}, Row{"-3", 1},
-                          Row{"abc", 1}, Row{"", 1}}) {
+    const Row rows[] = {
+        {"0", "1", 0, 1, ""},   {"-0.5", "1", 0, 1, ""}, {"-32768", "9", 0, 1, ""}, {"1", "1", 1, 2, ""},
+        {"2.9", "1", 2, 2, ""}, {"2", "2", 2, 3, ""},    {"2", "5", 2, 3, ""},  {"2", "1.9", 2, 2, ""},
+        {"2", "0", 2, 1, ""},   {"2", "abc", 2, 1, ""},  {"2", "", 2, 1, ""},   {"abc", "1", 0, 0, nan},
+        {"", "1", 0, 0, nan},   {"inf", "1", 0, 0, nan}, {"nan", "1", 0, 0, nan}, {"32768", "1", 0, 0, range},
+        {"-32768.5", "1", 0, 0, range}, {"1e10", "1", 0, 0, range}};
+    for (const Row& r : rows) {
         Rig rig;
         rig.load();
-        rig.showWhen.value = row.showWhen;
-        rig.pump.step = 1000;
-        rig.trainer->Command1_Click();
-        EXPECT_EQ(rig.alg.count("paint"), row.paints) << row.showWhen;
-        EXPECT_EQ(rig.state().drillState, kTiming);
+        rig.waitTime.value = r.wait;
+        rig.showWhen.value = r.showWhen;
+        rig.play("S");
+        EXPECT_EQ(rig.waits.size(), r.steps) << r.wait << " / " << r.showWhen;
+        EXPECT_EQ(std::ranges::count(rig.log, "alg paint pll28"), r.paints) << r.wait << " / " << r.showWhen;
+        EXPECT_EQ(rig.state().drillState, *r.refusal ? kIdle : kTiming) << r.wait;
+        EXPECT_EQ(rig.label5.value, r.refusal) << r.wait;
     }
-}
-
-TEST(Drill, StartRefusesWhatCannotBeDrilled) {
-    struct Row {
-        const char* wait;
-        const char* message;
-    };
-    for (const Row row : {Row{"abc", Trainer::kWaitTimeNotANumber}, Row{"", Trainer::kWaitTimeNotANumber},
-                          Row{"inf", Trainer::kWaitTimeNotANumber}, Row{"nan", Trainer::kWaitTimeNotANumber},
-                          Row{"32768", Trainer::kWaitTimeOutOfRange},
-                          Row{"-32768.5", Trainer::kWaitTimeOutOfRange},
-                          Row{"1e10", Trainer::kWaitTimeOutOfRange}}) {
-        Rig rig;
-        rig.load();
-        rig.waitTime.value = row.wait;
-        rig.trainer->Command1_Click();
-        EXPECT_EQ(rig.state().drillState, kIdle) << row.wait;
-        EXPECT_EQ(rig.label5.text, row.message) << row.wait;
-        EXPECT_EQ(rig.alg.count("paint"), 0);
-        EXPECT_EQ(rig.pump.calls, 0);
-    }
-
-    Rig rig;
+    Rig rig;  // no case enabled: the pick would never end
     rig.load();
     rig.state().caseEnabled.fill(false);
-    rig.trainer->Command1_Click();  // would draw for ever
+    rig.play("S");
     EXPECT_EQ(rig.state().drillState, kIdle);
-    EXPECT_EQ(rig.label5.text, Trainer::kNoCaseEnabled);
-    EXPECT_EQ(rig.label5Colour.colour, (Rgb{255, 0, 0}));
-    // Enabling one case makes START work again.
-    rig.trainer->pll_Click(40);
-    rig.waitTime.value = "0";
-    rig.random.values = {0.1f, drawFor(40)};
-    rig.trainer->Command1_Click();
-    EXPECT_EQ(rig.state().drillState, kTiming);
-    EXPECT_EQ(rig.state().currentCase, 40);
-    EXPECT_EQ(rig.label5.text, "");
-}
-
-TEST(Drill, AcceptKeepsOnlyAFreshlyStoppedAttempt) {
-    Rig rig;
-    rig.load();
-    // Before the first drill: nothing to keep, the display is reset.
-    rig.label1.text = "x";
-    rig.trainer->Command2_Click();
-    EXPECT_EQ(rig.state().store.timeCount(0), 0);
-    EXPECT_EQ(rig.label1.text, "0.00");
-
-    rig.waitTime.value = "0";
-    rig.random.values = {drawFor(3)};
-    rig.trainer->Command1_Click();
-    rig.ticks.value += 800;
-    rig.trainer->Command1_Click();
-    rig.trainer->Command2_Click();
-    rig.trainer->Command2_Click();  // a second Accept keeps nothing more
-    EXPECT_EQ(rig.state().store.timeCount(3), 1);
-
-    // A discarded attempt is not kept by a later Accept.
-    rig.trainer->Command1_Click();
-    rig.ticks.value += 900;
-    rig.trainer->Command1_Click();
-    rig.trainer->Command3_Click();
-    EXPECT_FALSE(rig.trainer->attemptWaiting());
-    rig.trainer->Command2_Click();
-    EXPECT_EQ(rig.state().store.timeCount(3), 1);
-
-    // START after STOP without Accept drops the unkept time.
-    rig.trainer->Command1_Click();
-    rig.ticks.value += 700;
-    rig.trainer->Command1_Click();
-    EXPECT_EQ(rig.command1.text, "STOP!");
-    rig.trainer->Command1_Click();  // a new drill at once
-    EXPECT_EQ(rig.state().drillState, kTiming);
-    EXPECT_FALSE(rig.trainer->attemptWaiting());
-    rig.ticks.value += 650;
-    rig.trainer->Command1_Click();
-    rig.trainer->Command2_Click();
-    EXPECT_EQ(rig.state().store.timeCount(3), 2);
-    EXPECT_EQ(rig.state().store.times(3, 1), 650);
-    // The second time of the case meets the record of the first: feedback in red.
-    EXPECT_EQ(rig.label5.text, "You beat your previous record by 150 milliseconds!");
-    EXPECT_EQ(rig.label5Colour.colour, (Rgb{255, 0, 0}));
-}
-
-TEST(Drill, AcceptDoesNothingWhileCountingDownOrTiming) {
-    Rig rig;
-    rig.load();
-    rig.random.values = {drawFor(8)};
-    rig.pump.step = 500;
-    // A kept attempt of case 8 first, so that a wrongly credited time would show.
-    rig.waitTime.value = "0";
-    rig.trainer->Command1_Click();
-    rig.ticks.value += 1234;
-    rig.trainer->Command1_Click();
-    rig.trainer->Command2_Click();
-    ASSERT_EQ(rig.state().store.timeCount(8), 1);
-
-    rig.waitTime.value = "2";
-    int clearsBefore = -1;
-    rig.pump.at[1] = {[&] {
-        clearsBefore = rig.log.count("alg clear");
-        rig.trainer->Command2_Click();
-        EXPECT_EQ(rig.log.count("alg clear"), clearsBefore);
-        EXPECT_EQ(rig.state().drillState, kCountingDown);
-    }};
-    rig.trainer->Command1_Click();
-    EXPECT_GE(clearsBefore, 0);
-    EXPECT_EQ(rig.state().drillState, kTiming);
-    rig.trainer->Command2_Click();  // while timing
-    EXPECT_EQ(rig.state().drillState, kTiming);
-    EXPECT_EQ(rig.command1.text, "STOP!");
-    EXPECT_EQ(rig.state().store.timeCount(8), 1);
-}
-
-TEST(Drill, StartWhileCountingDownDoesNothing) {
-    Rig rig;
-    rig.load();
-    rig.pump.at[2] = {[&] { rig.trainer->Command1_Click(); }};
-    rig.trainer->Command1_Click();
-    EXPECT_EQ(rig.random.draws, 1);
-    EXPECT_EQ(rig.log.count("beep"), 1);
-    EXPECT_EQ(rig.state().drillState, kTiming);
-}
-
-TEST(Drill, DiscardWhileCountingDownAbortsTheDrill) {
-    Rig rig;
-    rig.load();
-    rig.pump.step = 400;
-    rig.pump.at[1] = {[&] { rig.trainer->Command3_Click(); }};
-    rig.trainer->Command1_Click();
-    EXPECT_EQ(rig.state().drillState, kIdle);
-    EXPECT_EQ(rig.alg.count("paint"), 0);
-    EXPECT_EQ(rig.log.count("beep"), 0);
-    EXPECT_EQ(rig.command1.text, "START");
-    EXPECT_EQ(rig.label1.text, "0.00");
-    EXPECT_EQ(rig.focus, "command1");
-    // The aborted countdown returned at the end of its wait without another step.
-    EXPECT_EQ(rig.log.count("label1 = 1"), 0);
-
-    // A new START inside the aborted drill's wait runs on its own, and the old one stays quiet.
-    Rig nested;
-    nested.load();
-    nested.pump.step = 400;
-    nested.pump.at[1] = {[&] {
-        nested.trainer->Command3_Click();
-        nested.waitTime.value = "0";
-        nested.trainer->Command1_Click();
-    }};
-    nested.trainer->Command1_Click();
-    EXPECT_EQ(nested.state().drillState, kTiming);
-    EXPECT_EQ(nested.log.count("beep"), 1);
-    EXPECT_EQ(nested.log.count("command1 = STOP!"), 1);
-}
-
-TEST(Drill, DiscardWhileTimingStopsTheClockAndKeepsNothing) {
-    Rig rig;
-    rig.load();
-    rig.waitTime.value = "0";
-    rig.trainer->Command1_Click();
-    rig.ticks.value += 300;
-    rig.trainer->Timer1_Timer();
-    EXPECT_EQ(rig.label1.text, "0.30");
-    rig.trainer->Command3_Click();
-    EXPECT_EQ(rig.state().drillState, kIdle);
-    EXPECT_EQ(rig.command1.text, "START");
-    EXPECT_EQ(rig.label1.text, "0.00");
-    EXPECT_EQ(rig.focus, "command1");
-    rig.ticks.value += 300;
-    rig.trainer->Timer1_Timer();
-    EXPECT_EQ(rig.label1.text, "0.00");
-    rig.trainer->Command2_Click();
-    for (int i = 0; i < kCaseCount; ++i) EXPECT_EQ(rig.state().store.timeCount(i), 0);
-    // The next press is START again.
-    rig.trainer->Command1_Click();
-    EXPECT_EQ(rig.state().drillState, kTiming);
-}
-
-TEST(Drill, ClosingDuringTheCountdownTouchesNoControlAfterwards) {
-    for (int how = 0; how < 2; ++how) {
-        Rig rig;
-        rig.load();
-        int linesAtClose = -1;
-        rig.pump.at[2] = {[&] {
-            if (how == 0) rig.trainer->Command4_Click();
-            else rig.trainer->mnuQuit_Click();
-            linesAtClose = static_cast<int>(rig.log.lines.size());
-        }};
-        rig.trainer->Command1_Click();
-        EXPECT_EQ(static_cast<int>(rig.log.lines.size()), linesAtClose);
-        EXPECT_EQ(rig.pump.calls, 2);  // the wait ended at once
-        EXPECT_TRUE(rig.trainer->unloaded());
-        // Late timer ticks and clicks do nothing either.
-        rig.trainer->Timer1_Timer();
-        rig.trainer->Command1_Click();
-        rig.trainer->Command2_Click();
-        rig.trainer->Command3_Click();
-        EXPECT_EQ(static_cast<int>(rig.log.lines.size()), linesAtClose);
-    }
-}
-
-TEST(Drill, TimesAreRightAcrossTheWrapOfTheTickCounter) {
-    Rig rig;
-    rig.load();
-    rig.waitTime.value = "1";
-    rig.ticks.value = 2147483647 - 600;
-    rig.pump.step = 1000;
-    rig.trainer->Command1_Click();  // the countdown itself crosses the wrap
-    EXPECT_EQ(rig.state().drillState, kTiming);
-    EXPECT_EQ(rig.pump.calls, 1);
-    rig.ticks.value = static_cast<std::int32_t>(static_cast<std::uint32_t>(rig.ticks.value) + 2500u);
-    rig.trainer->Command1_Click();
-    EXPECT_EQ(rig.state().lastTime, 2500);
+    EXPECT_EQ(rig.label5.value, Trainer::kNoCaseEnabled);
+    EXPECT_EQ(rig.label5.colour, (Rgb{255, 0, 0}));
 }

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "Fakes.h"
+
+using namespace kestive;
+using namespace kestive::test;
+
+TEST(StartUp, LoadsThePicturesShowsFocusesStartThenDrawsTheGridsAndThePanel) {
+    Rig rig;
+    rig.t->Form_Load();
+    const Log& log = rig.log;
+    for (auto [i, file] : {std::pair{0, "oll01print.gif"}, {8, "oll09print.gif"}, {9, "oll10print.gif"},
+                           {56, "oll57print.gif"}})
+        EXPECT_EQ(log.at(i), "pll" + std::to_string(i) + " load " + file);
+    EXPECT_EQ(log.at(57), "show");
+    EXPECT_EQ(log.at(58), "command1 focus");
+    EXPECT_EQ(log.at(59), "avg0 line");
+    EXPECT_EQ(log.at(58 + 57 * 13), "avg56 line");          // every grid before the first redraw
+    EXPECT_EQ(std::ranges::count(log, "avg40 clear"), 57);  // drawTime for every index redraws all
+    EXPECT_TRUE(rig.waits.empty());                         // no event is let through
+    for (int i = 0; i < kCaseCount; ++i) {
+        EXPECT_TRUE(rig.state().caseEnabled[i]);
+        EXPECT_EQ(rig.numlabel[i].value + " " + rig.stdlabel[i].value, "Num: 0 Std: 0.00");
+        EXPECT_EQ(rig.avg[i].ops.size(), 14u);  // a bar of length 0 and the grid
+    }
+}
+
+TEST(Panel, BarsScaleByTheLargestMeanUnderAGridAndDisabledCasesAreGreen) {
+    Rig rig;
+    rig.load();
+    for (auto [c, ms] : {std::pair{0, 1200}, {1, 600}, {2, 700}, {2, 701}, {40, 1000}, {40, 1100}})
+        rig.state().store.addTime(c, ms, {});
+    rig.t->pll_Click(40);                                           // disables case 40 and redraws every case
+    std::vector<Op> half{{"fill", 0, 0, 607.5, 495, {255, 0, 0}}};  // half the largest mean: half the box
+    for (double x = 0; x <= 1200; x += 100) half.push_back({"line", x, 0, x, 495, {50, 50, 50}});
+    EXPECT_EQ(rig.avg[1].ops, half);
+    EXPECT_EQ(rig.avg[0].ops.at(0).x2, 1215.0);
+    EXPECT_EQ(rig.avg[3].ops.at(0).x2, 0.0);
+    EXPECT_EQ(rig.avg[40].ops, (std::vector<Op>{{"fill", 0, 0, 1185, 465, {0, 255, 0}}}));  // no grid
+    EXPECT_EQ(rig.avglabel[2].value + " " + rig.numlabel[2].value, "Avg: 0.70 Num: 2");     // 700.5 to even
+    EXPECT_EQ(rig.avglabel[40].value + " " + rig.stdlabel[40].value, "Avg: 1.05 Std: 0.05");
+
+    rig.state().store.addTime(4, 2400, {});  // a new largest mean shrinks the other bars
+    rig.t->pll_Click(40);
+    rig.t->pll_Click(57);  // not cases: ignored
+    rig.t->pll_Click(-1);
+    EXPECT_EQ(rig.avg[0].ops.at(0).x2, 607.5);
+    EXPECT_EQ(rig.numlabel[4].value, "Num: 1");
+    EXPECT_EQ(rig.avg[40].ops.size(), 14u);
+    EXPECT_EQ(std::ranges::count(rig.state().caseEnabled, true), kCaseCount);
+}
