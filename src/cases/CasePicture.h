@@ -5,13 +5,9 @@
 #include <vector>
 
 #include "cases/TopView.h"
+#include "stats/Rgb.h"
 
 namespace kestive {
-
-struct Rgb {
-    std::uint8_t red, green, blue;
-    bool operator==(const Rgb&) const = default;
-};
 
 // A picture of few colours: one palette index per pixel, row by row from the top.
 struct PaletteImage {

@@ -2,12 +2,9 @@
 #include <cstdint>
 #include <string>
 
-namespace kestive {
+#include "stats/Rgb.h"
 
-struct Rgb {
-    std::uint8_t r = 0, g = 0, b = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
+namespace kestive {
 
 // What the feedback line should show after a kept time beat or missed the case's record.
 struct Feedback {

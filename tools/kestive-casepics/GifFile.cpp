@@ -31,7 +31,7 @@ std::string writeGifFile(const std::string& path, const PaletteImage& image) {
     }
     std::vector<GifColorType> colours(static_cast<std::size_t>(colourMapSize(image.palette.size())), GifColorType{0, 0, 0});
     for (std::size_t i = 0; i < image.palette.size(); ++i) {
-        colours[i] = GifColorType{image.palette[i].red, image.palette[i].green, image.palette[i].blue};
+        colours[i] = GifColorType{image.palette[i].r, image.palette[i].g, image.palette[i].b};
     }
     ColorMapObject* map = GifMakeMapObject(static_cast<int>(colours.size()), colours.data());
     if (map == nullptr) {
