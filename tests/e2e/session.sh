@@ -82,7 +82,7 @@ untitled >/dev/null || fail "no input box"
 sleep 0.3
 xdotool type --delay 20 cancelled
 xdotool key Escape
-untitled_gone || fail "the input box stayed open after Escape"
+untitled_gone || fail "a box stayed open after Escape (Cancel)"
 [ -e cancelled.pll ] && fail "Cancel wrote cancelled.pll"
 drill
 kept=$(grep -c '^kept' trace.txt || true)
