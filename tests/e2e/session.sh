@@ -1,42 +1,12 @@
 #!/usr/bin/env bash
 # Drives the real trainer on an X display (run it under xvfb-run) through its session files and
-# secondary windows: a drill kept with Accept, Save Session typed into the input box, a second drill,
-# Load Session of the saved file, Save Session again, About, Create report, Exit. Then checks the
-# files on disk: the second file, saved after the load, must hold exactly the times of the first.
+# secondary windows: a drill kept with Accept, Save Session typed into the input box, Save Session
+# left with Escape, a second drill, Load Session of the saved file, Save Session again, About,
+# Create report, Exit. Then checks the files on disk: the second file, saved after the load, must
+# hold exactly the times of the first.
 #   session.sh <kestive binary> <folder with the 57 case pictures; made up when it has none>
-set -euo pipefail
-bin=$1
-pictures=$2
-work=$(mktemp -d)
-pid=
-cleanup() {
-  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid"; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$work/trace.txt" ] && cat "$work/trace.txt"; ls -la "$work"; exit 1; }
-
-if compgen -G "$pictures/oll*print.gif" >/dev/null && [ "$(ls "$pictures"/oll*print.gif | wc -l)" -eq 57 ]; then
-  cp "$pictures"/oll*print.gif "$work"/
-else
-  echo "no case pictures in $pictures: using one-pixel stand-ins"
-  for i in $(seq 1 57); do
-    printf 'GIF89a\x01\x00\x01\x00\x80\x00\x00\xc0\x40\x40\x00\x00\x00\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00\x3b' \
-      >"$work/oll$(printf %02d "$i")print.gif"
-  done
-fi
-
-cd "$work"
-KESTIVE_TRACE="$work/trace.txt" "$bin" &
-pid=$!
-wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kestive$' | head -1) || fail "no window"
-for _ in $(seq 100); do grep -q '^shown' trace.txt 2>/dev/null && break; sleep 0.1; done
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-top=$((Y + HEIGHT - 819))  # the client area is the lowest 819 pixels, below the menu bar
-at() { echo "$((X + $1 / 15 + $3 / 30)) $((top + $2 / 15 + $4 / 30))"; }  # centre of a twip rect
-start=$(at 120 4920 1815 495); accept=$(at 2040 4920 1815 495); exitb=$(at 3960 5640 1815 495)
-report=$(at 120 8040 1935 615); wait_time=$(at 1560 5520 375 285)
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+report=$(at 120 8040 1935 615)
 file_menu="$((X + 20)) $(((Y + top) / 2))"
 about_menu="$((X + 60)) $(((Y + top) / 2))"
 
@@ -106,6 +76,14 @@ save_as() {
 xdotool mousemove $wait_time click 1 key ctrl+a type 0
 drill
 save_as first
+# Save Session left with Escape (Cancel) writes nothing and shows nothing.
+file_item 2
+untitled >/dev/null || fail "no input box"
+sleep 0.3
+xdotool type --delay 20 cancelled
+xdotool key Escape
+untitled_gone || fail "a box stayed open after Escape (Cancel)"
+[ -e cancelled.pll ] && fail "Cancel wrote cancelled.pll"
 drill
 kept=$(grep -c '^kept' trace.txt || true)
 [ "$kept" -eq 2 ] || fail "expected 2 kept times, found $kept"
@@ -136,11 +114,7 @@ rep=$(window_named '^Report$') || fail "no report window"
 close_window "$rep" 120 6480 8895 495
 xdotool search --onlyvisible --name '^Report$' >/dev/null && fail "Close left the report window open"
 
-xdotool mousemove $exitb click 1
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program"
-wait "$pid" || fail "the program ended with status $?"
-pid=
+exit_program
 
 # The first file: a header, then 57 case lines; the first drill's time on its case's line.
 [ "$(wc -l <first.pll)" -eq 58 ] || fail "first.pll has $(wc -l <first.pll) lines"

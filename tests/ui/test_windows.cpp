@@ -1,0 +1,420 @@
+// The windows on Qt as the user sees and drives them; the rules behind them are tested in tests/app and core.
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "cases/OllCases.h"
+#include "session/SessionFile.h"
+#include "ui/Form1.h"
+#include "ui/SaveSession.h"
+
+using namespace kestive;
+using namespace kestive::ui;
+
+namespace {
+const QColor kRed(255, 0, 0), kGreen(0, 255, 0), kGrey(50, 50, 50), kBarBack(128, 64, 64), kWhite(Qt::white);
+QColor pictureColour(int i) { return QColor(4 * i, 255 - 4 * i, 0x64); }
+
+// A fresh current folder with the pictures of the first `count` cases, each a 1 x 1 GIF of its colour.
+struct PictureFolder {
+    QTemporaryDir dir;
+    explicit PictureFolder(int count = kCaseCount) {
+        for (int i = 0; i < count; ++i) {
+            QFile f(dir.filePath(QString::fromStdString(Trainer::pictureFileName(i))));
+            if (f.open(QIODevice::WriteOnly))  // GIF89a, 1 x 1, two colours, the first pictureColour(i)
+                f.write(QByteArray::fromHex(QString::asprintf("47494638396101000100800000%02x%02x640000002c000000"
+                                                              "00010001000002024401003b", 4 * i, 255 - 4 * i).toLatin1()));
+        }
+        QDir::setCurrent(dir.path());
+    }
+};
+
+// Answers the input box with a fixed text and records the prompt and the messages.
+struct ScriptedDialogs final : DialogPort {
+    QString answer, prompt;
+    QStringList informed, warned;
+    QString askText(QWidget*, const QString& p) override { prompt = p; return answer; }
+    void inform(QWidget*, const QString& text) override { informed << text; }
+    void warn(QWidget*, const QString& text) override { warned << text; }
+};
+
+// The main window after start-up, active, its boxes answered by `dialogs`.
+struct Window {
+    ClockSeededRandom random;
+    ScriptedDialogs dialogs;
+    Form1 form{random};
+    Window() {
+        form.secondary().setDialogs(dialogs);
+        form.load();
+        QApplication::setActiveWindow(&form);
+        if (!QTest::qWaitForWindowActive(&form)) qWarning("window not active");
+    }
+    TrainerState& state() { return form.trainer().state(); }
+    TimeStore& store() { return state().store; }
+    void keep(int c, std::int32_t ms) { store().addTime(c, ms, NumberFormat{}); }
+    std::vector<std::int32_t> timesOf(int c) { return {store().timesOf(c).begin(), store().timesOf(c).end()}; }
+    Form2* pick(const QString& name) {
+        form.mnuLoad->trigger();
+        Form2* d = form.secondary().form2();
+        for (QListWidgetItem* item : d->File1->findItems(name, Qt::MatchExactly)) d->File1->setCurrentItem(item);
+        return d;
+    }
+};
+
+QRect twips(const QWidget* w) { return QRect(w->geometry().topLeft() * 15, w->geometry().size() * 15); }
+QColor at(const QtPictureBox* box, int x, int y) { return box->image().pixelColor(x, y); }
+// Columns of the box's drawing at mid-height that show the colour.
+QList<int> columnsOf(const QtPictureBox* box, const QColor& colour) {
+    QList<int> xs;
+    for (int x = 0; x < box->image().width(); ++x)
+        if (at(box, x, box->image().height() / 2) == colour) xs << x;
+    return xs;
+}
+void writeFile(const QString& name, const QByteArray& content) {
+    QFile f(name);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(content);
+}
+QList<QByteArray> linesOf(const QString& name) {
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll().split('\n') : QList<QByteArray>{""};
+}
+QStringList listed(const Form2* dialog) {
+    QStringList names;
+    for (int i = 0; i < dialog->File1->count(); ++i) names << dialog->File1->item(i)->text();
+    return names;
+}
+}  // namespace
+
+class Windows : public QObject {
+    Q_OBJECT
+    std::unique_ptr<PictureFolder> folder;
+
+private slots:
+    void initTestCase() {  // button faces unlike window backgrounds, to see which the secondary windows take
+        QPalette p = QApplication::palette();
+        p.setColor(QPalette::Button, QColor(200, 180, 160));
+        p.setColor(QPalette::ButtonText, QColor(20, 40, 60));
+        QApplication::setPalette(p);
+    }
+    void init() { folder = std::make_unique<PictureFolder>(); }
+    void cleanup() { folder.reset(); }
+
+    void mainWindowDesign() {
+        Window w;
+        Form1& f = w.form;
+        QVERIFY(f.client()->size() == QSize(21480 / 15, 12285 / 15) && f.windowTitle() == "Kestive");
+        const struct { QWidget* w; QRect place; const char* caption; } singles[] = {
+            {f.alg, {1560, 240, 2655, 2535}, ""},              {f.Label1, {960, 3000, 4815, 1815}, "0.00"},
+            {f.Command1, {120, 4920, 1815, 495}, "START"},     {f.Command2, {2040, 4920, 1815, 495}, "Accept"},
+            {f.Command3, {3960, 4920, 1815, 495}, "Discard"},  {f.Command4, {3960, 5640, 1815, 495}, "Exit"},
+            {f.Label2, {360, 5520, 1335, 255}, "Wait Time (sec):"}, {f.WaitTime, {1560, 5520, 375, 285}, "2"},
+            {f.Label4, {360, 5880, 2535, 255}, "Show PLL if time left is under (sec)"},
+            {f.showWhen, {2880, 5880, 375, 285}, "1"},
+            {f.Label5, {120, 7080, 5775, 615}, ""},            {f.Command5, {120, 8040, 1935, 615}, "Create report"},
+            {f.Label6, {4320, 8160, 1575, 1095},
+             "Click on a PLL to DISABLE/ENABLE that PLL from being generated.   ----------------------->"},
+            {f.Label3, {120, 8640, 1935, 615},
+             "makes a report of your PLL skills so that you can share your times with your friends."}};
+        for (const auto& s : singles) {
+            QCOMPARE(twips(s.w), s.place);
+            QCOMPARE(s.w->property("text").toString(), QString::fromUtf8(s.caption));
+            QVERIFY(!s.w->accessibleName().isEmpty());
+            if (auto* b = qobject_cast<QPushButton*>(s.w)) QVERIFY(!b->autoDefault() && !b->isDefault());
+        }
+        // The case arrays: the grid's first and last groups and the groups below the hint.
+        for (auto [c, left, top] : {std::tuple{0, 6000, 120}, {53, 18600, 10680}, {54, 960, 10680},
+                                    {55, 3480, 10680}, {56, 2160, 9360}}) {
+            const int x = left + 1200;
+            QCOMPARE(QList<QRect>({twips(f.pll[c]), twips(f.avg[c]), twips(f.avglabel[c]), twips(f.numlabel[c]),
+                                   twips(f.stdlabel[c])}),
+                     QList<QRect>({{left, top, 1215, 1215}, {x, top, 1215, 495}, {x, top + 480, 1215, 255},
+                                   {x, top + 720, 1215, 255}, {x, top + 960, 1215, 255}}));
+            QVERIFY(!f.pll[c]->accessibleName().isEmpty() && !f.avg[c]->accessibleName().isEmpty());
+        }
+        // Colours; an invalid text colour is not checked.
+        for (auto [l, text, back] : {std::tuple<QWidget*, QColor, QColor>{f.client(), {}, kWhite},
+                 {f.Label1, {0, 0, 255}, kWhite}, {f.Label2, Qt::black, kWhite}, {f.Label5, kRed, kWhite},
+                 {f.avglabel[7], {}, {192, 192, 255}}, {f.numlabel[7], {}, {192, 255, 192}},
+                 {f.stdlabel[7], {}, {255, 192, 192}}}) {
+            if (text.isValid()) QCOMPARE(l->palette().color(QPalette::WindowText), text);
+            QCOMPARE(l->palette().color(QPalette::Window), back);
+            QVERIFY(l->autoFillBackground());
+        }
+        QVERIFY(f.avg[7]->background() == kBarBack && f.alg->background() == kWhite);
+        QVERIFY(QStringList({"Liberation Sans", "DejaVu Sans"}).contains(QFontInfo(f.Command1->font()).family()));
+        QVERIFY(f.Command1->font().pixelSize() == 11 && f.Label1->font().pixelSize() == 128 &&  // 8.25, 96 pt
+                f.Label5->font().pixelSize() == 13 && f.Label5->font().bold());                 // 9.75 pt bold
+        QVERIFY(f.Timer1->interval() == 1 && f.Timer1->timerType() == Qt::PreciseTimer && f.Timer1->isActive());
+        const std::string_view alg = ollCases()[26].algorithm;
+        QCOMPARE(f.pll[26]->toolTip(), "OLL 27 \u2014 " + QString::fromUtf8(alg.data(), alg.size()));
+        QVERIFY(f.pll[56]->toolTip().startsWith("OLL 57 \u2014 ") && f.alg->toolTip().isEmpty());
+    }
+
+    void startUpThenBarsToScaleAndGreenWhenDisabled() {
+        folder = std::make_unique<PictureFolder>(55);  // oll56print.gif and oll57print.gif missing
+        Window w;
+        QCOMPARE(QApplication::focusWidget(), w.form.Command1);
+        QCOMPARE(w.state().drillState, kIdle);
+        const auto boxes = w.form.findChildren<QMessageBox*>();  // one message names the missing pictures
+        QVERIFY(boxes.size() == 1 && !boxes[0]->isModal());
+        QVERIFY2(boxes[0]->text().contains("oll56print.gif, oll57print.gif"), qPrintable(boxes[0]->text()));
+        QCOMPARE(w.form.pll[9]->picture().pixelColor(0, 0), pictureColour(9));
+        QCOMPARE(w.form.numlabel[56]->text() + w.form.stdlabel[56]->text(), QStringLiteral("Num: 0Std: 0.00"));
+        QCOMPARE(columnsOf(w.form.avg[1], kRed), QList<int>());  // empty store: no bar
+        w.keep(0, 900);
+        w.keep(1, 450);
+        w.form.trainer().drawTime(0);
+        // Grid lines every 100 twips, clipped to the 79-pixel drawing area.
+        const QList<int> grid{0, 7, 13, 20, 27, 33, 40, 47, 53, 60, 67, 73};
+        QCOMPARE(columnsOf(w.form.avg[1], kGrey), grid);
+        // Full scale: red in every other column. Half scale: red up to half the outer width (40.5 px).
+        QCOMPARE(columnsOf(w.form.avg[0], kRed).size(), 79 - grid.size());
+        const QList<int> half = columnsOf(w.form.avg[1], kRed);
+        QVERIFY(half.first() == 1 && half.last() == 41);
+        // The background after the bar; the bar and the grid over it in the full height.
+        QVERIFY(at(w.form.avg[1], 42, 15) == kBarBack && at(w.form.avg[1], 20, 0) == kGrey &&
+                at(w.form.avg[1], 21, 30) == kRed);
+        QCOMPARE(w.form.avglabel[1]->text(), QStringLiteral("Avg: 0.45"));
+        const QImage shot = w.form.avg[0]->grab().toImage();  // what was drawn survives a repaint
+        QVERIFY(shot.pixelColor(0, 0) == Qt::black && shot.pixelColor(5, 10) == kRed);
+        // Clicking the picture disables the case: the whole box green; focus stays on START.
+        QTest::mouseClick(w.form.pll[1], Qt::LeftButton);
+        QCOMPARE(columnsOf(w.form.avg[1], kGreen).size(), 79);
+        QVERIFY(at(w.form.avg[1], 0, 0) == kGreen && at(w.form.avg[1], 78, 30) == kGreen);
+        QTest::mouseClick(w.form.pll[1], Qt::LeftButton);
+        QCOMPARE(columnsOf(w.form.avg[1], kGrey), grid);
+        QCOMPARE(QApplication::focusWidget(), w.form.Command1);
+    }
+
+    void spaceRunsStartStopAcceptStart() {
+        Window w;
+        w.form.WaitTime->setText("0");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // START
+        QCOMPARE(w.form.Command1->text(), QStringLiteral("STOP!"));
+        const int c = w.state().currentCase;
+        QCOMPARE(at(w.form.alg, 80, 80), pictureColour(c));  // stretched into the large box
+        QCOMPARE(w.form.alg->toolTip(), w.form.pll[c]->toolTip());
+        QTest::qWait(30);
+        QVERIFY(w.form.Label1->text() != "0.00");  // the timer runs the display
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // STOP
+        QCOMPARE(QApplication::focusWidget(), w.form.Command2);
+        const std::int32_t time = w.state().lastTime;
+        QVERIFY(time >= 25 && time < 5000);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // Accept
+        QCOMPARE(w.timesOf(c), std::vector<std::int32_t>{time});
+        QCOMPARE(w.form.Label1->text() + w.form.Command1->text(), QStringLiteral("0.00START"));
+        QCOMPARE(QApplication::focusWidget(), w.form.Command1);
+        QCOMPARE(w.form.numlabel[c]->text(), QStringLiteral("Num: 1"));
+        QVERIFY(at(w.form.alg, 80, 80) == kWhite && w.form.alg->toolTip().isEmpty());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // START again
+        QCOMPARE(w.state().drillState, kTiming);
+    }
+
+    // The countdown waits in the real event loop: a Discard runs inside it, and closing ends it at once.
+    void countdownLetsDiscardAndCloseRunInside() {
+        for (bool quit : {false, true}) {
+            Window w;
+            w.form.WaitTime->setText("3");
+            QTimer::singleShot(150, &w.form, [&] {
+                QCOMPARE(w.state().drillState, kCountingDown);
+                if (quit) w.form.mnuQuit->trigger(); else QTest::mouseClick(w.form.Command3, Qt::LeftButton);
+            });
+            const QDeadlineTimer deadline(quit ? 1000 : 1500);  // Discard: at the end of the first second
+            QTest::mouseClick(w.form.Command1, Qt::LeftButton);
+            QVERIFY(!deadline.hasExpired());
+            // Never revealed; once closed, nothing touched.
+            QCOMPARE(w.form.Label1->text() + w.form.Command1->text(), QString(quit ? "3START" : "0.00START"));
+            QVERIFY(at(w.form.alg, 80, 80) == kWhite && w.form.trainer().unloaded() == quit);
+        }
+    }
+
+    void numbersInTheUserLocale() {
+        const LocaleNumberReader de{QLocale(QLocale::German)};
+        QVERIFY(de.numberFromText("2,5") == 2.5 && de.numberFromText(" 2.5 ") == 2.5 && !de.numberFromText("x"));
+        QVERIFY(!LocaleNumberReader{QLocale(QLocale::English)}.numberFromText("2,5"));
+        QCOMPARE(numberFormatOf(QLocale(QLocale::German)).decimalSeparator, std::string(","));
+    }
+
+    void secondaryWindowLayouts() {
+        Form2 load(nullptr);
+        Form3 about(nullptr);
+        Form4 report(nullptr);
+        for (auto [w, title, size] : {std::tuple<QWidget*, const char*, QSize>{&load, "Load...", {197, 254}},
+                                      {&about, "About", {310, 275}}, {&report, "Report", {606, 469}}}) {
+            QVERIFY(w->windowTitle() == title && w->size() == size && !w->isVisible());
+            QCOMPARE(w->palette().color(QPalette::Window), QColor(200, 180, 160));  // the button face
+            QCOMPARE(w->palette().color(QPalette::WindowText), QColor(20, 40, 60));
+            QCOMPARE(QFontInfo(w->font()).family() + QString::number(w->font().pixelSize()),
+                     QStringLiteral("Liberation Sans11"));
+            for (QPushButton* b : w->findChildren<QPushButton*>()) QVERIFY(!b->isDefault() && !b->autoDefault());
+        }
+        const struct { QWidget* w; QRect place; const char* text; } controls[] = {  // null: our own text
+            {load.File1, {8, 8, 177, 145}, ""},            {load.Command1, {8, 160, 177, 41}, "load"},
+            {load.Command2, {8, 208, 177, 41}, "Cancel"},  {about.Label2, {64, 8, 185, 33}, "Kestive"},
+            {about.Label1, {48, 40, 225, 25}, nullptr},    {about.Label3, {112, 96, 81, 17}, "Version 1.21"},
+            {about.Label6, {144, 64, 153, 17}, "...but really, i'm not that bad :)"},
+            {about.Label7, {8, 120, 297, 57},
+             "NOTE: If you don't like the angle at which the OLL's are shown, you can rotate them using Windows image "
+             "viewer. They are all located in the folder of this program. The program merely loads in those images "
+             "from the folder."},
+            {about.Label4, {8, 184, 289, 17}, nullptr},    {about.Label5, {8, 200, 289, 17}, nullptr},
+            {about.Line1, {0, 112, 312, 1}, ""},           {about.Command1, {104, 232, 105, 33}, "Close"},
+            {report.Text1, {8, 8, 593, 401}, ""},          {report.Command1, {8, 432, 593, 33}, "Close"},
+            {report.Label1, {8, 416, 441, 17}, "Copy Paste the above"}};
+        for (const auto& c : controls) {
+            QCOMPARE(c.w->geometry(), c.place);
+            if (c.text) QCOMPARE(c.w->property("text").toString(), QString::fromUtf8(c.text));
+        }
+        QCOMPARE(about.Line1->palette().color(QPalette::Window), QColor(20, 40, 60));
+        QVERIFY(about.Label4->text().contains("Home") && about.Label5->text().contains("issue"));
+        QVERIFY(report.Text1->lineWrapMode() == QPlainTextEdit::WidgetWidth && !report.Text1->isReadOnly());
+    }
+
+    void saveSession_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("saved");     // "saved sucessfuly."; else the reason, or nothing for no answer
+        QTest::addColumn<QString>("files");  // the session files afterwards: nothing else, no temporaries
+        QTest::newRow("answer") << "dec13" << true << "box.pll dec13.pll";  // replaces the older file
+        QTest::newRow("empty answer or Cancel") << "" << false << "box.pll dec13.pll";
+        QTest::newRow("ends in .pll") << "dec13.pll" << true << "box.pll dec13.pll dec13.pll.pll";
+        QTest::newRow("missing folder") << "no such folder/dec13" << false << "box.pll dec13.pll";
+        QTest::newRow("folder in the way") << "box" << false << "box.pll dec13.pll";
+    }
+    void saveSession() {
+        QFETCH(QString, answer);
+        QFETCH(bool, saved);
+        QFETCH(QString, files);
+        writeFile("dec13.pll", "recorded on long ago\r\n5:1,2,3,\r\n");
+        QVERIFY(QDir().mkpath("box.pll/inside"));
+        Window w;
+        for (auto [c, ms] : {std::pair{0, 843}, {0, 620}, {2, 705}}) w.keep(c, ms);
+        w.state().caseEnabled[2] = false;  // disabled cases are saved too
+        w.dialogs.answer = answer;
+        w.form.mnuSave->trigger();
+        QCOMPARE(w.dialogs.prompt, QStringLiteral("Enter name of the file. All is stored in morvane's dir\nexample: dec13"));
+        const auto all = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+        QCOMPARE(QDir().entryList({"*.pll*"}, all, QDir::Name).join(' '), files);
+        const QString name = answer.section('/', -1) + ".pll";
+        QCOMPARE(w.dialogs.informed, saved ? QStringList{"saved sucessfuly."} : QStringList());
+        QCOMPARE(w.dialogs.warned.size(), saved || answer.isEmpty() ? 0 : 1);
+        for (const QString& m : w.dialogs.warned)  // the reason, naming the file
+            QVERIFY2(m.startsWith("The session was not saved.") && m.contains(name), qPrintable(m));
+        QCOMPARE(linesOf("dec13.pll")[0] == "recorded on long ago\r", !saved || name != "dec13.pll");
+        if (!saved) return;
+        const QList<QByteArray> lines = linesOf(name);
+        QCOMPARE(lines.size(), 59);  // 58 lines, each ending in CR LF
+        // The header: the user's regional short date, then the long time.
+        const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+        QVERIFY2(lines[0].startsWith("recorded on " + date.toUtf8() + " ") && lines[0].endsWith('\r'), lines[0]);
+        QCOMPARE(lines.mid(1, 3), QList<QByteArray>({"0:843,620,\r", "1:\r", "2:705,\r"}));
+    }
+
+    void loadThroughTheDialog() {
+        Window w;
+        w.keep(56, 705);
+        QVERIFY(w.form.findChildren<SecondaryWindow*>().isEmpty());  // nothing made before first use
+        // The list: "*.pll" names without folder, read again each time the dialog is shown.
+        QVERIFY(QDir().mkpath("folder.pll") && QDir().mkpath("sub"));
+        for (const char* name :
+             {"saved.pll", "Alpha.pll", " .pll", ".quiet.pll", "a.pll.pll", "a.txt", "a.pll.bak", "sub/b.pll"})
+            writeFile(name, "recorded on x\r\n");
+        Form2* dialog = w.pick(QString());
+        QCOMPARE(listed(dialog), QStringList({" .pll", ".quiet.pll", "a.pll.pll", "Alpha.pll", "saved.pll"}));
+        QTest::mouseClick(dialog->Command1, Qt::LeftButton);  // no selection: nothing happens
+        QVERIFY(w.dialogs.warned.isEmpty() && dialog->isVisible() && w.timesOf(56) == std::vector<std::int32_t>{705});
+        dialog->File1->setCurrentRow(4);
+        QVERIFY(dialog->close());  // the title bar's close hides it and keeps it as it was
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        writeFile("good.pll", "recorded on whenever\r\n0:800,700,\r\n\r\n9:1500,1200,\r\n0:650,\r\n7:400,\r\n");
+        QVERIFY(QFile::remove("Alpha.pll"));
+        QCOMPARE(w.pick(QString()), dialog);
+        QCOMPARE(listed(dialog), QStringList({" .pll", ".quiet.pll", "a.pll.pll", "good.pll", "saved.pll"}));
+        QCOMPARE(dialog->selectedName(), QStringLiteral("saved.pll"));  // kept over the new reading
+        writeFile("later.pll", "recorded on x\r\n");
+        QCOMPARE(w.pick("good.pll"), dialog);
+        QCOMPARE(dialog->File1->count(), 6);  // shown again while open: read again
+
+        w.state().caseEnabled[7] = false;
+        QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+        QVERIFY(w.dialogs.warned.isEmpty() && !dialog->isVisible());
+        QCOMPARE(w.timesOf(0), std::vector<std::int32_t>({800, 700, 650}));
+        QVERIFY(!w.state().caseEnabled[7]);  // enable flags are not part of a session
+        // The panel is redrawn; the earlier time is gone.
+        QCOMPARE(w.form.numlabel[0]->text() + w.form.numlabel[56]->text(), QStringLiteral("Num: 3Num: 0"));
+        QCOMPARE(w.form.avglabel[9]->text(), QStringLiteral("Avg: 1.35"));
+        // The feedback line: the load's last record comparison (case 0's 650 against 700).
+        const LoadResult expected = readSession("good.pll", numberFormatOf(QLocale()));
+        QVERIFY(expected.session && expected.session->lastFeedback);
+        QCOMPARE(w.form.Label5->text(), QString::fromStdString(expected.session->lastFeedback->text));
+    }
+
+    void badFilesChangeNothingAndSayWhere_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("line");  // named in the message
+        QTest::newRow("empty file") << QByteArray() << "";
+        QTest::newRow("line without colon") << QByteArray("recorded on x\r\n0:1,2,\r\nhello\r\n") << "3";
+        QTest::newRow("case not a number") << QByteArray("recorded on x\r\nabc:1,2,\r\n") << "2";
+        QTest::newRow("case out of range") << QByteArray("recorded on x\r\n57:1,2,\r\n") << "2";
+        QTest::newRow("negative case") << QByteArray("recorded on x\r\n-1:1,2,\r\n") << "2";
+        QTest::newRow("time not a number") << QByteArray("recorded on x\r\n0:1,2,\r\n4:12,x3,\r\n") << "3";
+        QTest::newRow("time too large") << QByteArray("recorded on x\r\n4:2147483648,\r\n") << "2";
+        QTest::newRow("too many times") << "recorded on x\r\n3:" + QByteArray("1,").repeated(32768) << "2";
+        QTest::newRow("gone before load") << QByteArray("gone") << "";
+    }
+    void badFilesChangeNothingAndSayWhere() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, line);
+        Window w;
+        for (int ms : {1234, 1000}) w.keep(2, ms);
+        w.form.Label5->setText("kept feedback");
+        writeFile("bad.pll", content);
+        Form2* dialog = w.pick("bad.pll");
+        if (content == "gone") QVERIFY(QFile::remove("bad.pll"));
+        QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+        QVERIFY(w.dialogs.informed.isEmpty() && w.dialogs.warned.size() == 1);
+        QVERIFY2(w.dialogs.warned[0].contains("bad.pll") && w.dialogs.warned[0].contains(line),
+                 qPrintable(w.dialogs.warned[0]));  // the dialog stays for another pick:
+        QVERIFY(dialog->isVisible() && w.form.Label5->text() == "kept feedback");
+        QCOMPARE(w.timesOf(2), std::vector<std::int32_t>({1234, 1000}));
+        QVERIFY(w.store().bestTime(2) == 1000 && w.store().timesCapacity() == 1);
+    }
+
+    void secondaryWindowsOpenTogetherModelessAndGoWithTheMainWindow() {
+        Window w;
+        w.form.mnuAbout->trigger();
+        w.form.mnuLoad->trigger();
+        QTest::mouseClick(w.form.Command5, Qt::LeftButton);  // the main window still answers
+        QPointer<Form2> load = w.form.secondary().form2();
+        QPointer<Form3> about = w.form.secondary().form3();
+        QPointer<Form4> report = w.form.secondary().form4();
+        QVERIFY(load->isVisible() && about->isVisible() && report->isVisible() && !QApplication::activeModalWidget());
+        for (QPushButton* b : {load->Command2, about->Command1, report->Command1}) QTest::mouseClick(b, Qt::LeftButton);
+        QVERIFY(!load->isVisible() && !about->isVisible() && !report->isVisible());  // Cancel, Close, Close
+        w.form.mnuAbout->trigger();
+        QVERIFY(about->isVisible() && w.form.findChildren<SecondaryWindow*>().size() == 3);  // one of each
+        QTest::mouseClick(w.form.Command4, Qt::LeftButton);  // Exit: hidden windows go too
+        QVERIFY(load.isNull() && about.isNull() && report.isNull() && w.form.trainer().unloaded());
+    }
+
+    void reportOfAnEmptyStoreThenTheWorkedExampleReplacingIt() {
+        Window w;
+        QTest::mouseClick(w.form.Command5, Qt::LeftButton);
+        Form4* report = w.form.secondary().form4();
+        const QString empty("avg: 0.00, std: 0.00, num: 0\n");
+        QCOMPARE(report->Text1->toPlainText(), empty.repeated(kCaseCount));
+        for (int ms : {600, 700}) w.keep(0, ms);
+        QTest::mouseClick(report->Command1, Qt::LeftButton);  // "Close"; the next press shows it again
+        QTest::mouseClick(w.form.Command5, Qt::LeftButton);
+        QVERIFY(report->isVisible());
+        QCOMPARE(report->Text1->toPlainText(),
+                 "avg: 0.65, std: 0.05, num: 2\n" + empty.repeated(56) + "Total Average: 0.65");
+        w.keep(1, 1000);
+        QTest::mouseClick(w.form.Command5, Qt::LeftButton);  // pressed again while open: replaced in place
+        QCOMPARE(w.form.secondary().form4(), report);
+        const QStringList lines = report->Text1->toPlainText().split('\n');
+        QVERIFY(lines.size() == 58 && lines[1] == "avg: 1.00, std: 0.00, num: 1" && lines[57] == "Total Average: 0.83");
+    }
+};
+
+QTEST_MAIN(Windows)
+#include "test_windows.moc"
