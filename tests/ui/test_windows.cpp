@@ -1,4 +1,6 @@
 // The windows on Qt as the user sees and drives them; the rules behind them are tested in tests/app and core.
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -150,6 +152,22 @@ private slots:
         QVERIFY(f.pll[56]->toolTip().startsWith("OLL 57 \u2014 ") && f.alg->toolTip().isEmpty());
     }
 
+    void tabOrderAndMenuTree() {
+        Window w;
+        Form1& f = w.form;
+        const QList<QWidget*> expected = {f.Command2, f.Command3, f.alg,    f.WaitTime, f.Command4, f.Command5,
+                                          f.showWhen, f.avg[1],   f.pll[1], f.avg[2]};
+        QWidget* at = f.Command1;
+        for (QWidget* next : expected) {
+            do at = at->nextInFocusChain(); while (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisibleTo(&f));
+            QCOMPARE(at, next);
+        }
+        QStringList bar, file;
+        for (QAction* a : f.menuBar()->actions()) bar << a->text();
+        for (QAction* a : f.mnuFile->actions()) file << a->text() + a->shortcut().toString();
+        QCOMPARE(bar, (QStringList{"File", "About"}));
+        QCOMPARE(file, (QStringList{"Load Session", "Save Session", "Quit"}));
+    }
     void startUpThenBarsToScaleAndGreenWhenDisabled() {
         folder = std::make_unique<PictureFolder>(55);  // oll56print.gif and oll57print.gif missing
         Window w;
