@@ -1,114 +1,44 @@
+// Number text: two decimals in the user's format, plain integers, and rounding ties to even.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
 #include "stats/NumberText.h"
 
-using kestive::NumberFormat;
-using kestive::twoDecimals;
+using namespace kestive;
 
 namespace {
-NumberFormat cFormat() {
-    return NumberFormat{};
-}
-NumberFormat commaFormat() {
-    return NumberFormat{",", ".", 3, true, "-"};
+// The texts of several values, blank-separated, so that one line holds a whole table.
+std::string texts(std::initializer_list<double> values, const NumberFormat& format) {
+    std::string out;
+    for (const double v : values) out += (out.empty() ? "" : " ") + twoDecimals(v, format);
+    return out;
 }
 }  // namespace
 
-TEST(TwoDecimals, TiesInTheThirdDecimalGoAwayFromZeroOnTheDecimalValue) {
-    // 1.005 and 2.675 are stored a hair below the decimal value; the user sees the decimal one.
-    EXPECT_EQ(twoDecimals(0.125, cFormat()), "0.13");
-    EXPECT_EQ(twoDecimals(1.005, cFormat()), "1.01");
-    EXPECT_EQ(twoDecimals(2.675, cFormat()), "2.68");
-    EXPECT_EQ(twoDecimals(-0.125, cFormat()), "-0.13");
-    EXPECT_EQ(twoDecimals(-1.005, cFormat()), "-1.01");
-    EXPECT_EQ(twoDecimals(0.995, cFormat()), "1.00");
-    EXPECT_EQ(twoDecimals(9.995, cFormat()), "10.00");
-    // Values just off a tie are not ties.
-    EXPECT_EQ(twoDecimals(0.12499, cFormat()), "0.12");
-    EXPECT_EQ(twoDecimals(0.12501, cFormat()), "0.13");
-    // Results of arithmetic that land a rounding error below the tie count as the tie.
-    EXPECT_EQ(twoDecimals(3015 / 3000.0, cFormat()), "1.01");
-    EXPECT_EQ(twoDecimals(0.1 + 0.2, cFormat()), "0.30");
+TEST(NumberText, TwoDecimalsInTheCAndACommaFormat) {
+    const NumberFormat c{}, comma{",", ".", 3, true, "-"};
+    // A tie in the third decimal goes away from zero on the decimal value the user sees, also when the
+    // double lies a hair below it; a value off a tie is none.
+    EXPECT_EQ(texts({0.125, 1.005, 2.675, -0.125, -1.005, 9.995, 3015 / 3000.0, 0.12499, 0.1 + 0.2}, c),
+              "0.13 1.01 2.68 -0.13 -1.01 10.00 1.01 0.12 0.30");
+    // What shows as zero carries no minus.
+    EXPECT_EQ(texts({-0.0, -0.004, -0.005, 12, -2147483.648}, c), "0.00 0.00 -0.01 12.00 -2147483.65");
+    EXPECT_EQ(texts({0.65, -0.0049, 123.4, 999.995, -1234567.125}, comma),
+              "0,65 0,00 123,40 1.000,00 -1.234.567,13");
+    NumberFormat other{".", "'", 4, false, "\u2212"};
+    EXPECT_EQ(texts({-0.5, 0.0, 123456789.0}, other), "\u2212.50 .00 1'2345'6789.00");
+    other.groupSize = 0;  // no grouping rather than a fault
+    EXPECT_EQ(twoDecimals(123456789.0, other), "123456789.00");
 }
 
-TEST(TwoDecimals, ZeroNeverCarriesAMinusSign) {
-    EXPECT_EQ(twoDecimals(0.0, cFormat()), "0.00");
-    EXPECT_EQ(twoDecimals(-0.0, cFormat()), "0.00");
-    EXPECT_EQ(twoDecimals(-0.004, cFormat()), "0.00");
-    EXPECT_EQ(twoDecimals(-0.0049, commaFormat()), "0,00");
-    EXPECT_EQ(twoDecimals(-0.005, cFormat()), "-0.01");
-    EXPECT_EQ(twoDecimals(0.000707, cFormat()), "0.00");
-}
-
-TEST(TwoDecimals, PlainValuesInTheCFormat) {
-    EXPECT_EQ(twoDecimals(0.65, cFormat()), "0.65");
-    EXPECT_EQ(twoDecimals(0.5, cFormat()), "0.50");
-    EXPECT_EQ(twoDecimals(12, cFormat()), "12.00");
-    EXPECT_EQ(twoDecimals(1234567.891, cFormat()), "1234567.89");
-    EXPECT_EQ(twoDecimals(2147483.647, cFormat()), "2147483.65");
-    EXPECT_EQ(twoDecimals(-2147483.648, cFormat()), "-2147483.65");
-    EXPECT_EQ(twoDecimals(1e-9, cFormat()), "0.00");
-}
-
-TEST(TwoDecimals, CommaDecimalFormatWithGroupingOfTheIntegerPart) {
-    EXPECT_EQ(twoDecimals(0.65, commaFormat()), "0,65");
-    EXPECT_EQ(twoDecimals(1234.5, commaFormat()), "1.234,50");
-    EXPECT_EQ(twoDecimals(999.995, commaFormat()), "1.000,00");
-    EXPECT_EQ(twoDecimals(-1234567.125, commaFormat()), "-1.234.567,13");
-    EXPECT_EQ(twoDecimals(123.4, commaFormat()), "123,40");
-    EXPECT_EQ(twoDecimals(123456.0, commaFormat()), "123.456,00");
-}
-
-TEST(TwoDecimals, FormatOptions) {
-    NumberFormat f;
-    f.leadingZero = false;
-    EXPECT_EQ(twoDecimals(0.5, f), ".50");
-    EXPECT_EQ(twoDecimals(-0.5, f), "-.50");
-    EXPECT_EQ(twoDecimals(0.0, f), ".00");
-    EXPECT_EQ(twoDecimals(1.5, f), "1.50");
-    const NumberFormat unicodeMinus{".", "", 3, false, "\u2212"};
-    EXPECT_EQ(twoDecimals(-2.25, unicodeMinus), "\u22122.25");
-    NumberFormat g{".", "'", 4, true, "-"};
-    EXPECT_EQ(twoDecimals(123456789.0, g), "1'2345'6789.00");
-    g.groupSize = 0;  // a group size of 0 means no grouping rather than a fault
-    EXPECT_EQ(twoDecimals(123456789.0, g), "123456789.00");
-}
-
-TEST(PlainInteger, DigitsWithMinusAndNoGrouping) {
-    EXPECT_EQ(kestive::plainInteger(0), "0");
-    EXPECT_EQ(kestive::plainInteger(120), "120");
-    EXPECT_EQ(kestive::plainInteger(-7), "-7");
-    EXPECT_EQ(kestive::plainInteger(1234567), "1234567");
-    EXPECT_EQ(kestive::plainInteger(std::numeric_limits<std::int64_t>::min()), "-9223372036854775808");
-}
-
-TEST(RoundHalfEven, TiesGoToTheEvenNeighbour) {
-    using kestive::roundHalfEven;
-    EXPECT_EQ(roundHalfEven(900.5), 900);
-    EXPECT_EQ(roundHalfEven(901.5), 902);
-    EXPECT_EQ(roundHalfEven(800.5), 800);
-    EXPECT_EQ(roundHalfEven(0.5), 0);
-    EXPECT_EQ(roundHalfEven(-0.5), 0);
-    EXPECT_EQ(roundHalfEven(-1.5), -2);
-    EXPECT_EQ(roundHalfEven(-2.5), -2);
-    EXPECT_EQ(roundHalfEven(650.49999), 650);
-    EXPECT_EQ(roundHalfEven(650.50001), 651);
-    EXPECT_EQ(roundHalfEven(-650.7), -651);
-}
-
-TEST(RoundHalfEven, ConversionsStayInside32Bits) {
-    using kestive::roundHalfEven;
-    constexpr auto max = std::numeric_limits<std::int32_t>::max();
-    constexpr auto min = std::numeric_limits<std::int32_t>::min();
-    EXPECT_EQ(roundHalfEven(2147483646.5), 2147483646);
-    EXPECT_EQ(roundHalfEven(2147483647.0), max);
-    EXPECT_EQ(roundHalfEven(2147483647.4), max);
-    EXPECT_EQ(roundHalfEven(5e9), max);
-    EXPECT_EQ(roundHalfEven(-2147483648.0), min);
-    EXPECT_EQ(roundHalfEven(-5e9), min);
-    EXPECT_EQ(roundHalfEven(std::numeric_limits<double>::infinity()), max);
-    EXPECT_EQ(roundHalfEven(std::nan("")), 0);
+TEST(NumberText, PlainIntegerAndRoundHalfEven) {
+    EXPECT_EQ(plainInteger(0) + " " + plainInteger(-7) + " " + plainInteger(1234567), "0 -7 1234567");
+    EXPECT_EQ(plainInteger(INT64_MIN), "-9223372036854775808");
+    std::string rounded;
+    for (const double v : {900.5, 901.5, -0.5, -1.5, -2.5, 650.49999, 650.50001, -650.7, 2147483646.5,
+                           2147483647.4, 5e9, -5e9, HUGE_VAL, std::nan("")})
+        rounded += std::to_string(roundHalfEven(v)) + " ";
+    EXPECT_EQ(rounded,
+              "900 902 0 -2 -2 650 651 -651 2147483646 2147483647 2147483647 -2147483648 2147483647 0 ");
 }

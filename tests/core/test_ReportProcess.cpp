@@ -1,176 +1,89 @@
-// kestive-report run as a process: exit codes, what goes to stdout and stderr, and the exact bytes.
-#include <fcntl.h>
+// kestive-report run as a process: exit codes, what goes to stdout and stderr, the exact bytes, the locale.
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sys/wait.h>
 
-#include <string>
-#include <vector>
-
-#include "CommaLocale.h"
-#include "MiniJson.h"
-#include "TempDir.h"
-#include "session/SessionFile.h"
-#include "stats/Report.h"
-
-extern char** environ;
+#include "TestFiles.h"
 
 namespace {
-
 struct ToolRun {
-    int exitCode = -1;
+    int code;
     std::string out, err;
 };
 
-// Runs the tool with the given arguments and extra environment entries ("NAME=value").
-ToolRun runTool(const std::vector<std::string>& args, const std::vector<std::string>& env = {"LC_ALL=C"}) {
-    TempDir dir;
-    const std::string outFile = (dir / "out").string(), errFile = (dir / "err").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-
-    std::vector<std::string> argStore{KESTIVE_REPORT_BIN};
-    argStore.insert(argStore.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& a : argStore) argv.push_back(a.data());
-    argv.push_back(nullptr);
-
-    std::vector<std::string> envStore;
-    for (char** e = environ; *e; ++e) {
-        const std::string entry = *e;
-        if (entry.starts_with("LC_") || entry.starts_with("LANG=") || entry.starts_with("LANGUAGE="))
-            continue;
-        envStore.push_back(entry);
-    }
-    envStore.insert(envStore.end(), env.begin(), env.end());
-    std::vector<char*> envp;
-    for (auto& e : envStore) envp.push_back(e.data());
-    envp.push_back(nullptr);
-
-    ToolRun run;
-    pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) return run;
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = readFile(outFile);
-    run.err = readFile(errFile);
-    return run;
+// Runs the tool from a shell with no locale settings but those given.
+ToolRun runTool(const std::string& args, const std::string& env = "LC_ALL=C") {
+    static TempDir dir;
+    const std::string out = (dir / "out").string(), err = (dir / "err").string();
+    const std::string command =
+        "env -u LC_ALL -u LC_NUMERIC -u LANG " + env + " " KESTIVE_REPORT_BIN " " + args;
+    const int status = std::system((command + " >" + out + " 2>" + err).c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(out), readFile(err)};
 }
-
-const std::string kSession = "recorded on today\r\n0:600,700,\r\n1:\r\n5:1005,\r\n";
-
 }  // namespace
 
-TEST(ReportProcess, PrintsTheReportTextByteForByte) {
+TEST(ReportProcess, PrintsTheReportWithCrLfAndTheJson) {
     TempDir dir;
-    writeFile(dir / "s.pll", kSession);
-    const ToolRun run = runTool({(dir / "s.pll").string()});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.err, "");
-    const auto loaded = kestive::parseSession(kSession, "s.pll", kestive::NumberFormat{});
-    ASSERT_TRUE(loaded.session);
-    EXPECT_EQ(run.out, kestive::reportText(loaded.session->store, kestive::NumberFormat{}));
-    EXPECT_TRUE(run.out.starts_with("avg: 0.65, std: 0.05, num: 2\r\navg: 0.00, std: 0.00, num: 0\r\n"));
-    EXPECT_TRUE(run.out.ends_with("avg: 0.00, std: 0.00, num: 0\r\nTotal Average: 0.83"));  // (650+1005)/2000
+    const std::string file = (dir / "s.pll").string();
+    writeFile(file, "recorded on today\r\n0:600,700,\r\n3:800,801,\r\n5:1234567,\r\n");
+    const ToolRun text = runTool(file, "LANG=xx_NOWHERE.UTF-8");  // an unknown locale writes as C does
+    EXPECT_EQ(std::tuple(text.code, text.err), std::tuple(0, ""));
+    EXPECT_TRUE(text.out.starts_with("avg: 0.65, std: 0.05, num: 2\r\navg: 0.00, std: 0.00, num: 0\r\n"));
+    EXPECT_NE(text.out.find("\r\navg: 1234.57, std: 0.00, num: 1\r\n"), std::string::npos) << text.out;
+    EXPECT_TRUE(text.out.ends_with("avg: 0.00, std: 0.00, num: 0\r\nTotal Average: 412.01")) << text.out;
+    EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 57);
+    const ToolRun json = runTool(file + " --json");  // options may follow the file
+    EXPECT_EQ(std::tuple(json.code, json.err), std::tuple(0, ""));
+    for (const char* part :
+         {"{\"index\": 3, \"number\": 4, \"count\": 2, \"mean_ms\": 800.5, \"rounded_mean_ms\": "
+          "800, \"std_s\": 0.0007071067811865476, \"record_ms\": 800}",
+          "\"rounded_mean_ms\": 1234567, \"std_s\": 0, \"record_ms\": null}",
+          "\"total_average_s\": 412.0056666666667\n}\n"})
+        EXPECT_NE(json.out.find(part), std::string::npos) << part << "\n" << json.out;
+    writeFile(file, "header only");
+    EXPECT_NE(runTool("--json " + file).out.find("\"total_average_s\": null"), std::string::npos);
 }
 
-TEST(ReportProcess, UnknownLocaleWritesPointsWithoutGrouping) {
+TEST(ReportProcess, NumbersInTheUsersLocale) {
+    // de_DE built into a private folder, so the machine needs only the locale sources.
     TempDir dir;
-    writeFile(dir / "s.pll", "h\r\n2:1234567,\r\n");
-    for (const std::vector<std::string>& env :
-         {std::vector<std::string>{"LC_ALL=xx_NOWHERE.UTF-8"}, std::vector<std::string>{"LANG=C"},
-          std::vector<std::string>{}}) {
-        const ToolRun run = runTool({(dir / "s.pll").string()}, env);
-        EXPECT_EQ(run.exitCode, 0);
-        EXPECT_NE(run.out.find("avg: 1234.57, std: 0.00, num: 1\r\n"), std::string::npos) << run.out;
+    if (std::system(("localedef -i de_DE -f UTF-8 " + (dir / "de").string() + " 2>/dev/null").c_str()) < 0 ||
+        !fs::exists(dir / "de" / "LC_NUMERIC"))
+        GTEST_SKIP() << "localedef or the de_DE locale source is missing";
+    const std::string de = "LOCPATH=" + dir.path.string() + " ", file = (dir / "s.pll").string();
+    writeFile(file, "h\r\n2:1234567,\r\n3:600,700,\r\n");
+    const std::pair<std::string, std::string> rows[] = {
+        {"LANG=de", "avg: 1.234,57, std: 0,00, num: 1\r\navg: 0,65, std: 0,05, num: 2\r\nav"},
+        {"LANG=de LC_NUMERIC=C", "avg: 1234.57,"},
+        {"LC_NUMERIC=de LC_ALL=C", "avg: 1234.57,"},
+        {"LC_NUMERIC=de", "Total Average: 617,61"}};
+    for (const auto& [env, part] : rows) {
+        const ToolRun run = runTool(file, de + env);
+        EXPECT_EQ(run.code, 0);
+        EXPECT_NE(run.out.find(part), std::string::npos) << env << "\n" << run.out;
     }
+    EXPECT_NE(runTool("--json " + file, de + "LC_ALL=de").out.find("\"std_s\": 0.05,"), std::string::npos);
 }
 
-TEST(ReportProcess, CommaLocaleFromTheEnvironment) {
-    const CommaLocale& comma = commaLocale();
-    if (comma.locpath.empty()) GTEST_SKIP() << "localedef or the de_DE locale source is missing";
+TEST(ReportProcess, FailuresExitOneOrTwoWithTheReasonOnStderrOnly) {
     TempDir dir;
-    writeFile(dir / "s.pll", "h\r\n2:1234567,\r\n3:600,700,\r\n");
-    const std::string locpath = "LOCPATH=" + comma.locpath;
-    ToolRun run = runTool({(dir / "s.pll").string()}, {locpath, "LANG=" + comma.name});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(
-        run.out.starts_with("avg: 0,00, std: 0,00, num: 0\r\navg: 0,00, std: 0,00, num: 0\r\n"
-                            "avg: 1.234,57, std: 0,00, num: 1\r\navg: 0,65, std: 0,05, num: 2\r\n"))
-        << run.out;
-    EXPECT_TRUE(run.out.ends_with("Total Average: 617,61")) << run.out;  // (1234567 + 650) / 2000
-    // LC_NUMERIC outranks LANG, and LC_ALL outranks both.
-    run = runTool({(dir / "s.pll").string()}, {locpath, "LANG=" + comma.name, "LC_NUMERIC=C"});
-    EXPECT_NE(run.out.find("avg: 1234.57,"), std::string::npos) << run.out;
-    run = runTool({(dir / "s.pll").string()}, {locpath, "LC_NUMERIC=" + comma.name, "LC_ALL=C"});
-    EXPECT_NE(run.out.find("avg: 1234.57,"), std::string::npos) << run.out;
-    run = runTool({(dir / "s.pll").string()}, {locpath, "LC_NUMERIC=" + comma.name});
-    EXPECT_NE(run.out.find("avg: 1.234,57,"), std::string::npos) << run.out;
-    // JSON keeps "." whatever the locale.
-    run = runTool({"--json", (dir / "s.pll").string()}, {locpath, "LC_ALL=" + comma.name});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(Json::parse(run.out)["cases"][3]["std_s"].number, 0.05);
-}
-
-TEST(ReportProcess, JsonIsValidAndCarriesEveryCase) {
-    TempDir dir;
-    writeFile(dir / "s.pll", kSession);
-    const ToolRun run = runTool({"--json", (dir / "s.pll").string()});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.err, "");
-    const Json j = Json::parse(run.out);
-    ASSERT_EQ(j["cases"].items.size(), 57u);
-    EXPECT_EQ(j["cases"][5]["mean_ms"].number, 1005);
-    EXPECT_EQ(j["cases"][5]["number"].number, 6);
-    EXPECT_EQ(j["cases"][0]["record_ms"].number, 600);
-    EXPECT_EQ(j["cases"][2]["record_ms"].kind, Json::Null);
-    // Options may follow the file.
-    EXPECT_EQ(runTool({(dir / "s.pll").string(), "--json"}).out, run.out);
-}
-
-TEST(ReportProcess, UnreadableOrDamagedFileExitsOneWithTheReasonOnStderr) {
-    TempDir dir;
-    const std::string missing = (dir / "missing.pll").string();
-    ToolRun run = runTool({missing});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find(missing), std::string::npos) << run.err;
-
     writeFile(dir / "bad.pll", "header\r\n0:1,\r\n\r\n70:5,6,\r\n");
-    run = runTool({(dir / "bad.pll").string()});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find((dir / "bad.pll").string() + ", line 4: "), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("outside 0..56"), std::string::npos) << run.err;
-
     writeFile(dir / "empty.pll", "");
-    run = runTool({"--json", (dir / "empty.pll").string()});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("empty"), std::string::npos) << run.err;
-}
-
-TEST(ReportProcess, BadUsageExitsTwo) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{}, {"a.pll", "b.pll"}, {"--frobnicate", "a.pll"}, {"--json"}}) {
+    const std::string bad = (dir / "bad.pll").string(), missing = (dir / "missing.pll").string();
+    const std::tuple<std::string, int, std::string> rows[] = {
+        {missing, 1, missing + ": cannot open"},
+        {bad, 1, bad + ", line 4: the case number \"70\" is outside 0..56"},
+        {"--json " + (dir / "empty.pll").string(), 1, "empty"},
+        {"-- --help", 1, "--help: cannot open"},  // "--" ends the options
+        {"", 2, "Usage: kestive-report"},
+        {"a.pll b.pll", 2, "Usage: kestive-report"},
+        {"--frobnicate a.pll", 2, "Usage: kestive-report"},
+        {"--json", 2, "Usage: kestive-report"}};
+    for (const auto& [args, code, part] : rows) {
         const ToolRun run = runTool(args);
-        EXPECT_EQ(run.exitCode, 2);
-        EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err.find("Usage: kestive-report"), std::string::npos) << run.err;
+        EXPECT_EQ(std::tuple(run.code, run.out), std::tuple(code, "")) << args;
+        EXPECT_NE(run.err.find(part), std::string::npos) << args << "\n" << run.err;
     }
-}
-
-TEST(ReportProcess, HelpGoesToStdoutAndExitsZero) {
-    const ToolRun run = runTool({"--help"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.err, "");
-    EXPECT_NE(run.out.find("Usage: kestive-report [--json] FILE.pll"), std::string::npos);
-    // "--" ends the options: a file may be named like one.
-    const ToolRun dashed = runTool({"--", "--help"});
-    EXPECT_EQ(dashed.exitCode, 1);
-    EXPECT_NE(dashed.err.find("--help: cannot open"), std::string::npos) << dashed.err;
+    const ToolRun help = runTool("--help");
+    EXPECT_EQ(std::tuple(help.code, help.err), std::tuple(0, ""));
+    EXPECT_TRUE(help.out.starts_with("Usage: kestive-report [--json] FILE.pll\n"));
 }
