@@ -16,11 +16,7 @@ struct TempDir {
         if (!::mkdtemp(pattern.data())) std::abort();
         path = pattern;
     }
-    TempDir(const TempDir&) = delete;
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
+    ~TempDir() { fs::remove_all(path); }
     fs::path operator/(const std::string& name) const { return path / name; }
 };
 
@@ -29,7 +25,5 @@ inline void writeFile(const fs::path& file, const std::string& bytes) {
 }
 
 inline std::string readFile(const fs::path& file) {
-    std::ostringstream s;
-    s << std::ifstream(file, std::ios::binary).rdbuf();
-    return s.str();
+    return (std::ostringstream() << std::ifstream(file, std::ios::binary).rdbuf()).str();
 }

@@ -1,23 +1,92 @@
-// The report tool's mapping of a locale's numeric conventions to the number format.
+// kestive-report: the number format a locale gives, and the tool run as a process.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <climits>
 
 #include "LocaleNumberFormat.h"
+#include "TestFiles.h"
 
-using namespace kestive;
+using kestive::numberFormatFromConventions, kestive::twoDecimals;
 
-TEST(LocaleNumberFormat, SeparatorsAndGroupingFromTheConventions) {
+namespace {
+// Runs the tool from a shell with no environment but the settings given: {exit code, stdout, stderr}.
+std::tuple<int, std::string, std::string> runTool(const std::string& args,
+                                                  const std::string& env = "LC_ALL=C") {
+    static TempDir dir;
+    const std::string out = (dir / "out").string(), err = (dir / "err").string();
+    const std::string command = "env -i " + env + " " KESTIVE_REPORT_BIN " " + args;
+    const int status = std::system((command + " >" + out + " 2>" + err).c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(out), readFile(err)};
+}
+}  // namespace
+
+TEST(ReportTool, NumberFormatFromOddConventions) {
+    // Real locales are run below. A separator without grouping, or grouping without one, groups nothing.
     const auto text = [](const char* point, const char* separator, const char* grouping) {
         return twoDecimals(-1234567.891, numberFormatFromConventions(point, separator, grouping));
     };
-    EXPECT_EQ(text(".", "", ""), "-1234567.89");
-    EXPECT_EQ(text(",", ".", "\3\3"), "-1.234.567,89");
-    EXPECT_EQ(text(".", "'", "\3"), "-1'234'567.89");
-    // A separator without grouping, or grouping without a separator, groups nothing.
     const char noMoreGrouping[] = {CHAR_MAX, 0};
-    EXPECT_EQ(text(",", ".", "") + text(",", ".", noMoreGrouping) + text(",", "", "\3"),
-              "-1234567,89-1234567,89-1234567,89");
-    EXPECT_EQ(text(nullptr, nullptr, nullptr) + text("", nullptr, nullptr), "-1234567.89-1234567.89");
-    EXPECT_EQ(twoDecimals(-0.5, numberFormatFromConventions(",", ".", "\3")), "-0,50");
+    EXPECT_EQ(
+        text(",", ".", "") + text(",", ".", noMoreGrouping) + text(",", "", "\3") + text(".", "'", "\3"),
+        "-1234567,89-1234567,89-1234567,89-1'234'567.89");
+    EXPECT_EQ(text(nullptr, nullptr, nullptr), "-1234567.89");
+}
+
+TEST(ReportTool, PrintsTheReportWithCrLfOrTheJsonInTheUsersLocale) {
+    TempDir dir;
+    const std::string file = (dir / "s.pll").string();
+    writeFile(file, "recorded on today\r\n0:600,700,\r\n3:800,801,\r\n5:1234567,\r\n");
+    const auto [code, text, err] = runTool(file, "LANG=xx_NOWHERE.UTF-8");  // an unknown locale is C
+    EXPECT_EQ(std::tuple(code, err), std::tuple(0, ""));
+    EXPECT_NE(text.find("\r\navg: 1234.57, std: 0.00, num: 1\r\n"), std::string::npos) << text;
+    EXPECT_TRUE(text.ends_with("avg: 0.00, std: 0.00, num: 0\r\nTotal Average: 412.01")) << text;
+    const auto [jsonCode, json, jsonErr] = runTool(file + " --json");  // options may follow the file
+    EXPECT_EQ(std::tuple(jsonCode, jsonErr), std::tuple(0, ""));
+    for (const char* part :
+         {"{\"index\": 3, \"number\": 4, \"count\": 2, \"mean_ms\": 800.5, \"rounded_mean_ms\": "
+          "800, \"std_s\": 0.0007071067811865476, \"record_ms\": 800}",
+          "\"rounded_mean_ms\": 1234567, \"std_s\": 0, \"record_ms\": null}",
+          "\"total_average_s\": 412.0056666666667\n}\n"})
+        EXPECT_NE(json.find(part), std::string::npos) << part << "\n" << json;
+    // de_DE built into a private folder, so the machine needs only the locale sources.
+    EXPECT_GE(std::system(("localedef -i de_DE -f UTF-8 " + dir.path.string() + "/de").c_str()), 0);
+    ASSERT_TRUE(fs::exists(dir / "de" / "LC_NUMERIC")) << "localedef or the de_DE locale source is missing";
+    const std::string de = "LOCPATH=" + dir.path.string() + " ";
+    const std::pair<std::string, std::string> rows[] = {
+        {"LANG=de", "avg: 0,65, std: 0,05, num: 2\r\n"},
+        {"LC_NUMERIC=de", "\r\navg: 1.234,57, std: 0,00, num: 1\r\n"},
+        {"LC_NUMERIC=de LC_ALL=C", "Total Average: 412.01"}};
+    for (const auto& [env, part] : rows) {
+        const auto [code, out, err] = runTool(file, de + env);
+        EXPECT_EQ(code, 0);
+        EXPECT_NE(out.find(part), std::string::npos) << env << "\n" << out;
+    }
+    EXPECT_NE(std::get<1>(runTool("--json " + file, de + "LC_ALL=de")).find("\"std_s\": 0.05,"),
+              std::string::npos);
+}
+
+TEST(ReportTool, FailuresExitOneOrTwoWithTheReasonOnStderrOnly) {
+    TempDir dir;
+    writeFile(dir / "bad.pll", "header\r\n0:1,\r\n\r\n70:5,6,\r\n");
+    writeFile(dir / "empty.pll", "");
+    const std::string bad = (dir / "bad.pll").string(), missing = (dir / "missing.pll").string();
+    std::vector<std::tuple<std::string, int, std::string>> rows = {
+        {missing, 1, missing + ": cannot open"},
+        {bad, 1, bad + ", line 4: the case number \"70\" is outside 0..56"},
+        {"--json " + (dir / "empty.pll").string(), 1, "empty"}};
+    for (const char* usage : {"", "a.pll b.pll", "--frobnicate a.pll", "--json"})
+        rows.emplace_back(usage, 2, "Usage: kestive-report");
+    for (const auto& [args, code, part] : rows) {
+        const auto [exitCode, out, err] = runTool(args);
+        EXPECT_EQ(std::tuple(exitCode, out), std::tuple(code, "")) << args;
+        EXPECT_NE(err.find(part), std::string::npos) << args << "\n" << err;
+    }
+    const auto [helpCode, help, helpErr] = runTool("--help");
+    EXPECT_EQ(std::tuple(helpCode, helpErr), std::tuple(0, ""));
+    EXPECT_TRUE(help.starts_with("Usage: kestive-report [--json] FILE.pll\n"));
+    writeFile(dir / "empty.pll", "header only");
+    EXPECT_NE(
+        std::get<1>(runTool("--json " + (dir / "empty.pll").string())).find("\"total_average_s\": null"),
+        std::string::npos);
 }

@@ -11,22 +11,15 @@
 using namespace kestive;
 using namespace std::string_literals;
 
-namespace {
-const NumberFormat kC{};
-const std::string H = "recorded on 3/14/07 9:05:31 PM\r\n";
-constexpr std::int32_t kMax = INT32_MAX, kMin = INT32_MIN;
-
-std::vector<std::int32_t> timesOf(const TimeStore& store, int pll) {
-    return {store.timesOf(pll).begin(), store.timesOf(pll).end()};
-}
-}  // namespace
+static const NumberFormat kC{};
+static const std::string H = "recorded on 3/14/07 9:05:31 PM\r\n";
+static constexpr std::int32_t kMax = INT32_MAX, kMin = INT32_MIN;
 
 TEST(SessionReader, QuirksOfGoodFiles) {
     const std::tuple<std::string, int, std::vector<std::int32_t>> rows[] = {
-        {"1:5,6,\r\n1:700,\r\n", 1, {700}},              // the header is dropped unread
-        {"h\r3:1,2,\r4:5,\r", 3, {}},                    // a lone CR ends no line
-        {H + "7:\r\n7:850\r\n7:850,920\r\n", 7, {850}},  // the piece after the last comma is ignored
-        {H + "7:850,920,garbage", 7, {850, 920}},
+        {"1:5,6,\r\n1:700,\r\n", 1, {700}},                           // the header is dropped unread
+        {"h\r3:1,2,\r4:5,\r", 3, {}},                                 // a lone CR ends no line
+        {H + "7:\r\n7:850\r\n7:850,920\r\n7:1,2,x", 7, {850, 1, 2}},  // the last piece is ignored
         // Lines with fewer than two pieces are skipped before their case text is read; so are empty ones.
         {H + "abc:\r\n:\r\n99:\r\nxyz:123\r\n-5:7\r\n\r\n\n3:100,\r\n\r\n", 3, {100}},
         {H + "4:100,200,:999,abc,:x\r\n4:1:2,3,\r\n", 4, {100, 200}},  // all after a second ":" is ignored
@@ -36,39 +29,29 @@ TEST(SessionReader, QuirksOfGoodFiles) {
     for (const auto& [text, pll, times] : rows) {
         const LoadResult r = parseSession(text, "good.pll", kC);
         ASSERT_TRUE(r.session) << text << r.error->message();
-        EXPECT_EQ(timesOf(r.session->store, pll), times) << text;
+        const auto read = r.session->store.timesOf(pll);
+        EXPECT_EQ(std::vector(read.begin(), read.end()), times) << text;
     }
-    // Loading keeps the store's rules; the last record comparison leaves its feedback.
-    const LoadResult r = parseSession(H + "0:900,901,\r\n5:700,650,\r\n5:20000,\r\n6:1,\r\n", "f.pll", kC);
-    const TimeStore& store = r.session->store;
-    EXPECT_EQ(std::tuple(store.maxAverage(), store.timesCapacity(), store.bestTime(5)),
-              std::tuple(7117, 2, 650));
-    EXPECT_EQ(r.session->lastFeedback.value_or(Feedback{}),
-              (Feedback{"That was 19350 ms worse than your record, 0.65", {0, 0, 255}}));
 }
 
 TEST(SessionReader, RefusesABadFileNamingTheLineAndTheFault) {
-    std::string full = "12:";
+    std::string full = H + "12:";
     for (int k = 0; k < kMaxTimesPerCase; ++k) full += "500,";
     std::vector<std::tuple<std::string, int, std::string>> rows = {
         {"", 0, "empty"},
-        {H + "0:1,\r\n3 100,200,\r\n", 3, "\":\""},
-        {H + "\r\n\r\nrubbish", 4, "\":\""},
+        {H + "0:1,\r\n\r\n3 100,200,\r\n", 4, "\":\""},
         {"h\r\n\r\n\r\r\n", 3, "\":\""},  // a line of just CR is not empty
-        {H + ":100,200,", 2, "not a decimal number"},
-        {H + "57:100,", 2, "outside 0..56"},
-        {H + "-0.5:100,", 2, "outside 0..56"},
-        {H + "99999999999999999999999:100,", 2, "outside 0..56"},
-        {H + "1:100,,200,", 2, "time 2"},
-        {H + "1:2147483648,", 2, "32-bit"},
-        {H + "1:5,-2147483649,", 2, "time 2"},
-        {H + "1:-2147483648.5,", 2, "32-bit"},
-        {H + "1:99999999999999999999999999,", 2, "32-bit"},
-        {H + full + "\r\n12:1,\r\n", 3, "32767"},
-        {H + full + "5,\r\n", 2, "32767"}};
-    for (const auto& piece :
-         {"1e3"s, "0x10"s, "--5"s, "5 5"s, "+"s, "-"s, "."s, "1.2.3"s, "12a"s, "   "s, "\u00A05"s, "1\0002"s})
-        rows.emplace_back(H + "1:" + piece + ",\r\n", 2, "not a decimal number");
+        {full + "\r\n12:1,\r\n", 3, "32767"},
+        {full + "5,\r\n", 2, "32767"}};
+    const std::pair<const char*, std::vector<std::string>> secondLines[] = {
+        {"outside 0..56", {"57:100,", "-0.5:100,", "99999999999999999999999:100,"}},
+        {"32-bit", {"1:2147483648,", "1:-2147483648.5,", "1:99999999999999999999999999,"}},
+        {"time 2", {"1:100,,200,", "1:5,-2147483649,"}},
+        {"not a decimal number",
+         {":100,200,", "1:1e3,", "1:0x10,", "1:--5,", "1:5 5,", "1:+,", "1:-,", "1:.,", "1:1.2.3,", "1:12a,",
+          "1:   ,", "1:\u00A05,", "1:1\0002,"s}}};
+    for (const auto& [phrase, lines] : secondLines)
+        for (const std::string& line : lines) rows.emplace_back(H + line, 2, phrase);
     for (const auto& [text, line, phrase] : rows) {
         const LoadResult r = parseSession(text, "bad.pll", kC);
         ASSERT_TRUE(r.error && !r.session) << text;
@@ -91,60 +74,32 @@ TEST(SessionWriter, HeaderAnd57CaseLinesEachEndingInCrLf) {
     EXPECT_TRUE(text.ends_with("\r\n55:\r\n56:-12,\r\n")) << text;
 }
 
-TEST(SessionWriter, SaveReplacesAFileThatReadsBackToTheSameTimes) {
+TEST(SessionWriter, SaveReplacesAFileWholeOrNotAtAll) {
     TimeStore store;
     for (int k = 0; k < 2000; ++k) store.addTime(k % 57, static_cast<std::int32_t>(k * 2654435761u), kC);
     TempDir dir;
     writeFile(dir / "s.pll", "old session");
-    const auto privateFile = fs::perms::owner_read | fs::perms::owner_write;  // stays private when replaced
-    fs::permissions(dir / "s.pll", privateFile);
     ASSERT_FALSE(saveSession(dir / "s.pll", store, "now"));
-    EXPECT_EQ(fs::status(dir / "s.pll").permissions(), privateFile);
-    const LoadResult back = readSession(dir / "s.pll", kC);
-    ASSERT_TRUE(back.session);
-    EXPECT_EQ(sessionText(back.session->store, "now"), sessionText(store, "now"));  // every time, in order
-    // A name without a folder is saved in the current folder.
-    const fs::path previous = fs::current_path();
-    fs::current_path(dir.path);
-    EXPECT_FALSE(saveSession("relative.pll", store, "now"));
-    fs::current_path(previous);
-    EXPECT_EQ(readFile(dir / "relative.pll"), sessionText(store, "now"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), {}), 2);  // no temporary file is left
-}
-
-TEST(SessionWriter, FailuresAreReportedAndLeaveWhatExistedIntact) {
-    TempDir dir;
-    writeFile(dir / "keep.pll", "previous session");
-    TimeStore store;
-    for (int k = 0; k < 2000; ++k) store.addTime(k % 57, 123456 + k, kC);
-    const fs::path missing = dir / "no-such-folder" / "a.pll";
-    const auto error = saveSession(missing, store, "d");
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->message().find(missing.string() + ": "), 0u) << error->message();
-    EXPECT_NE(error->what.find("No such file or directory"), std::string::npos) << error->what;
+    EXPECT_EQ(sessionText(readSession(dir / "s.pll", kC).session.value().store, "now"),
+              sessionText(store, "now"));
     // A file size limit makes the write fail half-way, as a full disk would, even for root.
     rlimit old{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit small = old;
-    small.rlim_cur = 1024;
+    const rlimit small{1024, old.rlim_max};
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const auto halfWritten = saveSession(dir / "keep.pll", store, "d");
+    const auto halfWritten = saveSession(dir / "s.pll", store, "d");
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     ASSERT_TRUE(halfWritten);
-    EXPECT_NE(halfWritten->what.find("cannot write"), std::string::npos) << halfWritten->what;
-    EXPECT_EQ(readFile(dir / "keep.pll"), "previous session");
+    EXPECT_EQ(halfWritten->message().find((dir / "s.pll").string() + ": cannot write"), 0u)
+        << halfWritten->message();
+    EXPECT_EQ(readFile(dir / "s.pll"), sessionText(store, "now"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), {}), 1);  // no temporary file is left
 }
 
 TEST(SessionReader, KeptFuzzInputsKeepEveryRule) {
-    int checked = 0;
-    for (const char* folder : {KESTIVE_FUZZ_REGRESSIONS, KESTIVE_FUZZ_CORPUS}) {
-        for (const auto& entry : fs::directory_iterator(folder)) {
+    for (const char* folder : {KESTIVE_FUZZ_REGRESSIONS, KESTIVE_FUZZ_CORPUS})
+        for (const auto& entry : fs::directory_iterator(folder))
             EXPECT_EQ(sessionInvariantBroken(readFile(entry.path())), "") << entry.path();
-            ++checked;
-        }
-    }
-    EXPECT_GE(checked, 10);
 }

@@ -3,19 +3,11 @@
 
 #include <cmath>
 
-#include "app/TrainerState.h"
+#include "stats/TimeStore.h"
 
 using namespace kestive;
 
-namespace {
-const NumberFormat kC{};
-}
-
-TEST(TimeStore, TrainerStartsIdleWithEveryCaseEnabled) {
-    const TrainerState s;
-    EXPECT_EQ(std::tuple(s.startTick, s.drillState, s.currentCase, s.lastTime), std::tuple(0, kIdle, 0, 0));
-    EXPECT_EQ(std::count(s.caseEnabled.begin(), s.caseEnabled.end(), true), kCaseCount);
-}
+static const NumberFormat kC{};
 
 TEST(TimeStore, RecordsAndTheirFeedback) {
     const Rgb red{255, 0, 0}, blue{0, 0, 255};
@@ -23,7 +15,6 @@ TEST(TimeStore, RecordsAndTheirFeedback) {
     // it becomes one without feedback. Differences do not wrap; the record shows in the user's format.
     const std::tuple<std::int32_t, Feedback, std::int32_t> steps[] = {
         {10000, {}, 10000},
-        {25000, {}, 10000},
         {1234, {}, 1234},
         {1234, {"That was 0 ms worse than your record, 1,23", blue}, 1234},
         {1500, {"That was 266 ms worse than your record, 1,23", blue}, 1234},
@@ -49,17 +40,13 @@ TEST(TimeStore, BarScaleNeverFallsAndCapacityGrowsWhenACountPassesIt) {
         store.addTime(pll, time, kC);
         EXPECT_EQ(std::tuple(store.maxAverage(), store.timesCapacity()), std::tuple(max, capacity)) << time;
     }
-    EXPECT_EQ(std::tuple(store.average(1), store.roundedMean(1)), std::tuple(900.5, 900));
-    EXPECT_EQ(std::vector(store.timesOf(5).begin(), store.timesOf(5).end()), (std::vector{100, 200, 500}));
     // Slots past a case's count read 0, as do places outside the table.
-    EXPECT_EQ(std::tuple(store.times(7, 1), store.times(7, 2), store.times(0, 2), store.times(5, 3)),
-              std::tuple(400, 0, 0, 0));
-    EXPECT_EQ(std::tuple(store.times(5, -1), store.times(57, 0), store.times(-1, 0)), std::tuple(0, 0, 0));
-    store.clear();  // back to the empty store: no times, no record (10000), no scale
-    EXPECT_EQ(std::tuple(store.maxAverage(), store.timesCapacity()), std::tuple(0, 0));
-    for (int i = 0; i < kCaseCount; ++i)
-        EXPECT_EQ(std::tuple(store.timeCount(i), store.bestTime(i), store.average(i), store.std(i, 500)),
-                  std::tuple(0, 10000, 0, 0));
+    EXPECT_EQ(std::vector({store.times(7, 1), store.times(7, 2), store.times(0, 2), store.times(5, 3),
+                           store.times(5, -1), store.times(57, 0), store.times(-1, 0)}),
+              std::vector({400, 0, 0, 0, 0, 0, 0}));
+    store.clear();  // back to the empty store
+    EXPECT_EQ(std::tuple(store.maxAverage(), store.timesCapacity(), store.timeCount(5), store.bestTime(5)),
+              std::tuple(0, 0, 0, 10000));
 }
 
 TEST(TimeStore, MeanAndDeviationAboutTheGivenRoundedMean) {
@@ -71,7 +58,6 @@ TEST(TimeStore, MeanAndDeviationAboutTheGivenRoundedMean) {
     EXPECT_EQ(std::tuple(store.average(0), store.roundedMean(8), store.std(1, 777)), std::tuple(650, 800, 0));
     EXPECT_NEAR(store.std(0, 650), 0.05, 1e-15);
     EXPECT_NEAR(store.std(8, 800), std::sqrt(0.001 * 0.001 / 2), 1e-15);
-    EXPECT_NEAR(store.std(1, 700), 0.077, 1e-15);
     // Sums past 32 bits give the true mean.
     EXPECT_NEAR(store.average(20), 2000000000 + 1.0 / 3, 1e-6);
     EXPECT_EQ(std::tuple(store.roundedMean(21), store.std(21, INT32_MAX)), std::tuple(INT32_MAX, 0));
@@ -80,7 +66,6 @@ TEST(TimeStore, MeanAndDeviationAboutTheGivenRoundedMean) {
 TEST(TimeStore, RefusesABadCaseOrA32768thTimeAndStaysIntact) {
     TimeStore store;
     for (int k = 0; k < kMaxTimesPerCase; ++k) ASSERT_TRUE(store.addTime(30, 1000 + k % 7, kC).stored);
-    const double mean = store.average(30);
     for (const int pll : {-1, 57, 1000, 30}) {
         const AddResult r = store.addTime(pll, 1, kC);
         EXPECT_FALSE(r.stored || r.feedback || r.error.empty()) << pll;
@@ -89,7 +74,7 @@ TEST(TimeStore, RefusesABadCaseOrA32768thTimeAndStaysIntact) {
     EXPECT_EQ(std::tuple(store.timeCount(-1), store.timeCount(57), store.bestTime(1000)),
               std::tuple(0, 0, 10000));
     EXPECT_EQ(std::tuple(store.timeCount(30), store.average(30), store.bestTime(30)),
-              std::tuple(32767, mean, 1000));
+              std::tuple(32767, 1003, 1000));
     EXPECT_EQ(std::tuple(store.timesCapacity(), store.maxAverage()), std::tuple(32766, 1003));
     EXPECT_TRUE(store.addTime(31, 1, kC).stored);
 }

@@ -1,5 +1,4 @@
-// libFuzzer target: any bytes as a session file give a store or an error, never a crash; a store that is
-// read keeps the store's rules and survives a write-and-read round trip.
+// libFuzzer target: any bytes read as a session file must keep every rule in SessionInvariants.h.
 #include <cstdio>
 #include <cstdlib>
 
