@@ -58,7 +58,7 @@ TEST(SessionReader, RefusesABadFileNamingTheLineAndTheFault) {
         EXPECT_EQ(std::tuple(r.error->file, r.error->line), std::tuple("bad.pll", line)) << text;
         EXPECT_NE(r.error->what.find(phrase), std::string::npos) << r.error->what;
     }
-    EXPECT_EQ(parseSession(H + "\r\n58:1,", "dec13.pll", kC).error->message(),
+    EXPECT_EQ(parseSession(H + "\r\n58:1,", "dec13.pll", kC).error.value().message(),
               "dec13.pll, line 3: the case number \"58\" is outside 0..56");
 }
 

@@ -76,5 +76,4 @@ TEST(TimeStore, RefusesABadCaseOrA32768thTimeAndStaysIntact) {
     EXPECT_EQ(std::tuple(store.timeCount(30), store.average(30), store.bestTime(30)),
               std::tuple(32767, 1003, 1000));
     EXPECT_EQ(std::tuple(store.timesCapacity(), store.maxAverage()), std::tuple(32766, 1003));
-    EXPECT_TRUE(store.addTime(31, 1, kC).stored);
 }
