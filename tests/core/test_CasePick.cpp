@@ -1,103 +1,49 @@
+// The case pick: candidate floor(r * 57), one new draw per disabled candidate, and the production source.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <deque>
-#include <stdexcept>
 
 #include "app/CasePick.h"
 
-using kestive::pickCase;
+using namespace kestive;
 
 namespace {
-// Plays back a scripted sequence of draws and counts them.
-class ScriptedRandom final : public kestive::RandomSource {
-public:
-    explicit ScriptedRandom(std::deque<float> draws) : draws_(std::move(draws)) {}
-    float next() override {
-        if (draws_.empty()) throw std::runtime_error("more draws than scripted");
-        ++used;
-        const float r = draws_.front();
-        draws_.pop_front();
-        return r;
-    }
-    int used = 0;
-
-private:
-    std::deque<float> draws_;
+// Plays back scripted draws and counts them; a draw beyond the script fails the test.
+struct Scripted final : RandomSource {
+    explicit Scripted(std::vector<float> d = {}) : draws(std::move(d)) {}
+    std::vector<float> draws;
+    std::size_t used = 0;
+    float next() override { return draws.at(used++); }
 };
-
-std::array<bool, kestive::kCaseCount> allEnabled() {
-    std::array<bool, kestive::kCaseCount> a{};
-    a.fill(true);
-    return a;
-}
 }  // namespace
 
-TEST(CasePick, CandidateIsFloorOfDrawTimes57) {
-    auto enabled = allEnabled();
-    ScriptedRandom r({0.5f, 0.0f, std::nextafter(1.0f, 0.0f), 1.5f / 57, 0.9999f});
-    EXPECT_EQ(pickCase(enabled, r), 28);
-    EXPECT_EQ(pickCase(enabled, r), 0);
-    EXPECT_EQ(pickCase(enabled, r), 56);
-    EXPECT_EQ(pickCase(enabled, r), 1);
-    EXPECT_EQ(pickCase(enabled, r), 56);
-    EXPECT_EQ(r.used, 5);
+TEST(CasePick, CandidateIsFloorOfTheDrawTimes57AndEachRejectionCostsADraw) {
+    std::array<bool, kCaseCount> enabled{};
+    enabled.fill(true);
+    std::string picked;  // a source out of its contract (1, negative, NaN) still gives a case in the table
+    for (const float r : {0.5f, 0.0f, std::nextafter(1.0f, 0.0f), 1.5f / 57, 1.0f, -0.5f, NAN}) {
+        Scripted random({r});
+        picked += std::to_string(pickCase(enabled, random).value_or(-1)) + " ";
+    }
+    EXPECT_EQ(picked, "28 0 56 1 56 0 0 ");
+    enabled.fill(false);
+    Scripted none;
+    EXPECT_FALSE(pickCase(enabled, none));  // nothing enabled: nothing picked, nothing drawn
+    enabled[5] = true;
+    Scripted rejected({0.5f, 0.5f, 0.99f, 0.1f});
+    EXPECT_EQ(pickCase(enabled, rejected), 5);
+    EXPECT_EQ(rejected.used, 4u);
 }
 
-TEST(CasePick, DisabledCandidateCostsOneNewDraw) {
-    auto enabled = allEnabled();
-    enabled[28] = false;
-    ScriptedRandom r({0.5f, 0.5f, 0.5f, 0.1f});
-    EXPECT_EQ(pickCase(enabled, r), 5);  // floor(0.1 * 57)
-    EXPECT_EQ(r.used, 4);
-}
-
-TEST(CasePick, OnlyEnabledCaseIsReturned) {
-    std::array<bool, kestive::kCaseCount> enabled{};
-    enabled[40] = true;
-    std::deque<float> draws;
-    for (int i = 0; i < 57; ++i) draws.push_back(static_cast<float>(i) / 57.0f + 0.001f);
-    ScriptedRandom r(draws);
-    EXPECT_EQ(pickCase(enabled, r), 40);
-    EXPECT_EQ(r.used, 41);
-}
-
-TEST(CasePick, NoEnabledCaseGivesNothingWithoutDrawing) {
-    std::array<bool, kestive::kCaseCount> none{};
-    ScriptedRandom r({});
-    EXPECT_FALSE(pickCase(none, r));
-    EXPECT_EQ(r.used, 0);
-}
-
-TEST(CasePick, SourceOutsideItsRangeStillGivesAValidCase) {
-    auto enabled = allEnabled();
-    ScriptedRandom r({1.0f, -0.5f, NAN});
-    EXPECT_EQ(pickCase(enabled, r), 56);
-    EXPECT_EQ(pickCase(enabled, r), 0);
-    EXPECT_EQ(pickCase(enabled, r), 0);
-}
-
-TEST(ClockSeededRandom, DrawsStayBelowOneAndCoverEveryCase) {
-    kestive::ClockSeededRandom random;
-    std::array<int, kestive::kCaseCount> hits{};
-    constexpr int kDraws = 570000;
-    for (int i = 0; i < kDraws; ++i) {
+TEST(CasePick, ClockSeededDrawsStayBelowOneAndCoverEveryCase) {
+    ClockSeededRandom random;
+    std::array<int, kCaseCount> hits{};
+    for (int i = 0; i < 570000; ++i) {
         const float r = random.next();
-        ASSERT_GE(r, 0.0f);
-        ASSERT_LT(r, 1.0f);
-        ++hits[static_cast<std::size_t>(std::floor(r * 57.0))];
+        ASSERT_TRUE(r >= 0.0f && r < 1.0f) << r;
+        ++hits[static_cast<std::size_t>(r * 57.0)];
     }
-    // 10000 expected per case; the standard deviation is about 100, so 20% either way never happens by
-    // chance.
-    for (const int h : hits) {
-        EXPECT_GT(h, 8000);
-        EXPECT_LT(h, 12000);
-    }
-}
-
-TEST(ClockSeededRandom, TwoSourcesDrawDifferentSequences) {
-    kestive::ClockSeededRandom a, b;
-    int same = 0;
-    for (int i = 0; i < 20; ++i) same += a.next() == b.next();
-    EXPECT_LT(same, 20);
+    // 10000 expected per case with a deviation near 100: 20% either way never happens by chance.
+    EXPECT_GT(*std::min_element(hits.begin(), hits.end()), 8000);
+    EXPECT_LT(*std::max_element(hits.begin(), hits.end()), 12000);
 }

@@ -1,122 +1,92 @@
-// The report tool's parts that run inside the process: the locale mapping and the JSON text.
+// kestive-report: the number format a locale gives, and the tool run as a process.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <climits>
-#include <clocale>
-#include <cstdlib>
 
-#include "CommaLocale.h"
 #include "LocaleNumberFormat.h"
-#include "MiniJson.h"
-#include "ReportJson.h"
-#include "stats/NumberText.h"
+#include "TestFiles.h"
 
-using kestive::numberFormatFromConventions;
+using kestive::numberFormatFromConventions, kestive::twoDecimals;
 
-TEST(LocaleNumberFormat, CLocaleGivesPointAndNoGrouping) {
-    const auto f = numberFormatFromConventions(".", "", "");
-    EXPECT_EQ(f.decimalSeparator, ".");
-    EXPECT_EQ(f.groupSeparator, "");
-    EXPECT_TRUE(f.leadingZero);
-    EXPECT_EQ(f.minusSign, "-");
-    EXPECT_EQ(kestive::twoDecimals(1234.5, f), "1234.50");
+namespace {
+// Runs the tool from a shell with no environment but the settings given: {exit code, stdout, stderr}.
+std::tuple<int, std::string, std::string> runTool(const std::string& args,
+                                                  const std::string& env = "LC_ALL=C") {
+    static TempDir dir;
+    const std::string out = (dir / "out").string(), err = (dir / "err").string();
+    const std::string command = "env -i " + env + " " KESTIVE_REPORT_BIN " " + args;
+    const int status = std::system((command + " >" + out + " 2>" + err).c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(out), readFile(err)};
 }
+}  // namespace
 
-TEST(LocaleNumberFormat, CommaLocaleWithGroups) {
-    const auto f = numberFormatFromConventions(",", ".", "\3\3");
-    EXPECT_EQ(f.decimalSeparator, ",");
-    EXPECT_EQ(f.groupSeparator, ".");
-    EXPECT_EQ(f.groupSize, 3);
-    EXPECT_EQ(kestive::twoDecimals(-1234567.891, f), "-1.234.567,89");
-    const auto swiss = numberFormatFromConventions(".", "'", "\3");
-    EXPECT_EQ(kestive::twoDecimals(1234.5, swiss), "1'234.50");
-}
-
-TEST(LocaleNumberFormat, SeparatorWithoutGroupingOrMissingFieldsGiveNoGrouping) {
-    EXPECT_EQ(numberFormatFromConventions(",", ".", "").groupSeparator, "");
+TEST(ReportTool, NumberFormatFromOddConventions) {
+    // Real locales are run below. A separator without grouping, or grouping without one, groups nothing.
+    const auto text = [](const char* point, const char* separator, const char* grouping) {
+        return twoDecimals(-1234567.891, numberFormatFromConventions(point, separator, grouping));
+    };
     const char noMoreGrouping[] = {CHAR_MAX, 0};
-    EXPECT_EQ(numberFormatFromConventions(",", ".", noMoreGrouping).groupSeparator, "");
-    EXPECT_EQ(numberFormatFromConventions(",", "", "\3").groupSeparator, "");
-    const auto f = numberFormatFromConventions(nullptr, nullptr, nullptr);
-    EXPECT_EQ(f.decimalSeparator, ".");
-    EXPECT_EQ(f.groupSeparator, "");
-    EXPECT_EQ(numberFormatFromConventions("", nullptr, nullptr).decimalSeparator, ".");
+    EXPECT_EQ(
+        text(",", ".", "") + text(",", ".", noMoreGrouping) + text(",", "", "\3") + text(".", "'", "\3"),
+        "-1234567,89-1234567,89-1234567,89-1'234'567.89");
+    EXPECT_EQ(text(nullptr, nullptr, nullptr), "-1234567.89");
 }
 
-TEST(LocaleNumberFormat, UnknownLocaleFallsBackToC) {
-    ::setenv("LC_ALL", "xx_NOWHERE.UTF-8", 1);
-    const auto f = kestive::userNumberFormat();
-    ::unsetenv("LC_ALL");
-    EXPECT_EQ(f.decimalSeparator, ".");
-    EXPECT_EQ(f.groupSeparator, "");
-}
-
-TEST(ReportJson, CasesWithTheirStatistics) {
-    const kestive::NumberFormat c;
-    kestive::TimeStore store;
-    store.addTime(0, 600, c);
-    store.addTime(0, 700, c);
-    store.addTime(3, 800, c);
-    store.addTime(3, 801, c);
-    store.addTime(9, 12000, c);
-    const Json j = Json::parse(kestive::reportJson(store));
-    ASSERT_EQ(j["cases"].items.size(), 57u);
-    for (std::size_t i = 0; i < 57; ++i) {
-        EXPECT_EQ(j["cases"][i]["index"].number, static_cast<double>(i));
-        EXPECT_EQ(j["cases"][i]["number"].number, static_cast<double>(i + 1));
+TEST(ReportTool, PrintsTheReportWithCrLfOrTheJsonInTheUsersLocale) {
+    TempDir dir;
+    const std::string file = (dir / "s.pll").string();
+    writeFile(file, "recorded on today\r\n0:600,700,\r\n3:800,801,\r\n5:1234567,\r\n");
+    const auto [code, text, err] = runTool(file, "LANG=xx_NOWHERE.UTF-8");  // an unknown locale is C
+    EXPECT_EQ(std::tuple(code, err), std::tuple(0, ""));
+    EXPECT_NE(text.find("\r\navg: 1234.57, std: 0.00, num: 1\r\n"), std::string::npos) << text;
+    EXPECT_TRUE(text.ends_with("avg: 0.00, std: 0.00, num: 0\r\nTotal Average: 412.01")) << text;
+    const auto [jsonCode, json, jsonErr] = runTool(file + " --json");  // options may follow the file
+    EXPECT_EQ(std::tuple(jsonCode, jsonErr), std::tuple(0, ""));
+    for (const char* part :
+         {"{\"index\": 3, \"number\": 4, \"count\": 2, \"mean_ms\": 800.5, \"rounded_mean_ms\": "
+          "800, \"std_s\": 0.0007071067811865476, \"record_ms\": 800}",
+          "\"rounded_mean_ms\": 1234567, \"std_s\": 0, \"record_ms\": null}",
+          "\"total_average_s\": 412.0056666666667\n}\n"})
+        EXPECT_NE(json.find(part), std::string::npos) << part << "\n" << json;
+    // de_DE built into a private folder, so the machine needs only the locale sources.
+    EXPECT_GE(std::system(("localedef -i de_DE -f UTF-8 " + dir.path.string() + "/de").c_str()), 0);
+    ASSERT_TRUE(fs::exists(dir / "de" / "LC_NUMERIC")) << "localedef or the de_DE locale source is missing";
+    const std::string de = "LOCPATH=" + dir.path.string() + " ";
+    const std::pair<std::string, std::string> rows[] = {
+        {"LANG=de", "avg: 0,65, std: 0,05, num: 2\r\n"},
+        {"LC_NUMERIC=de", "\r\navg: 1.234,57, std: 0,00, num: 1\r\n"},
+        {"LC_NUMERIC=de LC_ALL=C", "Total Average: 412.01"}};
+    for (const auto& [env, part] : rows) {
+        const auto [code, out, err] = runTool(file, de + env);
+        EXPECT_EQ(code, 0);
+        EXPECT_NE(out.find(part), std::string::npos) << env << "\n" << out;
     }
-    const Json& c0 = j["cases"][0];
-    EXPECT_EQ(c0["count"].number, 2);
-    EXPECT_EQ(c0["mean_ms"].number, 650);
-    EXPECT_EQ(c0["rounded_mean_ms"].number, 650);
-    EXPECT_NEAR(c0["std_s"].number, 0.05, 1e-15);
-    EXPECT_EQ(c0["record_ms"].number, 600);
-    const Json& c3 = j["cases"][3];
-    EXPECT_EQ(c3["mean_ms"].text, "800.5");
-    EXPECT_EQ(c3["rounded_mean_ms"].number, 800);
-    EXPECT_EQ(c3["std_s"].number, store.std(3, 800));  // shortest text reads back exactly
-    // A case whose times never made a record, and an empty case, have a null record.
-    EXPECT_EQ(j["cases"][9]["record_ms"].kind, Json::Null);
-    EXPECT_EQ(j["cases"][9]["count"].number, 1);
-    EXPECT_EQ(j["cases"][1]["record_ms"].kind, Json::Null);
-    EXPECT_EQ(j["cases"][1]["count"].number, 0);
-    EXPECT_EQ(j["cases"][1]["mean_ms"].number, 0);
-    EXPECT_NEAR(j["total_average_s"].number, (650 + 800 + 12000) / 3000.0, 1e-15);
-
-    EXPECT_EQ(Json::parse(kestive::reportJson(kestive::TimeStore{}))["total_average_s"].kind, Json::Null);
+    EXPECT_NE(std::get<1>(runTool("--json " + file, de + "LC_ALL=de")).find("\"std_s\": 0.05,"),
+              std::string::npos);
 }
 
-TEST(ReportJson, NumbersIgnoreACommaLocale) {
-    // The tool sets the user's LC_NUMERIC; JSON and the two-decimal text must not follow C's printf rules.
-    const CommaLocale& comma = commaLocale();
-    if (comma.locpath.empty()) GTEST_SKIP() << "localedef or the de_DE locale source is missing";
-    ::setenv("LOCPATH", comma.locpath.c_str(), 1);
-    ::setenv("LC_ALL", comma.name.c_str(), 1);
-    const kestive::NumberFormat user = kestive::userNumberFormat();
-    const bool active = std::localeconv()->decimal_point[0] == ',';
-    kestive::TimeStore store;
-    store.addTime(0, 1, kestive::NumberFormat{});
-    store.addTime(0, 2, kestive::NumberFormat{});
-    const std::string text = kestive::reportJson(store);
-    const std::string two = kestive::twoDecimals(1.5, kestive::NumberFormat{});
-    std::setlocale(LC_NUMERIC, "C");
-    ::unsetenv("LC_ALL");
-    ::unsetenv("LOCPATH");
-
-    ASSERT_TRUE(active);
-    EXPECT_EQ(user.decimalSeparator, ",");
-    EXPECT_EQ(user.groupSeparator, ".");
-    EXPECT_EQ(user.groupSize, 3);
-    EXPECT_NE(text.find("\"mean_ms\": 1.5,"), std::string::npos);
-    EXPECT_NO_THROW(Json::parse(text));
-    EXPECT_EQ(two, "1.50");
-}
-
-TEST(MiniJson, RejectsWhatJsonForbids) {
-    // The checker itself must catch malformed output, or the tests above prove nothing.
-    for (const char* text : {"{\"a\": 1,}", "[1 2]", "{\"a\": 01}", "{\"a\": 1.}", "{\"a\": nan}", "{a: 1}",
-                             "[1,]", "{\"a\": 1} x", "{\"a\": 1,5}"}) {
-        EXPECT_THROW(Json::parse(text), std::runtime_error) << text;
+TEST(ReportTool, FailuresExitOneOrTwoWithTheReasonOnStderrOnly) {
+    TempDir dir;
+    writeFile(dir / "bad.pll", "header\r\n0:1,\r\n\r\n70:5,6,\r\n");
+    writeFile(dir / "empty.pll", "");
+    const std::string bad = (dir / "bad.pll").string(), missing = (dir / "missing.pll").string();
+    std::vector<std::tuple<std::string, int, std::string>> rows = {
+        {missing, 1, missing + ": cannot open"},
+        {bad, 1, bad + ", line 4: the case number \"70\" is outside 0..56"},
+        {"--json " + (dir / "empty.pll").string(), 1, "empty"}};
+    for (const char* usage : {"", "a.pll b.pll", "--frobnicate a.pll", "--json"})
+        rows.emplace_back(usage, 2, "Usage: kestive-report");
+    for (const auto& [args, code, part] : rows) {
+        const auto [exitCode, out, err] = runTool(args);
+        EXPECT_EQ(std::tuple(exitCode, out), std::tuple(code, "")) << args;
+        EXPECT_NE(err.find(part), std::string::npos) << args << "\n" << err;
     }
-    EXPECT_NO_THROW(Json::parse("{\"a\": [1, -2.5e3, null, true, \"x\"]}"));
+    const auto [helpCode, help, helpErr] = runTool("--help");
+    EXPECT_EQ(std::tuple(helpCode, helpErr), std::tuple(0, ""));
+    EXPECT_TRUE(help.starts_with("Usage: kestive-report [--json] FILE.pll\n"));
+    writeFile(dir / "empty.pll", "header only");
+    EXPECT_NE(
+        std::get<1>(runTool("--json " + (dir / "empty.pll").string())).find("\"total_average_s\": null"),
+        std::string::npos);
 }

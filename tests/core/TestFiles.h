@@ -1,0 +1,29 @@
+#pragma once
+// Files for the core tests: a fresh folder removed with its content, whole-file reads and writes.
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+struct TempDir {
+    fs::path path;
+    TempDir() {
+        std::string pattern = (fs::temp_directory_path() / "kestive-test-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) std::abort();
+        path = pattern;
+    }
+    ~TempDir() { fs::remove_all(path); }
+    fs::path operator/(const std::string& name) const { return path / name; }
+};
+
+inline void writeFile(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+inline std::string readFile(const fs::path& file) {
+    return (std::ostringstream() << std::ifstream(file, std::ios::binary).rdbuf()).str();
+}

@@ -1,0 +1,105 @@
+// Session files: the text written, every quirk and refusal of the reader, and saving without damage.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "../fuzz/SessionInvariants.h"
+#include "TestFiles.h"
+#include "session/SessionFile.h"
+
+using namespace kestive;
+using namespace std::string_literals;
+
+static const NumberFormat kC{};
+static const std::string H = "recorded on 3/14/07 9:05:31 PM\r\n";
+static constexpr std::int32_t kMax = INT32_MAX, kMin = INT32_MIN;
+
+TEST(SessionReader, QuirksOfGoodFiles) {
+    const std::tuple<std::string, int, std::vector<std::int32_t>> rows[] = {
+        {"1:5,6,\r\n1:700,\r\n", 1, {700}},                           // the header is dropped unread
+        {"h\r3:1,2,\r4:5,\r", 3, {}},                                 // a lone CR ends no line
+        {H + "7:\r\n7:850\r\n7:850,920\r\n7:1,2,x", 7, {850, 1, 2}},  // the last piece is ignored
+        // Lines with fewer than two pieces are skipped before their case text is read; so are empty ones.
+        {H + "abc:\r\n:\r\n99:\r\nxyz:123\r\n-5:7\r\n\r\n\n3:100,\r\n\r\n", 3, {100}},
+        {H + "4:100,200,:999,abc,:x\r\n4:1:2,3,\r\n", 4, {100, 200}},  // all after a second ":" is ignored
+        {H + "9:3,4,\r\n1:10,\r\n9:1,2,\r\n", 9, {3, 4, 1, 2}},        // any order, cases repeated
+        {"h\n 3 :  100 ,\t200\t,+7,100.7,-3.5,-0.0,5.,.5,-.5,\n", 3, {100, 200, 7, 100, -4, 0, 5, 0, -1}},
+        {"h\n56.9:2147483647,-2147483648,2147483647.9,-2147483647.5,", 56, {kMax, kMin, kMax, kMin}}};
+    for (const auto& [text, pll, times] : rows) {
+        const LoadResult r = parseSession(text, "good.pll", kC);
+        ASSERT_TRUE(r.session) << text << r.error->message();
+        const auto read = r.session->store.timesOf(pll);
+        EXPECT_EQ(std::vector(read.begin(), read.end()), times) << text;
+    }
+}
+
+TEST(SessionReader, RefusesABadFileNamingTheLineAndTheFault) {
+    std::string full = H + "12:";
+    for (int k = 0; k < kMaxTimesPerCase; ++k) full += "500,";
+    std::vector<std::tuple<std::string, int, std::string>> rows = {
+        {"", 0, "empty"},
+        {H + "0:1,\r\n\r\n3 100,200,\r\n", 4, "\":\""},
+        {"h\r\n\r\n\r\r\n", 3, "\":\""},  // a line of just CR is not empty
+        {full + "\r\n12:1,\r\n", 3, "32767"},
+        {full + "5,\r\n", 2, "32767"}};
+    const std::pair<const char*, std::vector<std::string>> secondLines[] = {
+        {"outside 0..56", {"57:100,", "-0.5:100,", "99999999999999999999999:100,"}},
+        {"32-bit", {"1:2147483648,", "1:-2147483648.5,", "1:99999999999999999999999999,"}},
+        {"time 2", {"1:100,,200,", "1:5,-2147483649,"}},
+        {"not a decimal number",
+         {":100,200,", "1:1e3,", "1:0x10,", "1:--5,", "1:5 5,", "1:+,", "1:-,", "1:.,", "1:1.2.3,", "1:12a,",
+          "1:   ,", "1:\u00A05,", "1:1\0002,"s}}};
+    for (const auto& [phrase, lines] : secondLines)
+        for (const std::string& line : lines) rows.emplace_back(H + line, 2, phrase);
+    for (const auto& [text, line, phrase] : rows) {
+        const LoadResult r = parseSession(text, "bad.pll", kC);
+        ASSERT_TRUE(r.error && !r.session) << text;
+        EXPECT_EQ(std::tuple(r.error->file, r.error->line), std::tuple("bad.pll", line)) << text;
+        EXPECT_NE(r.error->what.find(phrase), std::string::npos) << r.error->what;
+    }
+    EXPECT_EQ(parseSession(H + "\r\n58:1,", "dec13.pll", kC).error.value().message(),
+              "dec13.pll, line 3: the case number \"58\" is outside 0..56");
+}
+
+TEST(SessionWriter, HeaderAnd57CaseLinesEachEndingInCrLf) {
+    std::string empty = "recorded on 6.12.2026  21:00 \r\n";  // line ends in the date cannot split the header
+    for (int i = 0; i < 57; ++i) empty += std::to_string(i) + ":\r\n";
+    EXPECT_EQ(sessionText(TimeStore{}, "6.12.2026\r\n21:00\n"), empty);
+    TimeStore store;
+    for (const auto& [pll, time] : {std::pair{0, 843}, {0, 620}, {0, 911}, {2, 705}, {56, -12}})
+        store.addTime(pll, time, kC);
+    const std::string text = sessionText(store, "today");
+    EXPECT_TRUE(text.starts_with("recorded on today\r\n0:843,620,911,\r\n1:\r\n2:705,\r\n3:\r\n")) << text;
+    EXPECT_TRUE(text.ends_with("\r\n55:\r\n56:-12,\r\n")) << text;
+}
+
+TEST(SessionWriter, SaveReplacesAFileWholeOrNotAtAll) {
+    TimeStore store;
+    for (int k = 0; k < 2000; ++k) store.addTime(k % 57, static_cast<std::int32_t>(k * 2654435761u), kC);
+    TempDir dir;
+    writeFile(dir / "s.pll", "old session");
+    ASSERT_FALSE(saveSession(dir / "s.pll", store, "now"));
+    EXPECT_EQ(sessionText(readSession(dir / "s.pll", kC).session.value().store, "now"),
+              sessionText(store, "now"));
+    // A file size limit makes the write fail half-way, as a full disk would, even for root.
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    const rlimit small{1024, old.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto halfWritten = saveSession(dir / "s.pll", store, "d");
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_TRUE(halfWritten);
+    EXPECT_EQ(halfWritten->message().find((dir / "s.pll").string() + ": cannot write"), 0u)
+        << halfWritten->message();
+    EXPECT_EQ(readFile(dir / "s.pll"), sessionText(store, "now"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), {}), 1);  // no temporary file is left
+}
+
+TEST(SessionReader, KeptFuzzInputsKeepEveryRule) {
+    for (const char* folder : {KESTIVE_FUZZ_REGRESSIONS, KESTIVE_FUZZ_CORPUS})
+        for (const auto& entry : fs::directory_iterator(folder))
+            EXPECT_EQ(sessionInvariantBroken(readFile(entry.path())), "") << entry.path();
+}
