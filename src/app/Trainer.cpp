@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "cases/CasePicture.h"
 #include "stats/NumberText.h"
 
 namespace kestive {
@@ -19,13 +20,6 @@ const char* const Trainer::kWaitTimeNotANumber = "Wait Time must be a number of 
 const char* const Trainer::kWaitTimeOutOfRange = "Wait Time must lie between -32768 and 32767 seconds.";
 
 Trainer::Trainer(const MainWindowControls& controls, const Platform& platform) : c_(controls), p_(platform) {}
-
-std::string Trainer::pictureFileName(int caseIndex) {
-    const int number = caseIndex + 1;
-    std::string digits = std::to_string(number);
-    if (number < 10) digits = "0" + digits;
-    return "oll" + digits + "print.gif";
-}
 
 std::string Trainer::twoDecimals(double value) const { return kestive::twoDecimals(value, p_.format); }
 
@@ -175,7 +169,7 @@ bool Trainer::delay(std::int32_t ms) {
 void Trainer::LoadPictures() {
     missingPictures_.clear();
     for (int i = 0; i < kCaseCount; ++i) {
-        const std::string name = pictureFileName(i);
+        const std::string name = casePictureFileName(i);
         if (!c_.pll[i]->loadPicture(name)) {
             if (!missingPictures_.empty()) missingPictures_ += ", ";
             missingPictures_ += name;

@@ -56,8 +56,6 @@ public:
     // The files LoadPictures could not load, in case order.
     const std::string& missingPictures() const { return missingPictures_; }
 
-    static std::string pictureFileName(int caseIndex);
-
     // Texts of the feedback line when START refuses to begin.
     static const char* const kNoCaseEnabled;
     static const char* const kWaitTimeNotANumber;

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "cases/CasePicture.h"
 #include "cases/OllCases.h"
 #include "session/SessionFile.h"
 #include "ui/Form1.h"
@@ -22,7 +23,7 @@ struct PictureFolder {
     QTemporaryDir dir;
     explicit PictureFolder(int count = kCaseCount) {
         for (int i = 0; i < count; ++i) {
-            QFile f(dir.filePath(QString::fromStdString(Trainer::pictureFileName(i))));
+            QFile f(dir.filePath(QString::fromStdString(casePictureFileName(i))));
             if (f.open(QIODevice::WriteOnly))  // GIF89a, 1 x 1, two colours, the first pictureColour(i)
                 f.write(QByteArray::fromHex(QString::asprintf("47494638396101000100800000%02x%02x640000002c000000"
                                                               "00010001000002024401003b", 4 * i, 255 - 4 * i).toLatin1()));
