@@ -12,18 +12,8 @@ Form2::Form2(QWidget* owner, LoadHandler onLoad)
     File1->setSelectionMode(QAbstractItemView::SingleSelection);
     File1->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    Command1 = new QPushButton(QStringLiteral("load"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipRect(120, 2400, 2655, 615));
-
-    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(twipRect(120, 3120, 2655, 615));
-
-    for (QPushButton* b : {Command1, Command2}) {
-        b->setAutoDefault(false);
-        b->setDefault(false);
-    }
+    Command1 = addButton("Command1", QStringLiteral("load"), twipRect(120, 2400, 2655, 615));
+    Command2 = addButton("Command2", QStringLiteral("Cancel"), twipRect(120, 3120, 2655, 615));
     setTabOrder(File1, Command1);
     setTabOrder(Command1, Command2);
 

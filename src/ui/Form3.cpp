@@ -7,17 +7,6 @@ namespace kestive::ui {
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QRect place) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(place);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setWordWrap(true);
-    l->setAutoFillBackground(true);
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
-
 void setTextColour(QWidget* w, const QColor& colour) {
     QPalette pal = w->palette();
     pal.setColor(QPalette::WindowText, colour);
@@ -27,17 +16,17 @@ void setTextColour(QWidget* w, const QColor& colour) {
 }  // namespace
 
 Form3::Form3(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("About"), 4650, 4125) {
-    Label2 = makeLabel(this, "Label2", QStringLiteral("Kestive"), twipRect(960, 120, 2775, 495));
+    Label2 = addLabel("Label2", QStringLiteral("Kestive"), twipRect(960, 120, 2775, 495));
     Label2->setFont(sansSerifFont(24, true));
     setTextColour(Label2, QColor(0, 0, 192));
 
-    Label1 = makeLabel(this, "Label1", QStringLiteral("by a very slow cuber"), twipRect(720, 600, 3375, 375));
+    Label1 = addLabel("Label1", QStringLiteral("by a very slow cuber"), twipRect(720, 600, 3375, 375));
     Label1->setFont(sansSerifFont(13.5, true));
     setTextColour(Label1, QColor(192, 0, 0));
 
-    Label6 = makeLabel(this, "Label6", QStringLiteral("...but really, i'm not that bad :)"),
-                       twipRect(2160, 960, 2295, 255));
-    Label3 = makeLabel(this, "Label3", QStringLiteral("Version 1.21"), twipRect(1680, 1440, 1215, 255));
+    Label6 = addLabel("Label6", QStringLiteral("...but really, i'm not that bad :)"),
+                      twipRect(2160, 960, 2295, 255));
+    Label3 = addLabel("Label3", QStringLiteral("Version 1.21"), twipRect(1680, 1440, 1215, 255));
 
     // A solid rule one pixel high in the window-text colour, from the left edge past the right one.
     Line1 = new QWidget(this);
@@ -51,24 +40,20 @@ Form3::Form3(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("About"), 4
     }
 
     Label7 =
-        makeLabel(this, "Label7",
-                  QStringLiteral("NOTE: If you don't like the angle at which the OLL's are shown, you can "
-                                 "rotate them using Windows image viewer. They are all located in the "
-                                 "folder of this program. The program merely loads in those images from "
-                                 "the folder."),
-                  twipRect(120, 1800, 4455, 855));
+        addLabel("Label7",
+                 QStringLiteral("NOTE: If you don't like the angle at which the OLL's are shown, you can "
+                                "rotate them using Windows image viewer. They are all located in the "
+                                "folder of this program. The program merely loads in those images from "
+                                "the folder."),
+                 twipRect(120, 1800, 4455, 855));
     setTextColour(Label7, QColor(192, 0, 192));
 
-    Label4 = makeLabel(this, "Label4", QStringLiteral("Home: the Kestive project repository"),
-                       twipRect(120, 2760, 4335, 255));
-    Label5 = makeLabel(this, "Label5", QStringLiteral("Problems? Open an issue in the Kestive repository."),
-                       twipRect(120, 3000, 4335, 255));
+    Label4 = addLabel("Label4", QStringLiteral("Home: the Kestive project repository"),
+                      twipRect(120, 2760, 4335, 255));
+    Label5 = addLabel("Label5", QStringLiteral("Problems? Open an issue in the Kestive repository."),
+                      twipRect(120, 3000, 4335, 255));
 
-    Command1 = new QPushButton(QStringLiteral("Close"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipRect(1560, 3480, 1575, 495));
-    Command1->setAutoDefault(false);
-    Command1->setDefault(false);
+    Command1 = addButton("Command1", QStringLiteral("Close"), twipRect(1560, 3480, 1575, 495));
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
 }
 

@@ -15,18 +15,8 @@ Form4::Form4(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("Report"), 
     Text1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     Text1->setTabChangesFocus(true);
 
-    Label1 = new QLabel(QStringLiteral("Copy Paste the above"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipRect(120, 6240, 6615, 255));
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setWordWrap(true);
-    Label1->setAutoFillBackground(true);
-
-    Command1 = new QPushButton(QStringLiteral("Close"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipRect(120, 6480, 8895, 495));
-    Command1->setAutoDefault(false);
-    Command1->setDefault(false);
+    Label1 = addLabel("Label1", QStringLiteral("Copy Paste the above"), twipRect(120, 6240, 6615, 255));
+    Command1 = addButton("Command1", QStringLiteral("Close"), twipRect(120, 6480, 8895, 495));
     setTabOrder(Text1, Command1);
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
 }

@@ -23,6 +23,26 @@ SecondaryWindow::SecondaryWindow(QWidget* owner, const QString& caption, int cli
     resize(toPixels(clientWidthTwips), toPixels(clientHeightTwips));
 }
 
+QPushButton* SecondaryWindow::addButton(const char* name, const QString& caption, QRect place) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(place);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
+QLabel* SecondaryWindow::addLabel(const char* name, const QString& caption, QRect place) {
+    auto* l = new QLabel(caption, this);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(place);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setWordWrap(true);
+    l->setAutoFillBackground(true);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
 void SecondaryWindow::present() {
     if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
     show();

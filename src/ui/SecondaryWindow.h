@@ -1,4 +1,7 @@
 #pragma once
+#include <QLabel>
+#include <QPushButton>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -19,6 +22,12 @@ class SecondaryWindow : public QWidget {
 
     // Shows the window modeless, or brings it to the front when it is already shown.
     virtual void present();
+
+  protected:
+    // A push button at its place (logical pixels) that is never the default button.
+    QPushButton* addButton(const char* name, const QString& caption, QRect place);
+    // A plain-text label: left- and top-aligned, opaque, wrapping at spaces, cut off below.
+    QLabel* addLabel(const char* name, const QString& caption, QRect place);
 };
 
 }  // namespace kestive::ui
