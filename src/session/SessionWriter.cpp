@@ -85,8 +85,12 @@ std::optional<SessionError> saveSession(const std::filesystem::path& file, const
 
     // A session file that is replaced keeps its permissions.
     struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
-        ::fchmod(fd, existing.st_mode & 07777);
+    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
+        ::fchmod(fd, existing.st_mode & 07777) != 0) {
+        const int err = errno;
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return fail("cannot keep the permissions", err);
     }
 
     const std::string text = sessionText(store, dateText);

@@ -98,6 +98,17 @@ TEST(SessionWriter, SaveReplacesAFileWholeOrNotAtAll) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), {}), 1);  // no temporary file is left
 }
 
+TEST(SessionWriter, AReplacedFileKeepsItsPermissions) {
+    TempDir dir;
+    for (const fs::perms mode : {fs::perms::owner_read | fs::perms::owner_write,
+                                 fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read}) {
+        writeFile(dir / "s.pll", "old session");
+        fs::permissions(dir / "s.pll", mode);
+        ASSERT_FALSE(saveSession(dir / "s.pll", TimeStore{}, "now"));
+        EXPECT_EQ(fs::status(dir / "s.pll").permissions(), mode) << "mode " << std::oct << int(mode);
+    }
+}
+
 TEST(SessionReader, KeptFuzzInputsKeepEveryRule) {
     for (const char* folder : {KESTIVE_FUZZ_REGRESSIONS, KESTIVE_FUZZ_CORPUS})
         for (const auto& entry : fs::directory_iterator(folder))

@@ -15,6 +15,7 @@ TEST(TimeStore, RecordsAndTheirFeedback) {
     // it becomes one without feedback. Differences do not wrap; the record shows in the user's format.
     const std::tuple<std::int32_t, Feedback, std::int32_t> steps[] = {
         {10000, {}, 10000},
+        {10001, {}, 10000},  // above 10 s: still no record, so the next time brings no feedback either
         {1234, {}, 1234},
         {1234, {"That was 0 ms worse than your record, 1,23", blue}, 1234},
         {1500, {"That was 266 ms worse than your record, 1,23", blue}, 1234},
@@ -26,7 +27,7 @@ TEST(TimeStore, RecordsAndTheirFeedback) {
         const AddResult r = store.addTime(9, time, NumberFormat{",", ".", 3, true, "-"});
         EXPECT_TRUE(r.stored && r.error.empty());
         EXPECT_EQ(r.feedback.value_or(Feedback{}), feedback) << time;
-        EXPECT_EQ(store.bestTime(9), record);
+        EXPECT_EQ(store.bestTime(9), record) << time;
     }
 }
 
