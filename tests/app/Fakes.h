@@ -27,6 +27,7 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable {
     double w = 1215, h = 495;  // outer size in twips; the drawing area is 30 twips smaller
     Rgb colour;
     std::vector<Op> ops;  // drawn since the last clear
+    std::function<void()> onShowNow;  // what the screen update costs, e.g. ms passing
 
     void note(const std::string& s) { log->push_back(name + " " + s); }
     void draw(const Op& op) { ops.push_back(op); note(op.kind); }
@@ -36,7 +37,10 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable {
     void paintPicture(const PictureBox& s, double, double, double, double) override {
         note("paint " + static_cast<const Control&>(s).name);
     }
-    void showNow() override { note("showNow"); }
+    void showNow() override {
+        note("showNow");
+        if (onShowNow) onShowNow();
+    }
     bool loadPicture(const std::string& file) override { note("load " + file); return true; }
     double outerWidth() const override { return w; }
     double outerHeight() const override { return h; }

@@ -49,3 +49,15 @@ TEST(Panel, BarsScaleByTheLargestMeanUnderAGridAndDisabledCasesAreGreen) {
     EXPECT_EQ(rig.avg[40].ops.size(), 14u);
     EXPECT_EQ(std::ranges::count(rig.state().caseEnabled, true), kCaseCount);
 }
+
+TEST(Panel, TiedMeansShowRoundedToEven) {
+    Rig rig;
+    rig.load();
+    rig.waitTime.value = "0";
+    rig.draw = 3.5f / 57;
+    rig.play("S 834 S A S 835 S A");  // 834.5 ms: 834
+    rig.draw = 4.5f / 57;
+    rig.play("S 835 S A S 836 S A");  // 835.5 ms: 836
+    EXPECT_EQ(rig.avglabel[3].value, "Avg: 0.83");
+    EXPECT_EQ(rig.avglabel[4].value, "Avg: 0.84");
+}
