@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "cases/Cube.h"
 #include "cases/OllCases.h"
 #include "cases/TopView.h"
 
@@ -69,6 +70,29 @@ TEST(CaseViews, KnownGroupsAndWellKnownPictures) {
                                                  {28, " .Y. |.Y.Y.|Y.YY.|.YYY.| ... "}};  // arrow
     for (const auto& [n, picture] : known)
         EXPECT_TRUE(sameCase(ollCaseView(n - 1), drawn(picture))) << "case " << n;
+}
+
+TEST(CaseViews, SuneAndAntiSuneAreShownFromWhereTheirAlgorithmsStart) {
+    // R U R' U R U2 R': the oriented corner front left, the front right corner's yellow to the front.
+    EXPECT_EQ(ollCaseView(26), drawn(" Y.. |..Y.Y|.YYY.|.YY..| ..Y "));
+    // R U2 R' U' R U' R': the oriented corner back right, the front left corner's yellow to the front.
+    EXPECT_EQ(ollCaseView(25), drawn(" ... |Y.YY.|.YYY.|..Y.Y| Y.. "));
+}
+
+TEST(CaseViews, EachAlgorithmOrientsTheTopFromItsPictureAsShown) {
+    for (const OllCase& c : ollCases()) {
+        const Algorithm moves = parseAlgorithm(c.algorithm).value();
+        Cube cube;
+        cube.apply(inverse(moves));
+        // Turn the top until it looks like the picture; only a turn that changes nothing may be needed.
+        int quarters = 0;
+        for (; quarters < 4 && topView(cube) != ollCaseView(c.number - 1); ++quarters) cube.apply(Move{MoveKind::U, 1});
+        ASSERT_LT(quarters, 4) << "case " << c.number << ": the picture is not this algorithm's case";
+        cube.apply(moves);
+        int up = 0;
+        for (int i = 0; i < 9; ++i) up += cube.sticker(Face::U, i / 3, i % 3) == Face::U;
+        EXPECT_EQ(up, 9) << "case " << c.number << " (" << c.algorithm << ") shown turned by " << quarters;
+    }
 }
 
 }  // namespace
