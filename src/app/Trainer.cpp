@@ -124,11 +124,11 @@ void Trainer::Command2_Click() {
     if (attemptWaiting_) {
         attemptWaiting_ = false;
         const AddResult result = state_.store.addTime(state_.currentCase, state_.lastTime, p_.format);
-        if (result.stored) {
+        if (result) {
             if (p_.trace) p_.trace->kept(state_.currentCase, state_.lastTime);
-            if (result.feedback) showFeedback(*result.feedback);
+            if (result.value()) showFeedback(*result.value());
         } else {
-            showFeedback(Feedback{result.error, kRed});
+            showFeedback(Feedback{result.error(), kRed});
         }
         drawTime(state_.currentCase);
     }
@@ -207,17 +207,14 @@ void Trainer::drawTime(int /*pll*/) {
     }
 }
 
-std::optional<SessionError> Trainer::loadfile(const std::filesystem::path& name) {
+Result<Done, SessionError> Trainer::loadfile(const std::filesystem::path& name) {
     LoadResult loaded = readSession(name, p_.format);
-    if (!loaded.session) {
-        if (loaded.error) return loaded.error;
-        return SessionError{name.string(), 0, "the file could not be read"};
-    }
+    if (!loaded) return Failure{loaded.error()};
     // Only the store changes: the enabled cases, the drill and the controls stay as they are.
-    state_.store = std::move(loaded.session->store);
-    if (loaded.session->lastFeedback) showFeedback(*loaded.session->lastFeedback);
+    state_.store = std::move(loaded->store);
+    if (loaded->lastFeedback) showFeedback(*loaded->lastFeedback);
     drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
-    return std::nullopt;
+    return Done{};
 }
 
 void Trainer::pll_Click(int Index) {

@@ -38,7 +38,7 @@ public:
 
     // Replaces the kept times with those of a session file and redraws the panel. The file is taken
     // whole or not at all: on a fault the store stays as it was and the error comes back.
-    std::optional<SessionError> loadfile(const std::filesystem::path& name);
+    [[nodiscard]] Result<Done, SessionError> loadfile(const std::filesystem::path& name);
     // Shows a record comparison in the feedback line: colour first, then the text.
     void showFeedback(const Feedback& feedback);
     // How numbers are written in the user's locale.

@@ -56,11 +56,10 @@ bool writeAll(int fd, std::string_view data) {
 
 }  // namespace
 
-std::optional<SessionError> saveSession(const std::filesystem::path& file, const TimeStore& store,
-                                        std::string_view dateText) {
+SaveResult saveSession(const std::filesystem::path& file, const TimeStore& store, std::string_view dateText) {
     const std::string target = file.string();
-    const auto fail = [&](const char* action, int err) {
-        return std::optional<SessionError>(SessionError{target, 0, reason(action, err)});
+    const auto fail = [&](const char* action, int err) -> SaveResult {
+        return Failure{SessionError{target, 0, reason(action, err)}};
     };
     if (target.empty()) return fail("cannot save", ENOENT);
 
@@ -123,7 +122,7 @@ std::optional<SessionError> saveSession(const std::filesystem::path& file, const
         ::fsync(dirFd);
         ::close(dirFd);
     }
-    return std::nullopt;
+    return Done{};
 }
 
 }  // namespace kestive

@@ -49,11 +49,11 @@ void SecondaryWindowHandlers::Command5_Click() {
 
 bool SecondaryWindowHandlers::loadfile(const QString& name) {
     const std::filesystem::path file(QFile::encodeName(name).toStdString());
-    const std::optional<SessionError> error = form_.trainer().loadfile(file);
-    if (!error) return true;
+    const auto loaded = form_.trainer().loadfile(file);
+    if (loaded) return true;
     QWidget* over = form2_ && form2_->isVisible() ? static_cast<QWidget*>(form2_) : &form_;
-    dialogs_->warn(
-        over, QStringLiteral("The session was not loaded.\n") + QString::fromStdString(error->message()));
+    dialogs_->warn(over, QStringLiteral("The session was not loaded.\n") +
+                             QString::fromStdString(loaded.error().message()));
     return false;
 }
 

@@ -25,8 +25,8 @@ TEST(TimeStore, RecordsAndTheirFeedback) {
     TimeStore store;
     for (const auto& [time, feedback, record] : steps) {
         const AddResult r = store.addTime(9, time, NumberFormat{",", ".", 3, true, "-"});
-        EXPECT_TRUE(r.stored && r.error.empty());
-        EXPECT_EQ(r.feedback.value_or(Feedback{}), feedback) << time;
+        ASSERT_TRUE(r) << time;
+        EXPECT_EQ(r.value().value_or(Feedback{}), feedback) << time;
         EXPECT_EQ(store.bestTime(9), record) << time;
     }
 }
@@ -66,11 +66,11 @@ TEST(TimeStore, MeanAndDeviationAboutTheGivenRoundedMean) {
 
 TEST(TimeStore, RefusesABadCaseOrA32768thTimeAndStaysIntact) {
     TimeStore store;
-    for (int k = 0; k < kMaxTimesPerCase; ++k) ASSERT_TRUE(store.addTime(30, 1000 + k % 7, kC).stored);
+    for (int k = 0; k < kMaxTimesPerCase; ++k) ASSERT_TRUE(store.addTime(30, 1000 + k % 7, kC));
     for (const int pll : {-1, 57, 1000, 30}) {
         const AddResult r = store.addTime(pll, 1, kC);
-        EXPECT_FALSE(r.stored || r.feedback || r.error.empty()) << pll;
-        EXPECT_NE(r.error.find(pll == 30 ? "32767" : std::to_string(pll)), std::string::npos) << r.error;
+        ASSERT_FALSE(r) << pll;
+        EXPECT_NE(r.error().find(pll == 30 ? "32767" : std::to_string(pll)), std::string::npos) << r.error();
     }
     EXPECT_EQ(std::tuple(store.timeCount(-1), store.timeCount(57), store.bestTime(1000)),
               std::tuple(0, 0, 10000));

@@ -60,11 +60,11 @@ int main(int argc, char** argv) {
 
     const kestive::NumberFormat format = kestive::userNumberFormat();
     const kestive::LoadResult loaded = kestive::readSession(files.front(), format);
-    if (!loaded.session) {
-        std::fprintf(stderr, "kestive-report: %s\n", loaded.error->message().c_str());
+    if (!loaded) {
+        std::fprintf(stderr, "kestive-report: %s\n", loaded.error().message().c_str());
         return 1;
     }
-    const kestive::TimeStore& store = loaded.session->store;
+    const kestive::TimeStore& store = loaded->store;
     const std::string out = json ? kestive::reportJson(store) : kestive::reportText(store, format);
     if (!writeOut(out)) {
         std::fprintf(stderr, "kestive-report: cannot write the report to standard output\n");
