@@ -210,11 +210,14 @@ void Trainer::drawTime(int /*pll*/) {
 Result<Done, SessionError> Trainer::loadfile(const std::filesystem::path& name) {
     LoadResult loaded = readSession(name, p_.format);
     if (!loaded) return Failure{loaded.error()};
-    // Only the store changes: the enabled cases, the drill and the controls stay as they are.
-    state_.store = std::move(loaded->store);
+    replaceTimes(std::move(loaded->store));
     if (loaded->lastFeedback) showFeedback(*loaded->lastFeedback);
-    drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
     return Done{};
+}
+
+void Trainer::replaceTimes(TimeStore store) {
+    state_.store = std::move(store);
+    drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
 }
 
 void Trainer::pll_Click(int Index) {

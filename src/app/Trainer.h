@@ -48,8 +48,13 @@ public:
     // window was closed meanwhile: the caller must then return without touching any control.
     bool delay(std::int32_t ms);
 
+    // Read-only: the handlers above are the only way to change the state.
     const TrainerState& state() const { return state_; }
-    TrainerState& state() { return state_; }
+    // The kept times, for saving and the report.
+    const TimeStore& store() const { return state_.store; }
+    // Replaces every kept time with those of store and redraws the panel; the enabled cases, the drill
+    // and the feedback line stay as they are.
+    void replaceTimes(TimeStore store);
     // A stopped attempt waits for Accept or Discard.
     bool attemptWaiting() const { return attemptWaiting_; }
     bool unloaded() const { return unloaded_; }

@@ -26,7 +26,7 @@ void SecondaryWindowHandlers::mnuLoad_Click() {
 }
 
 void SecondaryWindowHandlers::mnuSave_Click() {
-    saveSessionDialog(&form_, form_.trainer().state().store, *dialogs_);
+    saveSessionDialog(&form_, form_.trainer().store(), *dialogs_);
 }
 
 void SecondaryWindowHandlers::mnuAbout_Click() {
@@ -38,7 +38,7 @@ void SecondaryWindowHandlers::mnuAbout_Click() {
 }
 
 void SecondaryWindowHandlers::Command5_Click() {
-    const std::string report = reportText(form_.trainer().state().store, form_.trainer().numberFormat());
+    const std::string report = reportText(form_.trainer().store(), form_.trainer().numberFormat());
     if (!form4_) {
         form4_ = new Form4(&form_);
         form_.adoptSecondaryWindow(form4_);

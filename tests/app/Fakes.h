@@ -88,7 +88,7 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
     }
     // Loaded and idle, with the log emptied.
     void load() { t->Form_Load(); log.clear(); }
-    TrainerState& state() { return t->state(); }
+    const TrainerState& state() const { return t->state(); }
     void pass(std::int32_t ms) { ticks = static_cast<std::int32_t>(static_cast<std::uint32_t>(ticks) + ms); }
 
     std::int32_t now() override { return ticks; }

@@ -126,7 +126,7 @@ TEST(Drill, WaitTimeAndShowWhenSetCountdownAndEarlyPictureOrStartRefuses) {
     }
     Rig rig;  // no case enabled: the pick would never end
     rig.load();
-    rig.state().caseEnabled.fill(false);
+    for (int i = 0; i < kCaseCount; ++i) rig.t->pll_Click(i);
     rig.play("S");
     EXPECT_EQ(rig.state().drillState, kIdle);
     EXPECT_EQ(rig.label5.value, Trainer::kNoCaseEnabled);

@@ -28,8 +28,10 @@ TEST(StartUp, LoadsThePicturesShowsFocusesStartThenDrawsTheGridsAndThePanel) {
 TEST(Panel, BarsScaleByTheLargestMeanUnderAGridAndDisabledCasesAreGreen) {
     Rig rig;
     rig.load();
+    TimeStore store;
     for (auto [c, ms] : {std::pair{0, 1200}, {1, 600}, {2, 700}, {2, 701}, {40, 1000}, {40, 1100}})
-        rig.state().store.addTime(c, ms, {});
+        store.addTime(c, ms, {});
+    rig.t->replaceTimes(store);
     rig.t->pll_Click(40);                                           // disables case 40 and redraws every case
     std::vector<Op> half{{"fill", 0, 0, 607.5, 495, {255, 0, 0}}};  // half the largest mean: half the box
     for (double x = 0; x <= 1200; x += 100) half.push_back({"line", x, 0, x, 495, {50, 50, 50}});
@@ -40,7 +42,8 @@ TEST(Panel, BarsScaleByTheLargestMeanUnderAGridAndDisabledCasesAreGreen) {
     EXPECT_EQ(rig.avglabel[2].value + " " + rig.numlabel[2].value, "Avg: 0.70 Num: 2");     // 700.5 to even
     EXPECT_EQ(rig.avglabel[40].value + " " + rig.stdlabel[40].value, "Avg: 1.05 Std: 0.05");
 
-    rig.state().store.addTime(4, 2400, {});  // a new largest mean shrinks the other bars
+    store.addTime(4, 2400, {});  // a new largest mean shrinks the other bars
+    rig.t->replaceTimes(store);
     rig.t->pll_Click(40);
     rig.t->pll_Click(57);  // not cases: ignored
     rig.t->pll_Click(-1);

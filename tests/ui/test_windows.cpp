@@ -52,9 +52,13 @@ struct Window {
         QApplication::setActiveWindow(&form);
         if (!QTest::qWaitForWindowActive(&form)) qWarning("window not active");
     }
-    TrainerState& state() { return form.trainer().state(); }
-    TimeStore& store() { return state().store; }
-    void keep(int c, std::int32_t ms) { store().addTime(c, ms, NumberFormat{}); }
+    const TrainerState& state() { return form.trainer().state(); }
+    const TimeStore& store() { return form.trainer().store(); }
+    void keep(int c, std::int32_t ms) {
+        TimeStore more = store();
+        more.addTime(c, ms, NumberFormat{});
+        form.trainer().replaceTimes(std::move(more));
+    }
     std::vector<std::int32_t> timesOf(int c) { return {store().timesOf(c).begin(), store().timesOf(c).end()}; }
     Form2* pick(const QString& name) {
         form.mnuLoad->trigger();
@@ -357,7 +361,7 @@ private slots:
         QVERIFY(QDir().mkpath("box.pll/inside"));
         Window w;
         for (auto [c, ms] : {std::pair{0, 843}, {0, 620}, {2, 705}}) w.keep(c, ms);
-        w.state().caseEnabled[2] = false;  // disabled cases are saved too
+        w.form.trainer().pll_Click(2);  // disabled cases are saved too
         w.dialogs.answer = answer;
         w.form.mnuSave->trigger();
         QCOMPARE(w.dialogs.prompt, QStringLiteral("Enter name of the file. All is stored in morvane's dir\nexample: dec13"));
@@ -403,7 +407,7 @@ private slots:
         QCOMPARE(w.pick("good.pll"), dialog);
         QCOMPARE(dialog->File1->count(), 6);  // shown again while open: read again
 
-        w.state().caseEnabled[7] = false;
+        w.form.trainer().pll_Click(7);
         QTest::mouseClick(dialog->Command1, Qt::LeftButton);
         QVERIFY(w.dialogs.warned.isEmpty() && !dialog->isVisible());
         QCOMPARE(w.timesOf(0), std::vector<std::int32_t>({800, 700, 650}));
