@@ -37,10 +37,12 @@ std::string sessionText(const TimeStore& store, std::string_view dateText);
 
 // Writes the session file atomically (a temporary file in the same folder, renamed over the target
 // only when complete).
-[[nodiscard]] SaveResult saveSession(const std::filesystem::path& file, const TimeStore& store, std::string_view dateText);
+[[nodiscard]] SaveResult saveSession(const std::filesystem::path& file, const TimeStore& store,
+                                     std::string_view dateText);
 
 // Reads and checks a whole session text (CR LF or LF line ends); fileName is only used in errors.
-[[nodiscard]] LoadResult parseSession(std::string_view content, std::string_view fileName, const NumberFormat& format);
+[[nodiscard]] LoadResult parseSession(std::string_view content, std::string_view fileName,
+                                      const NumberFormat& format);
 
 // Reads and checks a whole session file.
 [[nodiscard]] LoadResult readSession(const std::filesystem::path& file, const NumberFormat& format);

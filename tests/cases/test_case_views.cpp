@@ -79,7 +79,8 @@ TEST(CaseViews, EachAlgorithmOrientsTheTopFromItsPictureAsShown) {
         cube.apply(inverse(moves));
         // Turn the top until it looks like the picture; only a turn that changes nothing may be needed.
         int quarters = 0;
-        for (; quarters < 4 && topView(cube) != ollCaseView(c.number - 1); ++quarters) cube.apply(Move{MoveKind::U, 1});
+        for (; quarters < 4 && topView(cube) != ollCaseView(c.number - 1); ++quarters)
+            cube.apply(Move{MoveKind::U, 1});
         ASSERT_LT(quarters, 4) << "case " << c.number << ": the picture is not this algorithm's case";
         cube.apply(moves);
         int up = 0;

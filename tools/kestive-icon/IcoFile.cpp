@@ -1,6 +1,5 @@
 #include "IcoFile.h"
 
-
 namespace kestive::icon {
 namespace {
 

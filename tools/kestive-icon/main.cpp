@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
     }
     std::vector<kestive::icon::IcoImage> images;
     for (const auto& [size, colours] : {std::pair{32, 2}, {32, 16}, {16, 16}}) {
-        const kestive::icon::IconResult<kestive::icon::IcoImage> image = kestive::icon::drawPaletteIcon(size, colours);
+        const kestive::icon::IconResult<kestive::icon::IcoImage> image =
+            kestive::icon::drawPaletteIcon(size, colours);
         if (!image) return failed(image.error());
         images.push_back(image.value());
     }
