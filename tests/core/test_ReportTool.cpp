@@ -114,6 +114,8 @@ TEST(ReportTool, ProgressAndSvgOverSeveralFilesOrNothingOnStdout) {
 
     // A bad file anywhere refuses the whole run, names itself, and leaves an earlier picture in place.
     const std::string before = readFile(svgFile);
+    fs::create_directory(dir / "blocked.svg.part");  // the picture is written beside its target first
+    writeFile(dir / "blocked.svg", "old picture");
     const std::vector<std::tuple<std::string, int, std::string>> rows = {
         {"--progress " + a + " " + bad, 1, bad + ", line 3:"},
         {"--progress --json " + bad + " " + a, 1, bad + ", line 3:"},
@@ -122,12 +124,14 @@ TEST(ReportTool, ProgressAndSvgOverSeveralFilesOrNothingOnStdout) {
         {"--progress --svg " + a, 2, "not both"},
         {"--svg --json " + a, 2, "--json goes with --progress"},
         {"-o x.svg " + a, 2, "-o goes with --svg"},
-        {"--svg " + a + " -o", 2, "-o needs a file name"}};
+        {"--svg " + a + " -o", 2, "-o needs a file name"},
+        {"--svg -o " + (dir / "blocked.svg").string() + " " + a, 1, "blocked.svg: cannot write"}};
     for (const auto& [args, expectedCode, part] : rows) {
         const auto [exitCode, out, err] = runTool(args);
         EXPECT_EQ(std::tuple(exitCode, out), std::tuple(expectedCode, "")) << args;
         EXPECT_NE(err.find(part), std::string::npos) << args << "\n" << err;
     }
     EXPECT_EQ(readFile(svgFile), before);
+    EXPECT_EQ(readFile(dir / "blocked.svg"), "old picture");
     EXPECT_FALSE(fs::exists(svgFile + ".part"));
 }
