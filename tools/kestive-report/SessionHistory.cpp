@@ -74,7 +74,7 @@ int runSvg(const std::vector<std::string>& files, const std::string& output, con
         sessions.push_back(summarizeSession(std::filesystem::path(file).filename().string(), *loaded.store));
     }
     const std::string svg = svgReport(all, sessions, format);
-    if (output.empty() || output == "-") {
+    if (output.empty()) {
         return writeStdout(svg) ? 0 : fail("cannot write to standard output");
     }
     if (const auto error = writeFileWhole(output, svg)) return fail(*error);
