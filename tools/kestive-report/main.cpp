@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
         } else if (!optionsDone && arg == "--svg") {
             svg = true;
         } else if (!optionsDone && (arg == "-o" || arg == "--output")) {
-            if (i + 1 == argc) return usageError("-o needs a file name");
+            if (i + 1 == argc || argv[i + 1][0] == '\0') return usageError("-o needs a file name");
             output = argv[++i];
             outputGiven = true;
         } else if (!optionsDone && arg.size() > 1 && arg[0] == '-') {
