@@ -11,7 +11,7 @@ if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgif-dev libgl-dev fonts-liberation fonts-dejavu-core)
 if [ "$mode" = test ]; then
-  packages+=(googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick clang locales python3 dpkg-dev file man-db desktop-file-utils)
+  packages+=(googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick librsvg2-bin clang locales python3 dpkg-dev file man-db desktop-file-utils)
 fi
 
 missing=()

@@ -90,3 +90,48 @@ TEST(ReportTool, FailuresExitOneOrTwoWithTheReasonOnStderrOnly) {
         std::get<1>(runTool("--json " + (dir / "empty.pll").string())).find("\"total_average_s\": null"),
         std::string::npos);
 }
+
+TEST(ReportTool, ProgressAndSvgOverSeveralFilesOrNothingOnStdout) {
+    TempDir dir;
+    writeFile(dir / "a.pll", "recorded on monday\r\n0:600,700,\r\n");
+    writeFile(dir / "b.pll", "recorded on tuesday\r\n0:500,\r\n3:900,\r\n");
+    writeFile(dir / "bad.pll", "recorded on wednesday\r\n0:5,\r\n1 5,\r\n");
+    const std::string a = (dir / "a.pll").string(), b = (dir / "b.pll").string(),
+                      bad = (dir / "bad.pll").string(), svgFile = (dir / "out.svg").string();
+
+    const auto [code, text, err] = runTool("--progress " + b + " " + a, "LANG=xx_NOWHERE.UTF-8");
+    EXPECT_EQ(std::tuple(code, err), std::tuple(0, ""));
+    // The files in the order given, not sorted by name.
+    EXPECT_NE(text.find("  1  " + b + "\n  2  " + a + "\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n1      0.50  0.65   +0.15\n"), std::string::npos) << text;
+
+    const auto [svgCode, svgOut, svgErr] = runTool("--svg -o " + svgFile + " " + a + " " + b);
+    EXPECT_EQ(std::tuple(svgCode, svgOut, svgErr), std::tuple(0, "", ""));
+    EXPECT_NE(readFile(svgFile).find("<g id=\"oll-1\" data-mean-ms=\"600\">"), std::string::npos);
+    const auto [pipeCode, piped, pipeErr] = runTool("--svg " + a);
+    EXPECT_EQ(std::tuple(pipeCode, pipeErr), std::tuple(0, ""));
+    EXPECT_TRUE(piped.starts_with("<?xml") && piped.ends_with("</svg>\n")) << piped.substr(0, 200);
+
+    // A bad file anywhere refuses the whole run, names itself, and leaves an earlier picture in place.
+    const std::string before = readFile(svgFile);
+    fs::create_directory(dir / "blocked.svg.part");  // the picture is written beside its target first
+    writeFile(dir / "blocked.svg", "old picture");
+    const std::vector<std::tuple<std::string, int, std::string>> rows = {
+        {"--progress " + a + " " + bad, 1, bad + ", line 3:"},
+        {"--progress --json " + bad + " " + a, 1, bad + ", line 3:"},
+        {"--svg -o " + svgFile + " " + a + " " + bad, 1, bad + ", line 3:"},
+        {"--svg " + a + " " + (dir / "missing.pll").string(), 1, "missing.pll: cannot open"},
+        {"--progress --svg " + a, 2, "not both"},
+        {"--svg --json " + a, 2, "--json goes with --progress"},
+        {"-o x.svg " + a, 2, "-o goes with --svg"},
+        {"--svg " + a + " -o", 2, "-o needs a file name"},
+        {"--svg -o " + (dir / "blocked.svg").string() + " " + a, 1, "blocked.svg: cannot write"}};
+    for (const auto& [args, expectedCode, part] : rows) {
+        const auto [exitCode, out, err] = runTool(args);
+        EXPECT_EQ(std::tuple(exitCode, out), std::tuple(expectedCode, "")) << args;
+        EXPECT_NE(err.find(part), std::string::npos) << args << "\n" << err;
+    }
+    EXPECT_EQ(readFile(svgFile), before);
+    EXPECT_EQ(readFile(dir / "blocked.svg"), "old picture");
+    EXPECT_FALSE(fs::exists(svgFile + ".part"));
+}
