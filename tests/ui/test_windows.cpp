@@ -212,13 +212,15 @@ private slots:
         QCOMPARE(w.form.Command1->text(), QStringLiteral("STOP!"));
         const int c = w.state().currentCase;
         QCOMPARE(at(w.form.alg, 80, 80), pictureColour(c));  // stretched into the large box
-        QCOMPARE(w.form.alg->toolTip(), w.form.pll[c]->toolTip());
+        QVERIFY(w.form.alg->toolTip().isEmpty());  // the answer stays hidden while timing
         QTest::qWait(30);
         QVERIFY(w.form.Label1->text() != "0.00");  // the timer runs the display
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // STOP
         QCOMPARE(QApplication::focusWidget(), w.form.Command2);
         const std::int32_t time = w.state().lastTime;
         QVERIFY(time >= 25 && time < 5000);
+        QCOMPARE(w.form.alg->toolTip(), w.form.pll[c]->toolTip());  // now it may be named
+        QCOMPARE(w.form.Label1->text().toStdString(), twoDecimals(time / 1000.0, NumberFormat{}));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // Accept
         QCOMPARE(w.timesOf(c), std::vector<std::int32_t>{time});
         QCOMPARE(w.form.Label1->text() + w.form.Command1->text(), QStringLiteral("0.00START"));
