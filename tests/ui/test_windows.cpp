@@ -231,6 +231,86 @@ private slots:
         QCOMPARE(w.state().drillState, kTiming);
     }
 
+    // STOP counts from the moment START/STOP goes down: holding it adds nothing, nor does a press let go
+    // off the button; the press takes the input event's time when that is of the tick counter's clock.
+    void stopCountsFromThePress() {
+        Window w;
+        w.form.WaitTime->setText("0");
+        QPushButton* b = w.form.Command1;
+        SteadyTickCounter ticks;
+        std::int32_t pressedAt = 0;
+        auto start = [&] {
+            QTest::mouseClick(b, Qt::LeftButton);  // after a STOP this drops the waiting attempt
+            QCOMPARE(w.state().drillState, kTiming);
+            QTest::qWait(60);
+            pressedAt = ticks.now();
+        };
+        auto stoppedAtThePress = [&](const char* how) {
+            QVERIFY2(w.state().drillState == kIdle, how);
+            const std::int32_t pressed = elapsedMs(w.state().startTick, pressedAt);
+            QVERIFY2(w.state().lastTime >= pressed && w.state().lastTime <= pressed + 20,
+                     qPrintable(QStringLiteral("%1: %2 ms, pressed at %3").arg(how).arg(w.state().lastTime).arg(pressed)));
+        };
+        start();
+        QTest::mousePress(b, Qt::LeftButton);
+        QTest::qWait(300);
+        QTest::mouseRelease(b, Qt::LeftButton);
+        stoppedAtThePress("mouse held 300 ms");
+
+        start();
+        b->setFocus();
+        QTest::keyPress(b, Qt::Key_Space);
+        QTest::qWait(300);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+        QApplication::sendEvent(b, &repeat);  // the key's auto-repeat presses nothing
+        QTest::qWait(100);
+        QTest::keyRelease(b, Qt::Key_Space);
+        stoppedAtThePress("Space held 400 ms");
+
+        start();
+        const QPoint off(b->width() + 40, b->height() / 2);
+        QTest::mousePress(b, Qt::LeftButton);
+        QTest::mouseMove(b, off);
+        QTest::mouseRelease(b, Qt::LeftButton, {}, off);
+        QCOMPARE(w.state().drillState, kTiming);  // no click: the clock runs on
+        QTest::qWait(200);
+        pressedAt = ticks.now();
+        QTest::mouseClick(b, Qt::LeftButton);
+        stoppedAtThePress("pressed again after a press let go off the button");
+
+        // Events stamped by the window system: the stamp counts, unless it is of another clock.
+        for (bool ownClock : {true, false}) {
+            start();
+            QTest::qWait(200);
+            const quint64 stamp = ownClock ? static_cast<std::uint32_t>(w.state().startTick + 123) : 7;
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                const QPointF at = QRectF(b->rect()).center();
+                QMouseEvent e(type, at, b->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+                e.setTimestamp(stamp);
+                QApplication::sendEvent(b, &e);
+            }
+            QCOMPARE(w.state().drillState, kIdle);
+            if (ownClock) QCOMPARE(w.state().lastTime, 123);
+            else QVERIFY2(w.state().lastTime >= 250, qPrintable(QString::number(w.state().lastTime)));
+        }
+    }
+
+    // The case picture is stretched into alg without smoothing: only the picture's own colours appear.
+    void algStretchesThePictureWithHardEdges() {
+        Window w;
+        QImage two(2, 1, QImage::Format_RGB32);
+        two.setPixelColor(0, 0, kRed);
+        two.setPixelColor(1, 0, Qt::blue);
+        QVERIFY(two.save("two.png"));
+        QVERIFY(w.form.pll[3]->loadPicture("two.png"));
+        w.form.alg->paintPicture(*w.form.pll[3], 0, 0, w.form.alg->innerWidth(), w.form.alg->innerHeight());
+        QSet<QRgb> colours;
+        const QImage& shown = w.form.alg->image();
+        for (int x = 0; x < shown.width(); ++x) colours << shown.pixel(x, shown.height() / 2);
+        QCOMPARE(colours, (QSet<QRgb>{kRed.rgb(), QColor(Qt::blue).rgb()}));
+    }
+
     // The countdown waits in the real event loop: a Discard runs inside it, and closing ends it at once.
     void countdownLetsDiscardAndCloseRunInside() {
         for (bool quit : {false, true}) {
