@@ -125,9 +125,9 @@ void Trainer::Command1_Click() {
     state_.startTick = p_.ticks->now();
     state_.currentCase = *picked;
     state_.drillState = kTiming;
+    if (p_.trace) p_.trace->revealed(state_.currentCase, state_.startTick);
     c_.command1->setCaption("STOP!");
     p_.beeper->beep();
-    if (p_.trace) p_.trace->revealed(state_.currentCase, state_.startTick);
 }
 
 void Trainer::showFeedback(const Feedback& feedback) {

@@ -1,6 +1,7 @@
 #include "ui/ButtonPressWatch.h"
 
 #include <QInputEvent>
+#include <QKeyEvent>
 #include <QPointer>
 #include <utility>
 
@@ -44,6 +45,26 @@ bool ButtonPressWatch::eventFilter(QObject* watched, QEvent* event) {
     stamp_ = outer;
     if (wasDown && !button_.isDown() && clicks_ == clicksBefore) lost_();
     return true;  // delivered
+}
+
+}  // namespace kestive::ui
+
+namespace kestive::ui {
+
+bool KeyRepeatFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (!watched->isWidgetType()) return false;  // the same key event also passes the window
+    if (event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        releasedKey_ = key->key();
+        releasedAt_ = key->timestamp();
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const bool repeat = !key->isAutoRepeat() && key->timestamp() != 0 && key->key() == releasedKey_ &&
+                            key->timestamp() == releasedAt_;
+        releasedKey_ = 0;
+        if (repeat) return true;
+    }
+    return false;
 }
 
 }  // namespace kestive::ui

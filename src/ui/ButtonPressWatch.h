@@ -31,3 +31,23 @@ private:
 };
 
 }  // namespace kestive::ui
+
+namespace kestive::ui {
+
+// Where the window system sends a held key's auto-repeat as a release and a press with the same time
+// stamp, without marking them (seen on X servers without detectable auto-repeat), a button with the
+// focus would be pressed again and again. Installed on the application, this drops such presses: a
+// held key presses once. The release before it still counts as the key coming up.
+class KeyRepeatFilter final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int releasedKey_ = 0;
+    std::uint64_t releasedAt_ = 0;
+};
+
+}  // namespace kestive::ui

@@ -302,6 +302,7 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace) {
     new ButtonPressWatch(
         *Command1, ticks_, [this](std::int32_t tick) { trainer_->Command1_Press(tick); },
         [this] { trainer_->Command1_PressLost(); });
+    QCoreApplication::instance()->installEventFilter(new KeyRepeatFilter(this));  // a held key presses once
     connect(Command2, &QPushButton::clicked, this, [this] { trainer_->Command2_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { trainer_->Command3_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { trainer_->Command4_Click(); });

@@ -267,6 +267,25 @@ private slots:
         QTest::keyRelease(b, Qt::Key_Space);
         stoppedAtThePress("Space held 400 ms");
 
+        // A held key repeated as stamped release-press pairs (X without detectable auto-repeat): the first
+        // release stops, the rest press nothing, so Accept is not clicked by the same key.
+        start();
+        b->setFocus();
+        auto key = [](QEvent::Type type, quint64 stamp) {
+            QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+            e.setTimestamp(stamp);
+            QApplication::sendEvent(QApplication::focusWidget(), &e);
+        };
+        key(QEvent::KeyPress, 100);
+        key(QEvent::KeyRelease, 760);
+        QCOMPARE(QApplication::focusWidget(), w.form.Command2);
+        for (quint64 stamp : {760, 800, 840}) {
+            key(QEvent::KeyPress, stamp);
+            QVERIFY(!w.form.Command2->isDown());
+            key(QEvent::KeyRelease, stamp + 40);
+        }
+        QVERIFY(w.state().drillState == kIdle && w.form.trainer().attemptWaiting());
+
         start();
         const QPoint off(b->width() + 40, b->height() / 2);
         QTest::mousePress(b, Qt::LeftButton);
