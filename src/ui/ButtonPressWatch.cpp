@@ -47,10 +47,6 @@ bool ButtonPressWatch::eventFilter(QObject* watched, QEvent* event) {
     return true;  // delivered
 }
 
-}  // namespace kestive::ui
-
-namespace kestive::ui {
-
 bool KeyRepeatFilter::eventFilter(QObject* watched, QEvent* event) {
     if (!watched->isWidgetType()) return false;  // the same key event also passes the window
     if (event->type() == QEvent::KeyRelease) {

@@ -30,10 +30,6 @@ private:
     std::uint64_t clicks_ = 0;
 };
 
-}  // namespace kestive::ui
-
-namespace kestive::ui {
-
 // Where the window system sends a held key's auto-repeat as a release and a press with the same time
 // stamp, without marking them (seen on X servers without detectable auto-repeat), a button with the
 // focus would be pressed again and again. Installed on the application, this drops such presses: a

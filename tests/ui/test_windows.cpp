@@ -252,12 +252,6 @@ private slots:
                      qPrintable(QStringLiteral("%1: %2 ms, pressed at %3").arg(how).arg(w.state().lastTime).arg(pressed)));
         };
         start();
-        QTest::mousePress(b, Qt::LeftButton);
-        QTest::qWait(300);
-        QTest::mouseRelease(b, Qt::LeftButton);
-        stoppedAtThePress("mouse held 300 ms");
-
-        start();
         b->setFocus();
         QTest::keyPress(b, Qt::Key_Space);
         QTest::qWait(300);
