@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The clock stops when START/STOP goes down, however long it is then held: drills with WaitTime 0 in
 # which the mouse button or Space is held from 0 to 500 ms (Space also 800 ms, past the key's
-# auto-repeat). Each press is bracketed by readings of the wall clock; the trace gives the reveal on
-# the same clock. The stored time must lie within 2 ms of the bracket, and no extra press may happen.
+# auto-repeat), then let go with xdotool. Each press is bracketed by readings of the wall clock
+# (xtest_down.py); the trace gives the reveal on the same clock. The stored time must lie within 2 ms
+# of the bracket, and the hold must neither stop twice nor click Accept.
 #   press.sh <kestive binary> <folder with the 57 case pictures; made up when it has none>
-source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/common.sh"
 
-us() { echo "${EPOCHREALTIME/./}"; }
 count() { grep -c "^$1" trace.txt || true; }
 # Waits until the trace has more than $2 lines starting with $1.
 await() {
@@ -22,11 +23,9 @@ round() {  # device hold
   if [ "$device" = mouse ]; then xdotool mousemove $start click --delay 0 1; else xdotool key space; fi
   await revealed "$revealed"
   sleep 0.4  # looking at the case
-  if [ "$device" = mouse ]; then
-    t0=$(us); xdotool mousedown 1; t1=$(us); sleep "$(awk "BEGIN{print $hold/1000}")"; xdotool mouseup 1
-  else
-    t0=$(us); xdotool keydown space; t1=$(us); sleep "$(awk "BEGIN{print $hold/1000}")"; xdotool keyup space
-  fi
+  read -r t0 t1 < <(python3 "$here/xtest_down.py" "$device") || fail "could not press"
+  sleep "$(awk "BEGIN{print $hold/1000}")"
+  if [ "$device" = mouse ]; then xdotool mouseup 1; else xdotool keyup space; fi
   await stopped "$stopped"
   sleep 0.1
   [ "$(count kept)" -eq "$kept" ] || fail "$device held $hold ms: the hold kept the time by itself"
