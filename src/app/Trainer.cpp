@@ -1,8 +1,10 @@
 #include "app/Trainer.h"
 
 #include <cmath>
+#include <utility>
 
 #include "cases/CasePicture.h"
+#include "cases/OllCases.h"
 #include "stats/NumberText.h"
 
 namespace kestive {
@@ -35,6 +37,7 @@ void Trainer::Form_Load() {
     for (int j = 0; j < kCaseCount; ++j) drawgrid(j);
     state_.caseEnabled.fill(true);
     for (int i = 0; i < kCaseCount; ++i) drawTime(i);
+    c_.label1->setCaption(twoDecimals(0));  // the design's "0.00" in the user's number format
     if (!missingPictures_.empty()) {
         p_.messenger->showMessage("These case pictures could not be loaded, so their boxes stay empty: " +
                                   missingPictures_ + ".");
@@ -61,15 +64,34 @@ void Trainer::paintCase(int caseIndex) {
     c_.alg->paintPicture(*c_.pll[caseIndex], 0, 0, c_.alg->innerWidth(), c_.alg->innerHeight());
 }
 
+void Trainer::Command1_Press(std::int32_t tick) {
+    stopPress_.reset();
+    earlyPress_ = state_.drillState != kTiming;
+    if (!earlyPress_) stopPress_ = tick;
+}
+
+void Trainer::Command1_PressLost() {
+    stopPress_.reset();
+    earlyPress_ = false;
+}
+
 void Trainer::Command1_Click() {
-    const std::int32_t clickTick = p_.ticks->now();  // first thing: this is when STOP was pressed
+    // A click without a press of its own (from a screen reader, say) stops when it arrives.
+    const std::int32_t clickTick = p_.ticks->now();
+    const std::optional<std::int32_t> pressTick = std::exchange(stopPress_, std::nullopt);
+    const bool earlyPress = std::exchange(earlyPress_, false);
     if (unloaded_) return;
     if (state_.drillState == kCountingDown) return;
     if (state_.drillState == kTiming) {
-        state_.lastTime = elapsedMs(state_.startTick, clickTick);
+        // Held down from before the reveal: this press cannot have answered the case.
+        if (earlyPress) return;
+        state_.lastTime = elapsedMs(state_.startTick, pressTick.value_or(clickTick));
         state_.drillState = kIdle;
         attemptWaiting_ = true;
         if (p_.trace) p_.trace->stopped(state_.currentCase, state_.lastTime);
+        // The number on the screen is the number Accept keeps, and now the answer may be named.
+        c_.label1->setCaption(twoDecimals(static_cast<double>(state_.lastTime) / 1000.0));
+        c_.algTip->setToolTip(ollCaseTitle(state_.currentCase));
         c_.command2Focus->setFocus();
         return;
     }
@@ -83,7 +105,10 @@ void Trainer::Command1_Click() {
     const double whole = std::floor(*wait);
     if (whole < -32768.0 || whole > 32767.0) return refuse(kWaitTimeOutOfRange);
 
-    attemptWaiting_ = false;
+    if (attemptWaiting_) {  // the stopped attempt is dropped: its case must not stand through the countdown
+        attemptWaiting_ = false;
+        resetDisplay();
+    }
     state_.drillState = kCountingDown;
     const std::uint32_t thisDrill = ++drillNumber_;
     for (auto count = static_cast<std::int16_t>(whole); count >= 1; --count) {
@@ -100,6 +125,7 @@ void Trainer::Command1_Click() {
     state_.startTick = p_.ticks->now();
     state_.currentCase = *picked;
     state_.drillState = kTiming;
+    if (p_.trace) p_.trace->revealed(state_.currentCase, state_.startTick);
     c_.command1->setCaption("STOP!");
     p_.beeper->beep();
 }
@@ -109,8 +135,13 @@ void Trainer::showFeedback(const Feedback& feedback) {
     c_.label5->setCaption(feedback.text);
 }
 
-void Trainer::resetDisplay() {
+void Trainer::clearAlg() {
     c_.alg->clear();
+    c_.algTip->setToolTip("");
+}
+
+void Trainer::resetDisplay() {
+    clearAlg();
     c_.label1->setCaption(twoDecimals(0));
     c_.command1->setCaption("START");
     c_.command1Focus->setFocus();
@@ -120,7 +151,7 @@ void Trainer::Command2_Click() {
     if (unloaded_) return;
     // While counting down or timing there is nothing to keep yet.
     if (state_.drillState != kIdle) return;
-    c_.alg->clear();
+    clearAlg();
     if (attemptWaiting_) {
         attemptWaiting_ = false;
         const AddResult result = state_.store.addTime(state_.currentCase, state_.lastTime, p_.format);

@@ -26,6 +26,11 @@ public:
 
     // The drill.
     void Command1_Click();  // START / STOP
+    // Command1 went down (mouse button or Space) at tick. While timing, that is the moment of STOP; the
+    // click that follows when the button comes up runs STOP with it.
+    void Command1_Press(std::int32_t tick);
+    // Command1 came up again without a click (released off the button, say): the press is forgotten.
+    void Command1_PressLost();
     void Command2_Click();  // Accept
     void Command3_Click();  // Discard
     void Timer1_Timer();
@@ -65,6 +70,7 @@ private:
     void refuse(const char* text);
     void paintCase(int caseIndex);
     void resetDisplay();
+    void clearAlg();
     std::string twoDecimals(double value) const;
 
     MainWindowControls c_;
@@ -72,6 +78,8 @@ private:
     TrainerState state_;
     bool attemptWaiting_ = false;
     bool unloaded_ = false;
+    std::optional<std::int32_t> stopPress_;  // tick of a press made while timing, until its click
+    bool earlyPress_ = false;                // Command1 went down before the case was shown
     std::uint32_t drillNumber_ = 0;  // changes whenever a drill starts or is aborted
     std::string missingPictures_;
 };

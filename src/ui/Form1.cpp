@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "cases/OllCases.h"
+#include "ui/ButtonPressWatch.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
@@ -262,6 +263,7 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace) {
     command2Port_ = std::make_unique<ButtonPort>(Command2);
     waitTimePort_ = std::make_unique<TextBoxPort>(WaitTime);
     showWhenPort_ = std::make_unique<TextBoxPort>(showWhen);
+    algTipPort_ = std::make_unique<ToolTipPort>(alg);
 
     MainWindowControls c;
     c.alg = alg;
@@ -274,6 +276,7 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace) {
     c.command2Focus = command2Port_.get();
     c.waitTime = waitTimePort_.get();
     c.showWhen = showWhenPort_.get();
+    c.algTip = algTipPort_.get();
     for (int i = 0; i < kCaseCount; ++i) {
         c.pll[i] = pll[i];
         c.avg[i] = avg[i];
@@ -295,6 +298,11 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace) {
     trainer_ = std::make_unique<Trainer>(c, p);
 
     connect(Command1, &QPushButton::clicked, this, [this] { trainer_->Command1_Click(); });
+    // The press, not the click, is when STOP was given: the button is let go a moment later.
+    new ButtonPressWatch(
+        *Command1, ticks_, [this](std::int32_t tick) { trainer_->Command1_Press(tick); },
+        [this] { trainer_->Command1_PressLost(); });
+    QCoreApplication::instance()->installEventFilter(new KeyRepeatFilter(this));  // a held key presses once
     connect(Command2, &QPushButton::clicked, this, [this] { trainer_->Command2_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { trainer_->Command3_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { trainer_->Command4_Click(); });

@@ -103,6 +103,7 @@ private:
     std::vector<std::unique_ptr<LabelPort>> labelPorts_;
     std::unique_ptr<ButtonPort> command1Port_, command2Port_;
     std::unique_ptr<TextBoxPort> waitTimePort_, showWhenPort_;
+    std::unique_ptr<ToolTipPort> algTipPort_;
     std::unique_ptr<Trainer> trainer_;
     QtDialogs dialogs_;
     std::unique_ptr<SecondaryWindowHandlers> secondary_;

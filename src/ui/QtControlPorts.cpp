@@ -14,6 +14,8 @@ void ButtonPort::setCaption(const std::string& text) { button_->setText(QString:
 std::string ButtonPort::caption() const { return button_->text().toStdString(); }
 void ButtonPort::setFocus() { button_->setFocus(Qt::OtherFocusReason); }
 
+void ToolTipPort::setToolTip(const std::string& text) { widget_->setToolTip(QString::fromStdString(text)); }
+
 std::string TextBoxPort::text() const { return box_->text().toStdString(); }
 
 }  // namespace kestive::ui

@@ -7,6 +7,7 @@
 #include "app/Focusable.h"
 #include "app/TextColour.h"
 #include "app/TextSource.h"
+#include "app/ToolTip.h"
 
 namespace kestive::ui {
 
@@ -42,6 +43,16 @@ public:
 
 private:
     QLineEdit* box_;
+};
+
+// Any control's tooltip.
+class ToolTipPort final : public ToolTip {
+public:
+    explicit ToolTipPort(QWidget* widget) : widget_(widget) {}
+    void setToolTip(const std::string& text) override;
+
+private:
+    QWidget* widget_;
 };
 
 }  // namespace kestive::ui

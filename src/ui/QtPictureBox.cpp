@@ -36,7 +36,6 @@ void QtPictureBox::drawOwnPicture() {
 void QtPictureBox::clear() {
     image_.fill(background_);
     drawOwnPicture();
-    if (picture_.isNull()) setToolTip(QString());  // nothing painted, nothing to tell
     update();
 }
 
@@ -76,11 +75,9 @@ void QtPictureBox::paintPicture(const PictureBox& source, double x, double y, do
     const auto* from = dynamic_cast<const QtPictureBox*>(&source);
     if (!from) return;
     if (!from->picture_.isNull()) {
-        QPainter p(&image_);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        QPainter p(&image_);  // no smoothing: sticker edges stay hard at any stretch
         p.drawImage(QRect(px(x), px(y), px(width), px(height)), from->picture_);
     }
-    setToolTip(from->toolTip());  // the box now shows that case
     update();
 }
 

@@ -1,8 +1,8 @@
 // Kestive: drills the recognition of the 57 last-layer orientation cases.
 //
 // KESTIVE_TRACE=path appends what the drill measures to that file, one line per event:
-// "shown <ms since the epoch>" when the window first paints, "stopped <case> <ms>" at each STOP and
-// "kept <case> <ms>" at each Accept. Meant for checking the clock from outside; off when unset.
+// "shown <ms since the epoch>" when the window first paints, "revealed <case> <tick> <us since the
+// epoch>" when the clock starts, "stopped <case> <ms>" at each STOP and "kept <case> <ms>" at each Accept. Meant for checking the clock from outside; off when unset.
 #include <QApplication>
 #include <chrono>
 #include <cstdlib>

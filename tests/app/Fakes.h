@@ -20,8 +20,8 @@ struct Op {
     bool operator==(const Op&) const = default;
 };
 
-struct Control : PictureBox, Caption, TextColour, TextSource, Focusable {
-    std::string name, value;
+struct Control : PictureBox, Caption, TextColour, TextSource, Focusable, ToolTip {
+    std::string name, value, tip;
     Log* log = nullptr;
     std::string* focus = nullptr;
     double w = 1215, h = 495;  // outer size in twips; the drawing area is 30 twips smaller
@@ -47,6 +47,7 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable {
     void setTextColour(Rgb c) override { colour = c; }
     std::string text() const override { return value; }
     void setFocus() override { *focus = name; note("focus"); }
+    void setToolTip(const std::string& t) override { tip = t; }
 };
 
 struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, RandomSource {
@@ -60,11 +61,12 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
     std::array<Control, kCaseCount> pll, avg, avglabel, numlabel, stdlabel;
     std::optional<Trainer> t;
 
-    Rig() {
+    explicit Rig(const NumberFormat& format = {}) {
         MainWindowControls c{bind(alg, "alg"), bind(label1, "label1", "0.00"), bind(label5, "label5"),
                              &label5, bind(command1, "command1", "START"), &command1,
                              bind(command2, "command2"), bind(waitTime, "waitTime"),
                              bind(showWhen, "showWhen")};
+        c.algTip = &alg;
         for (int i = 0; i < kCaseCount; ++i) {
             const std::string n = std::to_string(i);
             c.pll[i] = bind(pll[i], "pll" + n);
@@ -73,7 +75,7 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
             c.numlabel[i] = bind(numlabel[i], "numlabel" + n);
             c.stdlabel[i] = bind(stdlabel[i], "stdlabel" + n);
         }
-        t.emplace(c, Platform{this, this, this, this, {}, nullptr, this, this, nullptr});
+        t.emplace(c, Platform{this, this, this, this, format, nullptr, this, this, nullptr});
     }
     Control* bind(Control& c, const std::string& name, const std::string& value = "") {
         c.name = name;
@@ -103,15 +105,18 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
     void close() override { int cancel = 0; t->Form_Unload(cancel); }  // as the window system does
     void destroySecondaryWindows() override {}
     float next() override { return draw; }
-    // Plays the user's part: S START/STOP, A Accept, D Discard, X Exit, T a timer tick, a number: ms pass.
+    // Plays the user's part: S START/STOP, A Accept, D Discard, X Exit, T a timer tick, a number: ms pass,
+    // P START/STOP goes down now (its click is S), L it comes up without a click.
     void play(const std::string& steps) {
         const std::map<std::string, void (Trainer::*)()> press{
             {"S", &Trainer::Command1_Click}, {"A", &Trainer::Command2_Click}, {"D", &Trainer::Command3_Click},
             {"X", &Trainer::Command4_Click}, {"T", &Trainer::Timer1_Timer}};
         std::istringstream in(steps);
         for (std::string s; in >> s;) {
-            if (press.count(s)) ((*t).*press.at(s))();
-            if (!press.count(s)) pass(std::stoi(s));
+            if (s == "P") t->Command1_Press(ticks);
+            else if (s == "L") t->Command1_PressLost();
+            else if (press.count(s)) ((*t).*press.at(s))();
+            else pass(std::stoi(s));
         }
     }
 };

@@ -212,13 +212,15 @@ private slots:
         QCOMPARE(w.form.Command1->text(), QStringLiteral("STOP!"));
         const int c = w.state().currentCase;
         QCOMPARE(at(w.form.alg, 80, 80), pictureColour(c));  // stretched into the large box
-        QCOMPARE(w.form.alg->toolTip(), w.form.pll[c]->toolTip());
+        QVERIFY(w.form.alg->toolTip().isEmpty());  // the answer stays hidden while timing
         QTest::qWait(30);
         QVERIFY(w.form.Label1->text() != "0.00");  // the timer runs the display
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // STOP
         QCOMPARE(QApplication::focusWidget(), w.form.Command2);
         const std::int32_t time = w.state().lastTime;
         QVERIFY(time >= 25 && time < 5000);
+        QCOMPARE(w.form.alg->toolTip(), w.form.pll[c]->toolTip());  // now it may be named
+        QCOMPARE(w.form.Label1->text().toStdString(), twoDecimals(time / 1000.0, NumberFormat{}));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // Accept
         QCOMPARE(w.timesOf(c), std::vector<std::int32_t>{time});
         QCOMPARE(w.form.Label1->text() + w.form.Command1->text(), QStringLiteral("0.00START"));
@@ -227,6 +229,99 @@ private slots:
         QVERIFY(at(w.form.alg, 80, 80) == kWhite && w.form.alg->toolTip().isEmpty());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // START again
         QCOMPARE(w.state().drillState, kTiming);
+    }
+
+    // STOP counts from the moment START/STOP goes down: holding it adds nothing, nor does a press let go
+    // off the button; the press takes the input event's time when that is of the tick counter's clock.
+    void stopCountsFromThePress() {
+        Window w;
+        w.form.WaitTime->setText("0");
+        QPushButton* b = w.form.Command1;
+        SteadyTickCounter ticks;
+        std::int32_t pressedAt = 0;
+        auto start = [&] {
+            QTest::mouseClick(b, Qt::LeftButton);  // after a STOP this drops the waiting attempt
+            QCOMPARE(w.state().drillState, kTiming);
+            QTest::qWait(60);
+            pressedAt = ticks.now();
+        };
+        auto stoppedAtThePress = [&](const char* how) {
+            QVERIFY2(w.state().drillState == kIdle, how);
+            const std::int32_t pressed = elapsedMs(w.state().startTick, pressedAt);
+            QVERIFY2(w.state().lastTime >= pressed && w.state().lastTime <= pressed + 20,
+                     qPrintable(QStringLiteral("%1: %2 ms, pressed at %3").arg(how).arg(w.state().lastTime).arg(pressed)));
+        };
+        start();
+        b->setFocus();
+        QTest::keyPress(b, Qt::Key_Space);
+        QTest::qWait(300);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+        QApplication::sendEvent(b, &repeat);  // the key's auto-repeat presses nothing
+        QTest::qWait(100);
+        QTest::keyRelease(b, Qt::Key_Space);
+        stoppedAtThePress("Space held 400 ms");
+
+        // A held key repeated as stamped release-press pairs (X without detectable auto-repeat): the first
+        // release stops, the rest press nothing, so Accept is not clicked by the same key.
+        start();
+        b->setFocus();
+        auto key = [](QEvent::Type type, quint64 stamp) {
+            QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+            e.setTimestamp(stamp);
+            QApplication::sendEvent(QApplication::focusWidget(), &e);
+        };
+        key(QEvent::KeyPress, 100);
+        key(QEvent::KeyRelease, 760);
+        QCOMPARE(QApplication::focusWidget(), w.form.Command2);
+        for (quint64 stamp : {760, 800, 840}) {
+            key(QEvent::KeyPress, stamp);
+            QVERIFY(!w.form.Command2->isDown());
+            key(QEvent::KeyRelease, stamp + 40);
+        }
+        QVERIFY(w.state().drillState == kIdle && w.form.trainer().attemptWaiting());
+
+        start();
+        const QPoint off(b->width() + 40, b->height() / 2);
+        QTest::mousePress(b, Qt::LeftButton);
+        QTest::mouseMove(b, off);
+        QTest::mouseRelease(b, Qt::LeftButton, {}, off);
+        QCOMPARE(w.state().drillState, kTiming);  // no click: the clock runs on
+        QTest::qWait(200);
+        pressedAt = ticks.now();
+        QTest::mouseClick(b, Qt::LeftButton);
+        stoppedAtThePress("pressed again after a press let go off the button");
+
+        // Events stamped by the window system: the stamp counts, unless it is of another clock.
+        for (bool ownClock : {true, false}) {
+            start();
+            QTest::qWait(200);
+            const quint64 stamp = ownClock ? static_cast<std::uint32_t>(w.state().startTick + 123) : 7;
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                const QPointF at = QRectF(b->rect()).center();
+                QMouseEvent e(type, at, b->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+                e.setTimestamp(stamp);
+                QApplication::sendEvent(b, &e);
+            }
+            QCOMPARE(w.state().drillState, kIdle);
+            if (ownClock) QCOMPARE(w.state().lastTime, 123);
+            else QVERIFY2(w.state().lastTime >= 250, qPrintable(QString::number(w.state().lastTime)));
+        }
+    }
+
+    // The case picture is stretched into alg without smoothing: only the picture's own colours appear.
+    void algStretchesThePictureWithHardEdges() {
+        Window w;
+        QImage two(2, 1, QImage::Format_RGB32);
+        two.setPixelColor(0, 0, kRed);
+        two.setPixelColor(1, 0, Qt::blue);
+        QVERIFY(two.save("two.png"));
+        QVERIFY(w.form.pll[3]->loadPicture("two.png"));
+        w.form.alg->paintPicture(*w.form.pll[3], 0, 0, w.form.alg->innerWidth(), w.form.alg->innerHeight());
+        QSet<QRgb> colours;
+        const QImage& shown = w.form.alg->image();
+        for (int x = 0; x < shown.width(); ++x) colours << shown.pixel(x, shown.height() / 2);
+        QCOMPARE(colours, (QSet<QRgb>{kRed.rgb(), QColor(Qt::blue).rgb()}));
     }
 
     // The countdown waits in the real event loop: a Discard runs inside it, and closing ends it at once.
