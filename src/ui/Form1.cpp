@@ -8,6 +8,7 @@
 
 #include "cases/OllCases.h"
 #include "ui/Fonts.h"
+#include "ui/PictureFolders.h"
 #include "ui/Twips.h"
 
 namespace kestive::ui {
@@ -292,6 +293,7 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace) {
     p.window = windowPort_.get();
     p.random = &random;
     p.trace = trace;
+    p.pictureFolders = installedPictureFolders(QCoreApplication::applicationDirPath());
     trainer_ = std::make_unique<Trainer>(c, p);
 
     connect(Command1, &QPushButton::clicked, this, [this] { trainer_->Command1_Click(); });
