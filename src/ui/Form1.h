@@ -30,7 +30,9 @@ namespace kestive::ui {
 class Form1 final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Form1(RandomSource& random, DrillTrace* trace = nullptr, QWidget* parent = nullptr);
+    // pictureFolders: where case pictures the current folder lacks are looked for, in order.
+    explicit Form1(RandomSource& random, DrillTrace* trace = nullptr, std::vector<std::string> pictureFolders = {},
+                   QWidget* parent = nullptr);
     ~Form1() override;
 
     // Runs the start-up sequence, which shows the window.
@@ -89,7 +91,7 @@ private:
     void buildCasePanel();
     void buildMenu();
     void setTabOrder(std::vector<std::pair<int, QWidget*>> stops);
-    void bindTrainer(RandomSource& random, DrillTrace* trace);
+    void bindTrainer(RandomSource& random, DrillTrace* trace, std::vector<std::string> pictureFolders);
 
     QWidget* client_ = nullptr;
     std::vector<QPointer<QWidget>> secondaryWindows_;

@@ -220,6 +220,19 @@ cmp -s "$workdir/oll02print.gif" /usr/share/kestive/cases/oll02print.gif || fail
 cmp -s "$workdir/mine.pll" "$tmp/mine.pll" || fail "the second start changed a session file"
 cmp -s "$workdir/kept.pll" "$tmp/kept.pll" || fail "the second start changed the saved session"
 
+echo "== started by hand in an empty folder, the trainer shows the installed pictures"
+empty="$tmp/empty"
+mkdir -p "$empty"
+(cd "$empty" && env -i PATH=/usr/bin:/bin HOME="$tmp/home" LANG=C.UTF-8 \
+    timeout 120 xvfb-run -a -s "-screen 0 1600x1000x24" \
+    bash "$0" --inside-x "$empty" "$tmp/shot3.png" "$tmp/trainer3.log" main kestive)
+yellow=$(convert "$tmp/shot3.png" -crop "+${grid_left}+0" +repage -alpha off \
+    -fuzz 8% -fill black +opaque '#FFD500' -fill white -opaque '#FFD500' \
+    -colorspace Gray -format '%[fx:round(mean*w*h)]' info:)
+echo "yellow sticker pixels in the case grid: $yellow"
+[ "$yellow" -ge $((54 * 19 * 19)) ] || fail "started in an empty folder, the trainer did not show the installed pictures"
+[ -z "$(ls -A "$empty")" ] || fail "the trainer wrote into the folder it was started in: $(ls -A "$empty")"
+
 echo "== removing"
 apt-get remove -y -q kestive >/dev/null
 [ ! -e /usr/bin/kestive ] && [ ! -e /usr/share/applications/kestive.desktop ] || fail "files remain after removal"
