@@ -288,7 +288,7 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace, std::vector<std
     p.pump = &pump_;
     p.beeper = &beeper_;
     p.numbers = &numbers_;
-    p.format = numberFormatOf(QLocale());
+    p.format = userNumberFormat();
     p.messenger = messagePort_.get();
     p.window = windowPort_.get();
     p.random = &random;

@@ -252,6 +252,23 @@ private slots:
         QVERIFY(de.numberFromText("2,5") == 2.5 && de.numberFromText(" 2.5 ") == 2.5 && !de.numberFromText("x"));
         QVERIFY(!LocaleNumberReader{QLocale(QLocale::English)}.numberFromText("2,5"));
         QCOMPARE(numberFormatOf(QLocale(QLocale::German)).decimalSeparator, std::string(","));
+        // The window writes what kestive-report writes in the same environment, also for locales the
+        // system has not generated (none is here but C and POSIX).
+        const std::pair<const char*, const char*> rows[] = {{"LC_NUMERIC=fr_FR.UTF-8", "Avg: 1\u202f234,57"},
+                                                            {"LC_NUMERIC=de_CH.UTF-8", "Avg: 1\u2019234.57"},
+                                                            {"LC_NUMERIC=C.UTF-8", "Avg: 1234.57"}};
+        const QByteArray all = qgetenv("LC_ALL");
+        qunsetenv("LC_ALL");
+        for (auto [env, label] : rows) {
+            const QByteArray value = QByteArray(env).mid(QByteArray(env).indexOf('=') + 1);
+            qputenv("LC_NUMERIC", value);
+            Window w;
+            w.keep(5, 1234567);
+            w.form.trainer().drawTime(0);
+            QVERIFY2(w.form.avglabel[5]->text() == QString::fromUtf8(label), env);
+        }
+        qunsetenv("LC_NUMERIC");
+        qputenv("LC_ALL", all);
     }
 
     void secondaryWindowLayouts() {
