@@ -65,8 +65,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Kestive developers <kestive@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# The libraries the programs link (Qt 6, giflib, the C++ runtime) are found by dpkg-shlibdeps; the
+# The libraries the programs link (Qt 6, giflib, libcanberra, the C++ runtime) are found by dpkg-shlibdeps; the
 # trainer's windows also need a font close to the designed faces.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation | fonts-dejavu-core")
+# Native Wayland windows need Qt's Wayland plugin; the start signal is the sound theme's "bell" (without
+# the theme the window system's bell rings instead).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, sound-theme-freedesktop")
 include(CPack)

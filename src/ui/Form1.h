@@ -16,6 +16,8 @@
 #include "app/SteadyTickCounter.h"
 #include "app/Trainer.h"
 #include "ui/LocaleNumbers.h"
+#include "app/SoundOrBell.h"
+#include "ui/CanberraSound.h"
 #include "ui/QtBeeper.h"
 #include "ui/QtControlPorts.h"
 #include "ui/QtEventPump.h"
@@ -98,7 +100,10 @@ private:
 
     SteadyTickCounter ticks_;
     QtEventPump pump_;
-    QtBeeper beeper_;
+    // The start signal: the sound theme's bell, else the window system's bell.
+    QtBeeper bell_;
+    CanberraSound bellSound_{"bell"};
+    SoundOrBell beeper_{bellSound_, bell_};
     LocaleNumberReader numbers_;
     std::unique_ptr<WindowPort> windowPort_;
     std::unique_ptr<MessagePort> messagePort_;

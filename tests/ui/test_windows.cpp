@@ -8,6 +8,7 @@
 #include "cases/CasePicture.h"
 #include "cases/OllCases.h"
 #include "session/SessionFile.h"
+#include "ui/CanberraSound.h"
 #include "ui/Form1.h"
 #include "ui/SaveSession.h"
 
@@ -430,6 +431,14 @@ private slots:
         QVERIFY(about->isVisible() && w.form.findChildren<SecondaryWindow*>().size() == 3);  // one of each
         QTest::mouseClick(w.form.Command4, Qt::LeftButton);  // Exit: hidden windows go too
         QVERIFY(load.isNull() && about.isNull() && report.isNull() && w.form.trainer().unloaded());
+    }
+
+    void startSignalSoundReportsWhenItCannotPlay() {
+        // No sound card is needed: an output libcanberra lacks fails like a missing sound server, and the
+        // signal must then say so, for the bell to ring instead.
+        CanberraSound missing("bell", "no-such-output");
+        QVERIFY(!missing.play());
+        QVERIFY(!missing.play());
     }
 
     void reportOfAnEmptyStoreThenTheWorkedExampleReplacingIt() {
