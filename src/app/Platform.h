@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "app/Beeper.h"
 #include "app/CasePick.h"
 #include "app/DrillTrace.h"
@@ -22,6 +25,9 @@ struct Platform {
     WindowLifetime* window = nullptr;
     RandomSource* random = nullptr;   // seeded from the clock when it was made
     DrillTrace* trace = nullptr;      // optional
+    // Where a case picture that the current folder lacks is looked for next, in this order: the
+    // pictures installed with the program.
+    std::vector<std::string> pictureFolders;
 };
 
 }  // namespace kestive

@@ -38,10 +38,7 @@ void Trainer::Form_Load() {
     state_.caseEnabled.fill(true);
     for (int i = 0; i < kCaseCount; ++i) drawTime(i);
     c_.label1->setCaption(twoDecimals(0));  // the design's "0.00" in the user's number format
-    if (!missingPictures_.empty()) {
-        p_.messenger->showMessage("These case pictures could not be loaded, so their boxes stay empty: " +
-                                  missingPictures_ + ".");
-    }
+    if (!missingPictures_.empty()) p_.messenger->showMessage(missingPicturesMessage());
 }
 
 void Trainer::Form_Unload(int& /*cancel*/) {
@@ -201,11 +198,25 @@ void Trainer::LoadPictures() {
     missingPictures_.clear();
     for (int i = 0; i < kCaseCount; ++i) {
         const std::string name = casePictureFileName(i);
-        if (!c_.pll[i]->loadPicture(name)) {
+        // The current folder first, so that pictures the user rotated or edited there win.
+        bool loaded = c_.pll[i]->loadPicture(name);
+        for (std::size_t f = 0; !loaded && f < p_.pictureFolders.size(); ++f) {
+            loaded = c_.pll[i]->loadPicture((std::filesystem::path(p_.pictureFolders[f]) / name).string());
+        }
+        if (!loaded) {
             if (!missingPictures_.empty()) missingPictures_ += ", ";
             missingPictures_ += name;
         }
     }
+}
+
+std::string Trainer::missingPicturesMessage() const {
+    std::error_code error;
+    const std::filesystem::path here = std::filesystem::current_path(error);
+    std::string folders = error ? std::string("the current folder") : here.string() + " (the current folder)";
+    for (const std::string& folder : p_.pictureFolders) folders += ", " + folder;
+    return "These case pictures were not found, so their boxes stay empty: " + missingPictures_ +
+           ". Looked for in: " + folders + ".";
 }
 
 void Trainer::drawgrid(int j) {

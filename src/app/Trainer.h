@@ -60,6 +60,8 @@ public:
     bool unloaded() const { return unloaded_; }
     // The files LoadPictures could not load, in case order.
     const std::string& missingPictures() const { return missingPictures_; }
+    // Names the pictures that are missing and every folder they were looked for in.
+    std::string missingPicturesMessage() const;
 
     // Texts of the feedback line when START refuses to begin.
     static const char* const kNoCaseEnabled;

@@ -70,7 +70,8 @@ QString caseTip(int i) {
 }
 }  // namespace
 
-Form1::Form1(RandomSource& random, DrillTrace* trace, QWidget* parent) : QMainWindow(parent) {
+Form1::Form1(RandomSource& random, DrillTrace* trace, std::vector<std::string> pictureFolders, QWidget* parent)
+    : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kestive"));
     setFont(sansSerifFont(8.25));
@@ -128,7 +129,7 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, QWidget* parent) : QMainWi
     // The window opens with its client area at the design size; it stays sizable.
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 
-    bindTrainer(random, trace);
+    bindTrainer(random, trace, std::move(pictureFolders));
     secondary_ = std::make_unique<SecondaryWindowHandlers>(*this, dialogs_);
 
     Timer1 = new QTimer(this);
@@ -252,7 +253,7 @@ void Form1::setTabOrder(std::vector<std::pair<int, QWidget*>> stops) {
     for (std::size_t k = 1; k < stops.size(); ++k) QWidget::setTabOrder(stops[k - 1].second, stops[k].second);
 }
 
-void Form1::bindTrainer(RandomSource& random, DrillTrace* trace) {
+void Form1::bindTrainer(RandomSource& random, DrillTrace* trace, std::vector<std::string> pictureFolders) {
     windowPort_ = std::make_unique<WindowPort>(*this);
     messagePort_ = std::make_unique<MessagePort>(*this);
     auto label = [this](QLabel* l) {
@@ -290,11 +291,12 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace) {
     p.pump = &pump_;
     p.beeper = &beeper_;
     p.numbers = &numbers_;
-    p.format = numberFormatOf(QLocale());
+    p.format = userNumberFormat();
     p.messenger = messagePort_.get();
     p.window = windowPort_.get();
     p.random = &random;
     p.trace = trace;
+    p.pictureFolders = std::move(pictureFolders);
     trainer_ = std::make_unique<Trainer>(c, p);
 
     connect(Command1, &QPushButton::clicked, this, [this] { trainer_->Command1_Click(); });

@@ -16,6 +16,8 @@
 #include "app/SteadyTickCounter.h"
 #include "app/Trainer.h"
 #include "ui/LocaleNumbers.h"
+#include "app/SoundOrBell.h"
+#include "ui/CanberraSound.h"
 #include "ui/QtBeeper.h"
 #include "ui/QtControlPorts.h"
 #include "ui/QtEventPump.h"
@@ -30,7 +32,9 @@ namespace kestive::ui {
 class Form1 final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Form1(RandomSource& random, DrillTrace* trace = nullptr, QWidget* parent = nullptr);
+    // pictureFolders: where case pictures the current folder lacks are looked for, in order.
+    explicit Form1(RandomSource& random, DrillTrace* trace = nullptr, std::vector<std::string> pictureFolders = {},
+                   QWidget* parent = nullptr);
     ~Form1() override;
 
     // Runs the start-up sequence, which shows the window.
@@ -89,14 +93,17 @@ private:
     void buildCasePanel();
     void buildMenu();
     void setTabOrder(std::vector<std::pair<int, QWidget*>> stops);
-    void bindTrainer(RandomSource& random, DrillTrace* trace);
+    void bindTrainer(RandomSource& random, DrillTrace* trace, std::vector<std::string> pictureFolders);
 
     QWidget* client_ = nullptr;
     std::vector<QPointer<QWidget>> secondaryWindows_;
 
     SteadyTickCounter ticks_;
     QtEventPump pump_;
-    QtBeeper beeper_;
+    // The start signal: the sound theme's bell, else the window system's bell.
+    QtBeeper bell_;
+    CanberraSound bellSound_{"bell"};
+    SoundOrBell beeper_{bellSound_, bell_};
     LocaleNumberReader numbers_;
     std::unique_ptr<WindowPort> windowPort_;
     std::unique_ptr<MessagePort> messagePort_;

@@ -11,6 +11,7 @@
 #include "app/CasePick.h"
 #include "app/FileDrillTrace.h"
 #include "ui/Form1.h"
+#include "ui/PictureFolders.h"
 #include "WindowIcon.h"
 
 namespace {
@@ -43,7 +44,9 @@ int main(int argc, char* argv[]) {
         trace = std::make_unique<kestive::FileDrillTrace>(path);
     }
     kestive::ClockSeededRandom random;  // seeded from the clock before the window loads
-    kestive::ui::Form1 form(random, trace.get());
+    // Pictures missing in the current folder come from those installed with the program.
+    kestive::ui::Form1 form(random, trace.get(),
+                            kestive::ui::installedPictureFolders(QCoreApplication::applicationDirPath()));
     std::unique_ptr<FirstPaint> firstPaint;
     if (trace) {
         firstPaint = std::make_unique<FirstPaint>(*trace);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "app/Trainer.h"
@@ -27,6 +28,7 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable, ToolTip
     double w = 1215, h = 495;  // outer size in twips; the drawing area is 30 twips smaller
     Rgb colour;
     std::vector<Op> ops;  // drawn since the last clear
+    const std::optional<std::set<std::string>>* files = nullptr;  // the picture files there are; unset: all
 
     void note(const std::string& s) { log->push_back(name + " " + s); }
     void draw(const Op& op) { ops.push_back(op); note(op.kind); }
@@ -37,7 +39,10 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable, ToolTip
         note("paint " + static_cast<const Control&>(s).name);
     }
     void showNow() override { note("showNow"); }
-    bool loadPicture(const std::string& file) override { note("load " + file); return true; }
+    bool loadPicture(const std::string& file) override {
+        note("load " + file);
+        return !files || !*files || (*files)->count(file);
+    }
     double outerWidth() const override { return w; }
     double outerHeight() const override { return h; }
     double innerWidth() const override { return w - 30; }
@@ -50,7 +55,7 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable, ToolTip
     void setToolTip(const std::string& t) override { tip = t; }
 };
 
-struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, RandomSource {
+struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, RandomSource, Messenger {
     Log log;
     std::int32_t ticks = 5000, step = 1000;       // each pump lets step ms pass, never beyond its deadline
     std::vector<std::int32_t> waits;              // the deadline of every pump
@@ -59,9 +64,10 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
     std::string focus;
     Control alg, label1, label5, command1, command2, waitTime, showWhen;
     std::array<Control, kCaseCount> pll, avg, avglabel, numlabel, stdlabel;
+    std::optional<std::set<std::string>> pictureFiles;  // unset: every picture loads
     std::optional<Trainer> t;
 
-    explicit Rig(const NumberFormat& format = {}) {
+    explicit Rig(const NumberFormat& format = {}, std::vector<std::string> pictureFolders = {}) {
         MainWindowControls c{bind(alg, "alg"), bind(label1, "label1", "0.00"), bind(label5, "label5"),
                              &label5, bind(command1, "command1", "START"), &command1,
                              bind(command2, "command2"), bind(waitTime, "waitTime"),
@@ -70,12 +76,13 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
         for (int i = 0; i < kCaseCount; ++i) {
             const std::string n = std::to_string(i);
             c.pll[i] = bind(pll[i], "pll" + n);
+            pll[i].files = &pictureFiles;
             c.avg[i] = bind(avg[i], "avg" + n);
             c.avglabel[i] = bind(avglabel[i], "avglabel" + n);
             c.numlabel[i] = bind(numlabel[i], "numlabel" + n);
             c.stdlabel[i] = bind(stdlabel[i], "stdlabel" + n);
         }
-        t.emplace(c, Platform{this, this, this, this, format, nullptr, this, this, nullptr});
+        t.emplace(c, Platform{this, this, this, this, format, this, this, this, nullptr, std::move(pictureFolders)});
     }
     Control* bind(Control& c, const std::string& name, const std::string& value = "") {
         c.name = name;
@@ -102,6 +109,7 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
         return text.empty() || *end ? std::nullopt : std::optional(v);
     }
     void show() override { log.push_back("show"); }
+    void showMessage(const std::string& text) override { log.push_back("message " + text); }
     void close() override { int cancel = 0; t->Form_Unload(cancel); }  // as the window system does
     void destroySecondaryWindows() override {}
     float next() override { return draw; }

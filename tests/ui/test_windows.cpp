@@ -8,6 +8,7 @@
 #include "cases/CasePicture.h"
 #include "cases/OllCases.h"
 #include "session/SessionFile.h"
+#include "ui/CanberraSound.h"
 #include "ui/Form1.h"
 #include "ui/SaveSession.h"
 
@@ -347,6 +348,23 @@ private slots:
         QVERIFY(de.numberFromText("2,5") == 2.5 && de.numberFromText(" 2.5 ") == 2.5 && !de.numberFromText("x"));
         QVERIFY(!LocaleNumberReader{QLocale(QLocale::English)}.numberFromText("2,5"));
         QCOMPARE(numberFormatOf(QLocale(QLocale::German)).decimalSeparator, std::string(","));
+        // The window writes what kestive-report writes in the same environment, also for locales the
+        // system has not generated (none is here but C and POSIX).
+        const std::pair<const char*, const char*> rows[] = {{"LC_NUMERIC=fr_FR.UTF-8", "Avg: 1\u202f234,57"},
+                                                            {"LC_NUMERIC=de_CH.UTF-8", "Avg: 1\u2019234.57"},
+                                                            {"LC_NUMERIC=C.UTF-8", "Avg: 1234.57"}};
+        const QByteArray all = qgetenv("LC_ALL");
+        qunsetenv("LC_ALL");
+        for (auto [env, label] : rows) {
+            const QByteArray value = QByteArray(env).mid(QByteArray(env).indexOf('=') + 1);
+            qputenv("LC_NUMERIC", value);
+            Window w;
+            w.keep(5, 1234567);
+            w.form.trainer().drawTime(0);
+            QVERIFY2(w.form.avglabel[5]->text() == QString::fromUtf8(label), env);
+        }
+        qunsetenv("LC_NUMERIC");
+        qputenv("LC_ALL", all);
     }
 
     void secondaryWindowLayouts() {
@@ -508,6 +526,14 @@ private slots:
         QVERIFY(about->isVisible() && w.form.findChildren<SecondaryWindow*>().size() == 3);  // one of each
         QTest::mouseClick(w.form.Command4, Qt::LeftButton);  // Exit: hidden windows go too
         QVERIFY(load.isNull() && about.isNull() && report.isNull() && w.form.trainer().unloaded());
+    }
+
+    void startSignalSoundReportsWhenItCannotPlay() {
+        // No sound card is needed: an output libcanberra lacks fails like a missing sound server, and the
+        // signal must then say so, for the bell to ring instead.
+        CanberraSound missing("bell", "no-such-output");
+        QVERIFY(!missing.play());
+        QVERIFY(!missing.play());
     }
 
     void reportOfAnEmptyStoreThenTheWorkedExampleReplacingIt() {

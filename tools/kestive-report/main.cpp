@@ -87,7 +87,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     const kestive::TimeStore& store = loaded.session->store;
-    const std::string out = json ? kestive::reportJson(store) : kestive::reportText(store, format);
+    std::string out = json ? kestive::reportJson(store) : kestive::reportText(store, format);
+    if (!out.ends_with('\n')) out += "\r\n";  // the total line gets its line end too, as a terminal wants
     if (!writeOut(out)) {
         std::fprintf(stderr, "kestive-report: cannot write the report to standard output\n");
         return 1;
