@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/CasePick.h"
@@ -21,6 +22,7 @@
 #include "ui/QtEventPump.h"
 #include "ui/QtPictureBox.h"
 #include "ui/SecondaryWindowHandlers.h"
+#include "ui/Twips.h"
 
 namespace kestive::ui {
 
@@ -30,7 +32,10 @@ namespace kestive::ui {
 class Form1 final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Form1(RandomSource& random, DrillTrace* trace = nullptr, QWidget* parent = nullptr);
+    // scale: how large to draw the design; without one, as large as fits the screen it opens on, at
+    // most the design size.
+    explicit Form1(RandomSource& random, DrillTrace* trace = nullptr, QWidget* parent = nullptr,
+                   std::optional<double> scale = std::nullopt);
     ~Form1() override;
 
     // Runs the start-up sequence, which shows the window.
@@ -43,6 +48,15 @@ public:
     void adoptSecondaryWindow(QWidget* window);
     // The area below the menu bar in which the controls stand.
     QWidget* client() const { return client_; }
+    // The scale at which this window and its secondary windows are drawn.
+    const DesignScale& scale() const { return scale_; }
+
+    // What a window frame is taken to need around the client area and menu bar when the window
+    // system cannot say before the window is shown: side borders and a title bar.
+    static constexpr QSize kFrameAllowance{8, 40};
+    // The scale at which the design, menu bar included, fits the available area of a screen less
+    // the frame.
+    static DesignScale scaleToFit(QSize available, int menuBarHeight);
 
     // The controls, named as in the design.
     QtPictureBox* alg = nullptr;
@@ -83,14 +97,17 @@ private:
     class MessagePort;
 
     QLabel* makeLabel(const char* name, int left, int top, int width, int height, const QString& caption,
-                      const QFont& font, const QColor& text, const QColor& back);
+                      const QFont& designFont, const QColor& text, const QColor& back);
     QPushButton* makeButton(const char* name, int left, int top, int width, int height, const QString& caption);
     QLineEdit* makeTextBox(const char* name, int left, int top, int width, int height, const QString& text);
     void buildCasePanel();
     void buildMenu();
     void setTabOrder(std::vector<std::pair<int, QWidget*>> stops);
+    // Labels are drawn beneath the buttons, boxes and text boxes they touch.
+    void putLabelsBeneath();
     void bindTrainer(RandomSource& random, DrillTrace* trace);
 
+    DesignScale scale_;
     QWidget* client_ = nullptr;
     std::vector<QPointer<QWidget>> secondaryWindows_;
 

@@ -45,7 +45,7 @@ struct ScriptedDialogs final : DialogPort {
 struct Window {
     ClockSeededRandom random;
     ScriptedDialogs dialogs;
-    Form1 form{random};
+    Form1 form{random, nullptr, nullptr, 1.0};  // the design size, whatever the test screen
     Window() {
         form.secondary().setDialogs(dialogs);
         form.load();
