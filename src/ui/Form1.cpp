@@ -257,6 +257,9 @@ void Form1::putLabelsBeneath() {
     // Lowered one by one in reverse, the labels keep their order among themselves.
     const QList<QLabel*> labels = client_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
     for (auto it = labels.rbegin(); it != labels.rend(); ++it) (*it)->lower();
+    // Except under the case pictures: a picture's last pixel column, its white margin, overlaps the
+    // first of its labels, and where a pixel is 1.5 screen pixels it would cut into their first letter.
+    for (auto it = pll.rbegin(); it != pll.rend(); ++it) (*it)->lower();
 }
 
 void Form1::setTabOrder(std::vector<std::pair<int, QWidget*>> stops) {

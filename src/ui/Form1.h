@@ -103,7 +103,7 @@ private:
     void buildCasePanel();
     void buildMenu();
     void setTabOrder(std::vector<std::pair<int, QWidget*>> stops);
-    // Labels are drawn beneath the buttons, boxes and text boxes they touch.
+    // Labels are drawn beneath the buttons, bars and text boxes they touch, over the case pictures.
     void putLabelsBeneath();
     void bindTrainer(RandomSource& random, DrillTrace* trace);
 
