@@ -34,9 +34,19 @@ void QtPictureBox::place(int left, int top, int width, int height, DesignScale s
     image_ = QImage(std::max(0, static_cast<int>(std::lround(this->width() * deviceRatio_)) - 2 * outline),
                     std::max(0, static_cast<int>(std::lround(this->height() * deviceRatio_)) - 2 * outline),
                     QImage::Format_RGB32);
-    if (!picture_.isNull()) shown_ = resizeKeepingEveryArea(picture_, QSize(px(picture_.width() * kTwipsPerPixel),
-                                                                            px(picture_.height() * kTwipsPerPixel)));
+    shown_ = resizeKeepingEveryArea(picture_, shownSize());
     clear();
+}
+
+QSize QtPictureBox::shownSize() const {
+    // The part of the box the picture covers at the design size, of the box as it is on the screen:
+    // a picture made for the box fills it exactly, whatever the rounding of the box's edges.
+    const int outline = border_ ? pixel_ : 0;
+    auto part = [](int pictureTwips, int boxTwips, int boxPixels) {
+        return boxTwips > 0 ? static_cast<int>(std::lround(static_cast<double>(pictureTwips) / boxTwips * boxPixels)) : 0;
+    };
+    return QSize(part(picture_.width() * kTwipsPerPixel, widthTwips_, image_.width() + 2 * outline),
+                 part(picture_.height() * kTwipsPerPixel, heightTwips_, image_.height() + 2 * outline));
 }
 
 void QtPictureBox::drawOwnPicture() {
@@ -107,9 +117,7 @@ bool QtPictureBox::loadPicture(const std::string& fileName) {
     QImage loaded;
     const bool ok = loaded.load(QString::fromStdString(fileName));
     picture_ = ok ? loaded.convertToFormat(QImage::Format_ARGB32_Premultiplied) : QImage();
-    shown_ = ok ? resizeKeepingEveryArea(picture_, QSize(px(picture_.width() * kTwipsPerPixel),
-                                                         px(picture_.height() * kTwipsPerPixel)))
-                : QImage();
+    shown_ = resizeKeepingEveryArea(picture_, shownSize());
     image_.fill(background_);
     drawOwnPicture();
     update();

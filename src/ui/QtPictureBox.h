@@ -50,6 +50,8 @@ protected:
 
 private:
     void drawOwnPicture();
+    // The size at which the loaded picture is drawn.
+    QSize shownSize() const;
     // Twips of the drawing area as its pixels.
     int px(double twips) const;
 
