@@ -85,10 +85,6 @@ public:
     QAction* mnuQuit = nullptr;
     QAction* mnuAbout = nullptr;
 
-    // The design's client area in logical pixels.
-    static constexpr int kClientWidth = 21480 / 15;
-    static constexpr int kClientHeight = 12285 / 15;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 

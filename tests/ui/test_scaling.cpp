@@ -70,23 +70,6 @@ private slots:
         QDir::setCurrent(folder.path());
     }
 
-    void fittingScale_data() {
-        QTest::addColumn<QSizeF>("space");
-        QTest::addColumn<double>("factor");
-        const QSizeF design(1432, 840);
-        QTest::newRow("larger screen: the design size") << QSizeF(1912, 1040) << 1.0;
-        QTest::newRow("exactly the design") << design << 1.0;
-        QTest::newRow("1366x768: the height decides") << QSizeF(1358, 728) << 728.0 / 840;
-        QTest::newRow("1280x720") << QSizeF(1272, 680) << 680.0 / 840;
-        QTest::newRow("narrow and tall: the width decides") << QSizeF(1000, 2000) << 1000.0 / 1432;
-        QTest::newRow("no room at all: the design size") << QSizeF(0, 0) << 1.0;
-    }
-    void fittingScale() {
-        QFETCH(QSizeF, space);
-        QFETCH(double, factor);
-        QCOMPARE(DesignScale::fitting(space, QSizeF(1432, 840)).factor(), factor);
-    }
-
     // The test screen (800 x 600 screen pixels, 533 x 400 logical) is far too small for the design.
     void theMainWindowFitsItsScreenWithEveryCase() {
         Main m(std::nullopt);
