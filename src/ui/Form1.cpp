@@ -71,7 +71,8 @@ QString caseTip(int i) {
 
 DesignScale Form1::scaleToFit(QSize available, int menuBarHeight) {
     const QSize space = available - kFrameAllowance;
-    return DesignScale::fitting(QSizeF(space), QSizeF(21480.0 / kTwipsPerPixel, 12285.0 / kTwipsPerPixel + menuBarHeight));
+    return DesignScale::fitting(QSizeF(space),
+                                QSizeF(21480.0 / kTwipsPerPixel, 12285.0 / kTwipsPerPixel + menuBarHeight));
 }
 
 Form1::Form1(RandomSource& random, DrillTrace* trace, QWidget* parent, std::optional<double> scale)
@@ -111,13 +112,13 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, QWidget* parent, std::opti
     Command1->setAccessibleName(QStringLiteral("START or STOP"));
     Command2 = makeButton("Command2", 2040, 4920, 1815, 495, QStringLiteral("Accept"));
     Command3 = makeButton("Command3", 3960, 4920, 1815, 495, QStringLiteral("Discard"));
-    Label2 = makeLabel("Label2", 360, 5520, 1335, 255, QStringLiteral("Wait Time (sec):"), windowFont, kBlack, kWhite);
+    Label2 = makeLabel("Label2", 360, 5520, 1335, 255, QStringLiteral("Wait Time (sec):"), windowFont, kBlack,
+                       kWhite);
     WaitTime = makeTextBox("WaitTime", 1560, 5520, 375, 285, QStringLiteral("2"));
     WaitTime->setAccessibleName(QStringLiteral("Wait Time (sec)"));
     Command4 = makeButton("Command4", 3960, 5640, 1815, 495, QStringLiteral("Exit"));
     Label4 = makeLabel("Label4", 360, 5880, 2535, 255, QStringLiteral("Show PLL if time left is under (sec)"),
-                       windowFont,
-                       buttonText, kWhite);
+                       windowFont, buttonText, kWhite);
     showWhen = makeTextBox("showWhen", 2880, 5880, 375, 285, QStringLiteral("1"));
     showWhen->setAccessibleName(QStringLiteral("Show PLL if time left is under (sec)"));
     Label5 = makeLabel("Label5", 120, 7080, 5775, 615, QString(), arialFont(9.75, true), QColor(255, 0, 0), kWhite);
@@ -227,12 +228,12 @@ void Form1::buildCasePanel() {
                                 QColor(192, 192, 255));
         avglabel[i]->setObjectName(QStringLiteral("avglabel(%1)").arg(n));
         avglabel[i]->setAccessibleName(who + QStringLiteral("average"));
-        numlabel[i] = makeLabel("", at.x() + 1200, at.y() + 720, 1215, 255, QStringLiteral("Num:"), windowFont, buttonText,
-                                QColor(192, 255, 192));
+        numlabel[i] = makeLabel("", at.x() + 1200, at.y() + 720, 1215, 255, QStringLiteral("Num:"),
+                                windowFont, buttonText, QColor(192, 255, 192));
         numlabel[i]->setObjectName(QStringLiteral("numlabel(%1)").arg(n));
         numlabel[i]->setAccessibleName(who + QStringLiteral("number of times"));
-        stdlabel[i] = makeLabel("", at.x() + 1200, at.y() + 960, 1215, 255, QStringLiteral("Std:"), windowFont, buttonText,
-                                QColor(255, 192, 192));
+        stdlabel[i] = makeLabel("", at.x() + 1200, at.y() + 960, 1215, 255, QStringLiteral("Std:"),
+                                windowFont, buttonText, QColor(255, 192, 192));
         stdlabel[i]->setObjectName(QStringLiteral("stdlabel(%1)").arg(n));
         stdlabel[i]->setAccessibleName(who + QStringLiteral("deviation"));
     }

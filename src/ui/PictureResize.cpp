@@ -22,7 +22,8 @@ std::optional<std::vector<int>> placesKeepingRuns(const std::vector<int>& runSta
         int end = static_cast<int>(std::lround(static_cast<double>(oldEnd) * to / from));
         end = std::min(std::max(end, begin + 1), to - (runs - r - 1));  // room for the runs after it
         if (r + 1 == runs) end = to;
-        for (int t = begin; t < end; ++t) source[static_cast<std::size_t>(t)] = runStarts[static_cast<std::size_t>(r)];
+        for (int t = begin; t < end; ++t)
+            source[static_cast<std::size_t>(t)] = runStarts[static_cast<std::size_t>(r)];
         begin = end;
     }
     return source;
@@ -35,7 +36,8 @@ bool sameColumn(const QImage& image, int a, int b) {
 }
 
 bool sameRow(const QImage& image, int a, int b) {
-    return std::memcmp(image.constScanLine(a), image.constScanLine(b), static_cast<std::size_t>(image.bytesPerLine())) == 0;
+    return std::memcmp(image.constScanLine(a), image.constScanLine(b),
+                       static_cast<std::size_t>(image.bytesPerLine())) == 0;
 }
 
 template <typename Same>
@@ -52,15 +54,18 @@ QImage resizeKeepingEveryArea(const QImage& picture, QSize size) {
     if (picture.isNull() || size.isEmpty()) return QImage();
     const QImage from = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (from.size() == size) return from;
-    const auto columns = placesKeepingRuns(
-        runStarts(from.width(), [&](int a, int b) { return sameColumn(from, a, b); }), from.width(), size.width());
-    const auto rows = placesKeepingRuns(runStarts(from.height(), [&](int a, int b) { return sameRow(from, a, b); }),
-                                        from.height(), size.height());
+    const auto columns =
+        placesKeepingRuns(runStarts(from.width(), [&](int a, int b) { return sameColumn(from, a, b); }),
+                          from.width(), size.width());
+    const auto rows =
+        placesKeepingRuns(runStarts(from.height(), [&](int a, int b) { return sameRow(from, a, b); }),
+                          from.height(), size.height());
     if (!columns || !rows) return from.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
     QImage to(size, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < size.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine((*rows)[static_cast<std::size_t>(y)]));
+        const auto* in =
+            reinterpret_cast<const QRgb*>(from.constScanLine((*rows)[static_cast<std::size_t>(y)]));
         auto* out = reinterpret_cast<QRgb*>(to.scanLine(y));
         for (int x = 0; x < size.width(); ++x) out[x] = in[(*columns)[static_cast<std::size_t>(x)]];
     }

@@ -43,7 +43,9 @@ QSize QtPictureBox::shownSize() const {
     // a picture made for the box fills it exactly, whatever the rounding of the box's edges.
     const int outline = border_ ? pixel_ : 0;
     auto part = [](int pictureTwips, int boxTwips, int boxPixels) {
-        return boxTwips > 0 ? static_cast<int>(std::lround(static_cast<double>(pictureTwips) / boxTwips * boxPixels)) : 0;
+        return boxTwips > 0
+                   ? static_cast<int>(std::lround(static_cast<double>(pictureTwips) / boxTwips * boxPixels))
+                   : 0;
     };
     return QSize(part(picture_.width() * kTwipsPerPixel, widthTwips_, image_.width() + 2 * outline),
                  part(picture_.height() * kTwipsPerPixel, heightTwips_, image_.height() + 2 * outline));

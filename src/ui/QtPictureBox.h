@@ -40,7 +40,7 @@ public:
     const QColor& background() const { return background_; }
     bool hasBorder() const { return border_; }
 
-signals:
+  signals:
     void clicked();
 
 protected:

@@ -25,7 +25,9 @@ class SecondaryWindow : public QWidget {
 
   protected:
     // A place in twips as logical pixels, at the window's scale.
-    QRect twips(int left, int top, int width, int height) const { return scale_.rect(left, top, width, height); }
+    QRect twips(int left, int top, int width, int height) const {
+        return scale_.rect(left, top, width, height);
+    }
     // A font of the design at the window's scale.
     QFont scaled(const QFont& designFont) const { return scale_.font(designFont); }
 

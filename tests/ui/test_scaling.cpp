@@ -62,11 +62,12 @@ class Scaling : public QObject {
     Q_OBJECT
     QTemporaryDir folder;
 
-private slots:
+  private slots:
     void initTestCase() {
         QCOMPARE(qApp->devicePixelRatio(), 1.5);
         for (int i = 0; i < kCaseCount; ++i)
-            QVERIFY(QFile::copy(builtPicture(i), folder.filePath(QString::fromStdString(casePictureFileName(i)))));
+            QVERIFY(QFile::copy(builtPicture(i),
+                                folder.filePath(QString::fromStdString(casePictureFileName(i)))));
         QDir::setCurrent(folder.path());
     }
 
@@ -76,11 +77,14 @@ private slots:
         const double s = m.form.scale().factor();
         const QSize space = m.form.screen()->availableGeometry().size() - Form1::kFrameAllowance;
         const QSize slack = space - m.form.size();
-        QVERIFY2(s < 1 && slack.width() >= 0 && slack.height() >= 0 && std::min(slack.width(), slack.height()) <= 1,
-                 qPrintable(QStringLiteral("scale %1, room left %2 x %3").arg(s).arg(slack.width()).arg(slack.height())));
+        QVERIFY2(
+            s < 1 && slack.width() >= 0 && slack.height() >= 0 &&
+                std::min(slack.width(), slack.height()) <= 1,
+            qPrintable(
+                QStringLiteral("scale %1, room left %2 x %3").arg(s).arg(slack.width()).arg(slack.height())));
         for (int i = 0; i < kCaseCount; ++i)
-            for (QWidget* w : QList<QWidget*>{m.form.pll[i], m.form.avg[i], m.form.avglabel[i], m.form.numlabel[i],
-                                              m.form.stdlabel[i]})
+            for (QWidget* w : QList<QWidget*>{m.form.pll[i], m.form.avg[i], m.form.avglabel[i],
+                                              m.form.numlabel[i], m.form.stdlabel[i]})
                 QVERIFY2(m.form.client()->rect().contains(w->geometry()), qPrintable(w->objectName()));
     }
 
@@ -90,18 +94,27 @@ private slots:
         Main m(s);
         Form1& f = m.form;
         auto edge = [s](int twips) { return static_cast<int>(std::lround(twips * s / 15)); };
-        auto placed = [&](int l, int t, int w, int h) { return QRect(QPoint(edge(l), edge(t)), QPoint(edge(l + w) - 1, edge(t + h) - 1)); };
-        const struct { QWidget* w; QRect place; } controls[] = {
-            {f.alg, placed(1560, 240, 2655, 2535)},     {f.Command1, placed(120, 4920, 1815, 495)},
-            {f.Label3, placed(120, 8640, 1935, 615)},   {f.showWhen, placed(2880, 5880, 375, 285)},
-            {f.pll[53], placed(18600, 10680, 1215, 1215)}, {f.avg[53], placed(19800, 10680, 1215, 495)},
+        auto placed = [&](int l, int t, int w, int h) {
+            return QRect(QPoint(edge(l), edge(t)), QPoint(edge(l + w) - 1, edge(t + h) - 1));
+        };
+        const struct {
+            QWidget* w;
+            QRect place;
+        } controls[] = {
+            {f.alg, placed(1560, 240, 2655, 2535)},          {f.Command1, placed(120, 4920, 1815, 495)},
+            {f.Label3, placed(120, 8640, 1935, 615)},        {f.showWhen, placed(2880, 5880, 375, 285)},
+            {f.pll[53], placed(18600, 10680, 1215, 1215)},   {f.avg[53], placed(19800, 10680, 1215, 495)},
             {f.stdlabel[56], placed(3360, 10320, 1215, 255)}};
         for (const auto& c : controls) QCOMPARE(c.w->geometry(), c.place);
         QCOMPARE(f.client()->size(), QSize(edge(21480), edge(12285)));
         // Pixel sizes at the design: 11 (8.25 pt), 128 (96 pt), 13 (9.75 pt); rounded down.
-        const struct { QWidget* w; int pixels; } fonts[] = {
-            {f.Command1, 9}, {f.Label1, 111}, {f.Label5, 11}, {f.avglabel[3], 9}, {f.numlabel[3], 9}, {f.mnuFile, 9}};
-        for (const auto& c : fonts) QVERIFY2(c.w->font().pixelSize() == c.pixels, qPrintable(c.w->objectName()));
+        const struct {
+            QWidget* w;
+            int pixels;
+        } fonts[] = {{f.Command1, 9},    {f.Label1, 111},    {f.Label5, 11},
+                     {f.avglabel[3], 9}, {f.numlabel[3], 9}, {f.mnuFile, 9}};
+        for (const auto& c : fonts)
+            QVERIFY2(c.w->font().pixelSize() == c.pixels, qPrintable(c.w->objectName()));
         QCOMPARE(f.mnuFile->font(), f.font());
 
         f.mnuAbout->trigger();
@@ -138,12 +151,14 @@ private slots:
             if (text.isEmpty()) return true;
             const QFontMetrics metrics(w->font());
             if (qobject_cast<const QPushButton*>(w)) return metrics.horizontalAdvance(text) + 8 <= w->width();
-            const QRect needed = metrics.boundingRect(QRect(0, 0, w->width(), 100000), Qt::TextWordWrap, text);
+            const QRect needed =
+                metrics.boundingRect(QRect(0, 0, w->width(), 100000), Qt::TextWordWrap, text);
             return needed.width() <= w->width() && needed.height() <= w->height();
         };
         auto captioned = [](Main& m) {
             QList<QWidget*> all;
-            for (QWidget* window : QList<QWidget*>{m.form.client(), m.form.secondary().form3(), m.form.secondary().form4()})
+            for (QWidget* window :
+                 QList<QWidget*>{m.form.client(), m.form.secondary().form3(), m.form.secondary().form4()})
                 for (QWidget* w : window->findChildren<QWidget*>())
                     if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w)) all << w;
             return all;
@@ -151,7 +166,9 @@ private slots:
         const QList<QWidget*> big = captioned(design), smaller = captioned(small);
         QCOMPARE(big.size(), smaller.size());
         for (qsizetype i = 0; i < big.size(); ++i)
-            if (fits(big[i])) QVERIFY2(fits(smaller[i]), qPrintable(smaller[i]->objectName() + ": " + smaller[i]->property("text").toString()));
+            if (fits(big[i]))
+                QVERIFY2(fits(smaller[i]), qPrintable(smaller[i]->objectName() + ": " +
+                                                      smaller[i]->property("text").toString()));
     }
 
     // One design pixel is 1.5 screen pixels: every grid line and outline gets the same whole number.
@@ -200,8 +217,10 @@ private slots:
         const QImage& shown = m.form.pll[20]->image();
         const QImage& picture = m.form.pll[20]->picture();
         // The pictures are made for their boxes: shrunk to the box as it is on the screen, they fill it.
-        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied), resizeKeepingEveryArea(picture, shown.size()));
-        QVERIFY(std::abs(shown.width() - 81 * 0.87 * 1.5) < 2 && std::abs(shown.height() - 81 * 0.87 * 1.5) < 2);
+        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 resizeKeepingEveryArea(picture, shown.size()));
+        QVERIFY(std::abs(shown.width() - 81 * 0.87 * 1.5) < 2 &&
+                std::abs(shown.height() - 81 * 0.87 * 1.5) < 2);
     }
 };
 

@@ -148,8 +148,10 @@ private slots:
         QVERIFY(f.Command1->font().pixelSize() == 11 && f.Label1->font().pixelSize() == 128 &&  // 8.25, 96 pt
                 f.Label5->font().pixelSize() == 13 && f.Label5->font().bold());                 // 9.75 pt bold
         // Labels lie beneath the buttons and bars they touch, and over the case pictures' edge.
-        for (auto [where, top] : {std::pair<QPoint, QWidget*>{{20, 8640 / 15}, f.Command5}, {{7300 / 15, 600 / 15}, f.avg[0]},
-                                  {{7200 / 15, 700 / 15}, f.avglabel[0]}, {{7200 / 15, 1100 / 15}, f.stdlabel[0]}})
+        for (auto [where, top] : {std::pair<QPoint, QWidget*>{{20, 8640 / 15}, f.Command5},
+                                  {{7300 / 15, 600 / 15}, f.avg[0]},
+                                  {{7200 / 15, 700 / 15}, f.avglabel[0]},
+                                  {{7200 / 15, 1100 / 15}, f.stdlabel[0]}})
             QCOMPARE(f.client()->childAt(where), top);
         QVERIFY(f.Timer1->interval() == 1 && f.Timer1->timerType() == Qt::PreciseTimer && f.Timer1->isActive());
         const std::string_view alg = ollCases()[26].algorithm;
@@ -348,7 +350,8 @@ private slots:
         dialog->File1->setFocus();
         QVERIFY(QTest::qWaitForWindowActive(dialog) && dialog->File1->hasFocus());
         const QImage unmarked = dialog->File1->grab().toImage();
-        dialog->File1->selectionModel()->setCurrentIndex(dialog->File1->model()->index(2, 0), QItemSelectionModel::NoUpdate);
+        dialog->File1->selectionModel()->setCurrentIndex(dialog->File1->model()->index(2, 0),
+                                                         QItemSelectionModel::NoUpdate);
         QVERIFY(dialog->selectedName().isEmpty());
         QCOMPARE(dialog->File1->grab().toImage(), unmarked);
         QTest::mouseClick(dialog->Command1, Qt::LeftButton);  // no selection: nothing happens
