@@ -70,11 +70,25 @@ QString caseTip(int i) {
 }
 }  // namespace
 
-Form1::Form1(RandomSource& random, DrillTrace* trace, std::vector<std::string> pictureFolders, QWidget* parent)
+DesignScale Form1::scaleToFit(QSize available, int menuBarHeight) {
+    const QSize space = available - kFrameAllowance;
+    return DesignScale::fitting(QSizeF(space),
+                                QSizeF(21480.0 / kTwipsPerPixel, 12285.0 / kTwipsPerPixel + menuBarHeight));
+}
+
+Form1::Form1(RandomSource& random, DrillTrace* trace, std::vector<std::string> pictureFolders, QWidget* parent,
+             std::optional<double> scale)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kestive"));
-    setFont(sansSerifFont(8.25));
+    const QFont windowFont = sansSerifFont(8.25);
+    setFont(windowFont);
+    buildMenu();
+    // The menu bar at the design's font is the tallest it gets: a smaller font only makes it lower.
+    scale_ = scale ? DesignScale(*scale)
+                   : scaleToFit(screen()->availableGeometry().size(), menuBar()->sizeHint().height());
+    setFont(scale_.font(windowFont));
+    mnuFile->setFont(font());  // a drop-down is a window of its own and does not take the font by itself
     QPalette white = palette();
     white.setColor(QPalette::Window, kWhite);
     setPalette(white);
@@ -90,7 +104,7 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, std::vector<std::string> p
 
     alg = new QtPictureBox(kWhite, true, client_);
     alg->setObjectName(QStringLiteral("alg"));
-    alg->place(1560, 240, 2655, 2535);
+    alg->place(1560, 240, 2655, 2535, scale_);
     alg->setAccessibleName(QStringLiteral("Drilled case"));
 
     Label1 = makeLabel("Label1", 960, 3000, 4815, 1815, QStringLiteral("0.00"), sansSerifFont(96), QColor(0, 0, 255),
@@ -100,12 +114,13 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, std::vector<std::string> p
     Command1->setAccessibleName(QStringLiteral("START or STOP"));
     Command2 = makeButton("Command2", 2040, 4920, 1815, 495, QStringLiteral("Accept"));
     Command3 = makeButton("Command3", 3960, 4920, 1815, 495, QStringLiteral("Discard"));
-    Label2 = makeLabel("Label2", 360, 5520, 1335, 255, QStringLiteral("Wait Time (sec):"), font(), kBlack, kWhite);
+    Label2 = makeLabel("Label2", 360, 5520, 1335, 255, QStringLiteral("Wait Time (sec):"), windowFont, kBlack,
+                       kWhite);
     WaitTime = makeTextBox("WaitTime", 1560, 5520, 375, 285, QStringLiteral("2"));
     WaitTime->setAccessibleName(QStringLiteral("Wait Time (sec)"));
     Command4 = makeButton("Command4", 3960, 5640, 1815, 495, QStringLiteral("Exit"));
-    Label4 = makeLabel("Label4", 360, 5880, 2535, 255, QStringLiteral("Show PLL if time left is under (sec)"), font(),
-                       buttonText, kWhite);
+    Label4 = makeLabel("Label4", 360, 5880, 2535, 255, QStringLiteral("Show PLL if time left is under (sec)"),
+                       windowFont, buttonText, kWhite);
     showWhen = makeTextBox("showWhen", 2880, 5880, 375, 285, QStringLiteral("1"));
     showWhen->setAccessibleName(QStringLiteral("Show PLL if time left is under (sec)"));
     Label5 = makeLabel("Label5", 120, 7080, 5775, 615, QString(), arialFont(9.75, true), QColor(255, 0, 0), kWhite);
@@ -118,16 +133,16 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, std::vector<std::string> p
     Label3 = makeLabel("Label3", 120, 8640, 1935, 615,
                        QStringLiteral("makes a report of your PLL skills so that you can share your times with "
                                       "your friends."),
-                       font(), buttonText, buttonFace);
+                       windowFont, buttonText, buttonFace);
 
     buildCasePanel();
-    buildMenu();
+    putLabelsBeneath();
 
     setTabOrder({{6, alg}, {3, Command1}, {4, Command2}, {5, Command3}, {8, WaitTime}, {9, Command4},
                  {13, Command5}, {16, showWhen}});
 
-    // The window opens with its client area at the design size; it stays sizable.
-    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // The window opens with its client area at the design size, or at the scale that fits; it stays sizable.
+    resize(scale_.px(21480), scale_.px(12285) + menuBar()->sizeHint().height());
 
     bindTrainer(random, trace, std::move(pictureFolders));
     secondary_ = std::make_unique<SecondaryWindowHandlers>(*this, dialogs_);
@@ -146,11 +161,11 @@ Form1::~Form1() {
 }
 
 QLabel* Form1::makeLabel(const char* name, int left, int top, int width, int height, const QString& caption,
-                         const QFont& font, const QColor& text, const QColor& back) {
+                         const QFont& designFont, const QColor& text, const QColor& back) {
     auto* l = new QLabel(caption, client_);
     l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(twipRect(left, top, width, height));
-    l->setFont(font);
+    l->setGeometry(scale_.rect(left, top, width, height));
+    l->setFont(scale_.font(designFont));
     l->setTextFormat(Qt::PlainText);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setWordWrap(true);  // wraps at spaces; what does not fit below is cut off
@@ -169,7 +184,7 @@ QLabel* Form1::makeLabel(const char* name, int left, int top, int width, int hei
 QPushButton* Form1::makeButton(const char* name, int left, int top, int width, int height, const QString& caption) {
     auto* b = new QPushButton(caption, client_);
     b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(twipRect(left, top, width, height));
+    b->setGeometry(scale_.rect(left, top, width, height));
     b->setAutoDefault(false);
     b->setDefault(false);
     b->setFocusPolicy(Qt::StrongFocus);
@@ -180,7 +195,7 @@ QPushButton* Form1::makeButton(const char* name, int left, int top, int width, i
 QLineEdit* Form1::makeTextBox(const char* name, int left, int top, int width, int height, const QString& text) {
     auto* e = new QLineEdit(text, client_);
     e->setObjectName(QString::fromLatin1(name));
-    e->setGeometry(twipRect(left, top, width, height));
+    e->setGeometry(scale_.rect(left, top, width, height));
     e->setTextMargins(0, 0, 0, 0);
     e->setFocusPolicy(Qt::StrongFocus);
     return e;
@@ -190,6 +205,7 @@ void Form1::buildCasePanel() {
     const QPalette standard = QApplication::palette();
     const QColor buttonText = standard.color(QPalette::ButtonText);
     const QFont boldFont = sansSerifFont(8.25, true);
+    const QFont windowFont = sansSerifFont(8.25);
     for (int i = 0; i < kCaseCount; ++i) {
         const QPoint at = casePlace(i);
         const QString n = QString::number(i);
@@ -197,7 +213,7 @@ void Form1::buildCasePanel() {
 
         auto* picture = new QtPictureBox(kWhite, false, client_);
         picture->setObjectName(QStringLiteral("pll(%1)").arg(n));
-        picture->place(at.x(), at.y(), 1215, 1215);
+        picture->place(at.x(), at.y(), 1215, 1215, scale_);
         picture->setToolTip(caseTip(i));
         picture->setAccessibleName(who + QStringLiteral("picture"));
         picture->setAccessibleDescription(caseTip(i));
@@ -206,7 +222,7 @@ void Form1::buildCasePanel() {
 
         auto* bar = new QtPictureBox(QColor(128, 64, 64), true, client_);
         bar->setObjectName(QStringLiteral("avg(%1)").arg(n));
-        bar->place(at.x() + 1200, at.y(), 1215, 495);
+        bar->place(at.x() + 1200, at.y(), 1215, 495, scale_);
         bar->setAccessibleName(who + QStringLiteral("bar"));
         avg[i] = bar;
 
@@ -214,12 +230,12 @@ void Form1::buildCasePanel() {
                                 QColor(192, 192, 255));
         avglabel[i]->setObjectName(QStringLiteral("avglabel(%1)").arg(n));
         avglabel[i]->setAccessibleName(who + QStringLiteral("average"));
-        numlabel[i] = makeLabel("", at.x() + 1200, at.y() + 720, 1215, 255, QStringLiteral("Num:"), font(), buttonText,
-                                QColor(192, 255, 192));
+        numlabel[i] = makeLabel("", at.x() + 1200, at.y() + 720, 1215, 255, QStringLiteral("Num:"),
+                                windowFont, buttonText, QColor(192, 255, 192));
         numlabel[i]->setObjectName(QStringLiteral("numlabel(%1)").arg(n));
         numlabel[i]->setAccessibleName(who + QStringLiteral("number of times"));
-        stdlabel[i] = makeLabel("", at.x() + 1200, at.y() + 960, 1215, 255, QStringLiteral("Std:"), font(), buttonText,
-                                QColor(255, 192, 192));
+        stdlabel[i] = makeLabel("", at.x() + 1200, at.y() + 960, 1215, 255, QStringLiteral("Std:"),
+                                windowFont, buttonText, QColor(255, 192, 192));
         stdlabel[i]->setObjectName(QStringLiteral("stdlabel(%1)").arg(n));
         stdlabel[i]->setAccessibleName(who + QStringLiteral("deviation"));
     }
@@ -238,6 +254,15 @@ void Form1::buildMenu() {
     mnuQuit->setObjectName(QStringLiteral("mnuQuit"));
     mnuAbout = menuBar()->addAction(QStringLiteral("About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+void Form1::putLabelsBeneath() {
+    // Lowered one by one in reverse, the labels keep their order among themselves.
+    const QList<QLabel*> labels = client_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    for (auto it = labels.rbegin(); it != labels.rend(); ++it) (*it)->lower();
+    // Except under the case pictures: a picture's last pixel column, its white margin, overlaps the
+    // first of its labels, and where a pixel is 1.5 screen pixels it would cut into their first letter.
+    for (auto it = pll.rbegin(); it != pll.rend(); ++it) (*it)->lower();
 }
 
 void Form1::setTabOrder(std::vector<std::pair<int, QWidget*>> stops) {

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/CasePick.h"
@@ -23,6 +24,7 @@
 #include "ui/QtEventPump.h"
 #include "ui/QtPictureBox.h"
 #include "ui/SecondaryWindowHandlers.h"
+#include "ui/Twips.h"
 
 namespace kestive::ui {
 
@@ -33,8 +35,10 @@ class Form1 final : public QMainWindow {
     Q_OBJECT
 public:
     // pictureFolders: where case pictures the current folder lacks are looked for, in order.
+    // scale: how large to draw the design; without one, as large as fits the screen it opens on, at
+    // most the design size.
     explicit Form1(RandomSource& random, DrillTrace* trace = nullptr, std::vector<std::string> pictureFolders = {},
-                   QWidget* parent = nullptr);
+                   QWidget* parent = nullptr, std::optional<double> scale = std::nullopt);
     ~Form1() override;
 
     // Runs the start-up sequence, which shows the window.
@@ -47,6 +51,15 @@ public:
     void adoptSecondaryWindow(QWidget* window);
     // The area below the menu bar in which the controls stand.
     QWidget* client() const { return client_; }
+    // The scale at which this window and its secondary windows are drawn.
+    const DesignScale& scale() const { return scale_; }
+
+    // What a window frame is taken to need around the client area and menu bar when the window
+    // system cannot say before the window is shown: side borders and a title bar.
+    static constexpr QSize kFrameAllowance{8, 40};
+    // The scale at which the design, menu bar included, fits the available area of a screen less
+    // the frame.
+    static DesignScale scaleToFit(QSize available, int menuBarHeight);
 
     // The controls, named as in the design.
     QtPictureBox* alg = nullptr;
@@ -75,10 +88,6 @@ public:
     QAction* mnuQuit = nullptr;
     QAction* mnuAbout = nullptr;
 
-    // The design's client area in logical pixels.
-    static constexpr int kClientWidth = 21480 / 15;
-    static constexpr int kClientHeight = 12285 / 15;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -87,14 +96,17 @@ private:
     class MessagePort;
 
     QLabel* makeLabel(const char* name, int left, int top, int width, int height, const QString& caption,
-                      const QFont& font, const QColor& text, const QColor& back);
+                      const QFont& designFont, const QColor& text, const QColor& back);
     QPushButton* makeButton(const char* name, int left, int top, int width, int height, const QString& caption);
     QLineEdit* makeTextBox(const char* name, int left, int top, int width, int height, const QString& text);
     void buildCasePanel();
     void buildMenu();
     void setTabOrder(std::vector<std::pair<int, QWidget*>> stops);
+    // Labels are drawn beneath the buttons, bars and text boxes they touch, over the case pictures.
+    void putLabelsBeneath();
     void bindTrainer(RandomSource& random, DrillTrace* trace, std::vector<std::string> pictureFolders);
 
+    DesignScale scale_;
     QWidget* client_ = nullptr;
     std::vector<QPointer<QWidget>> secondaryWindows_;
 

@@ -2,12 +2,15 @@
 
 #include <QPalette>
 
+#include "ui/Form1.h"
+
 namespace kestive::ui {
 
 SecondaryWindow::SecondaryWindow(QWidget* owner, const QString& caption, int clientWidthTwips,
                                  int clientHeightTwips)
     : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {
+    if (const auto* main = qobject_cast<const Form1*>(owner)) scale_ = main->scale();
     // A close from the title bar must only hide the window; its owner destroys it.
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -18,9 +21,9 @@ SecondaryWindow::SecondaryWindow(QWidget* owner, const QString& caption, int cli
     pal.setColor(QPalette::WindowText, pal.color(QPalette::ButtonText));
     setPalette(pal);
     setAutoFillBackground(true);
-    setFont(sansSerifFont(8.25));
+    setFont(scale_.font(sansSerifFont(8.25)));
 
-    resize(toPixels(clientWidthTwips), toPixels(clientHeightTwips));
+    resize(scale_.px(clientWidthTwips), scale_.px(clientHeightTwips));
 }
 
 QPushButton* SecondaryWindow::addButton(const char* name, const QString& caption, QRect place) {

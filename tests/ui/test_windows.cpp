@@ -46,7 +46,7 @@ struct ScriptedDialogs final : DialogPort {
 struct Window {
     ClockSeededRandom random;
     ScriptedDialogs dialogs;
-    Form1 form{random};
+    Form1 form{random, nullptr, {}, nullptr, 1.0};  // the design size, whatever the test screen
     Window() {
         form.secondary().setDialogs(dialogs);
         form.load();
@@ -148,6 +148,12 @@ private slots:
         QVERIFY(QStringList({"Liberation Sans", "DejaVu Sans"}).contains(QFontInfo(f.Command1->font()).family()));
         QVERIFY(f.Command1->font().pixelSize() == 11 && f.Label1->font().pixelSize() == 128 &&  // 8.25, 96 pt
                 f.Label5->font().pixelSize() == 13 && f.Label5->font().bold());                 // 9.75 pt bold
+        // Labels lie beneath the buttons and bars they touch, and over the case pictures' edge.
+        for (auto [where, top] : {std::pair<QPoint, QWidget*>{{20, 8640 / 15}, f.Command5},
+                                  {{7300 / 15, 600 / 15}, f.avg[0]},
+                                  {{7200 / 15, 700 / 15}, f.avglabel[0]},
+                                  {{7200 / 15, 1100 / 15}, f.stdlabel[0]}})
+            QCOMPARE(f.client()->childAt(where), top);
         QVERIFY(f.Timer1->interval() == 1 && f.Timer1->timerType() == Qt::PreciseTimer && f.Timer1->isActive());
         const std::string_view alg = ollCases()[26].algorithm;
         QCOMPARE(f.pll[26]->toolTip(), "OLL 27 \u2014 " + QString::fromUtf8(alg.data(), alg.size()));
@@ -452,6 +458,15 @@ private slots:
             writeFile(name, "recorded on x\r\n");
         Form2* dialog = w.pick(QString());
         QCOMPARE(listed(dialog), QStringList({" .pll", ".quiet.pll", "a.pll.pll", "Alpha.pll", "saved.pll"}));
+        // With the focus in the list and nothing selected, no row looks chosen.
+        QApplication::setActiveWindow(dialog);
+        dialog->File1->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(dialog) && dialog->File1->hasFocus());
+        const QImage unmarked = dialog->File1->grab().toImage();
+        dialog->File1->selectionModel()->setCurrentIndex(dialog->File1->model()->index(2, 0),
+                                                         QItemSelectionModel::NoUpdate);
+        QVERIFY(dialog->selectedName().isEmpty());
+        QCOMPARE(dialog->File1->grab().toImage(), unmarked);
         QTest::mouseClick(dialog->Command1, Qt::LeftButton);  // no selection: nothing happens
         QVERIFY(w.dialogs.warned.isEmpty() && dialog->isVisible() && w.timesOf(56) == std::vector<std::int32_t>{705});
         dialog->File1->setCurrentRow(4);
