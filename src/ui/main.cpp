@@ -11,7 +11,7 @@
 #include "app/CasePick.h"
 #include "app/FileDrillTrace.h"
 #include "ui/Form1.h"
-#include "WindowIcon.h"
+#include "icon/WindowIcon.h"
 
 namespace {
 // Notes the first paint of the main window in the trace.
