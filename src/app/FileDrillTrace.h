@@ -11,7 +11,6 @@ namespace kestive {
 class FileDrillTrace final : public DrillTrace {
 public:
     explicit FileDrillTrace(const std::string& path);
-    bool isOpen() const { return out_.is_open(); }
 
     void stopped(std::int16_t caseIndex, std::int32_t ms) override;
     void kept(std::int16_t caseIndex, std::int32_t ms) override;

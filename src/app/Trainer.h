@@ -50,11 +50,7 @@ public:
 
     const TrainerState& state() const { return state_; }
     TrainerState& state() { return state_; }
-    // A stopped attempt waits for Accept or Discard.
-    bool attemptWaiting() const { return attemptWaiting_; }
     bool unloaded() const { return unloaded_; }
-    // The files LoadPictures could not load, in case order.
-    const std::string& missingPictures() const { return missingPictures_; }
 
     // Texts of the feedback line when START refuses to begin.
     static const char* const kNoCaseEnabled;
@@ -70,10 +66,10 @@ private:
     MainWindowControls c_;
     Platform p_;
     TrainerState state_;
-    bool attemptWaiting_ = false;
+    bool attemptWaiting_ = false;  // a stopped attempt waits for Accept or Discard
     bool unloaded_ = false;
     std::uint32_t drillNumber_ = 0;  // changes whenever a drill starts or is aborted
-    std::string missingPictures_;
+    std::string missingPictures_;  // the files LoadPictures could not load, in case order
 };
 
 }  // namespace kestive

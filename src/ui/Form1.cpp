@@ -9,6 +9,7 @@
 #include "cases/OllCases.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
+#include "ui/WidgetColour.h"
 
 namespace kestive::ui {
 
@@ -61,21 +62,13 @@ QPoint casePlace(int i) {
     return {6000 + 2520 * (i % 6), 120 + 1320 * (i / 6)};
 }
 
-QString caseTip(int i) {
-    const OllCase& c = ollCases()[static_cast<std::size_t>(i)];
-    return QStringLiteral("OLL %1 \u2014 %2")
-        .arg(c.number)
-        .arg(QString::fromUtf8(c.algorithm.data(), static_cast<qsizetype>(c.algorithm.size())));
-}
 }  // namespace
 
 Form1::Form1(RandomSource& random, DrillTrace* trace, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kestive"));
     setFont(sansSerifFont(8.25));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, kWhite);
-    setPalette(white);
+    setWidgetColour(this, QPalette::Window, kWhite);
 
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
@@ -155,10 +148,8 @@ QLabel* Form1::makeLabel(const char* name, int left, int top, int width, int hei
     l->setMargin(0);
     l->setIndent(0);
     l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Window, back);
-    l->setPalette(p);
+    setWidgetColour(l, QPalette::WindowText, text);
+    setWidgetColour(l, QPalette::Window, back);
     l->setFocusPolicy(Qt::NoFocus);
     l->setAccessibleName(caption);
     return l;
@@ -196,9 +187,10 @@ void Form1::buildCasePanel() {
         auto* picture = new QtPictureBox(kWhite, false, client_);
         picture->setObjectName(QStringLiteral("pll(%1)").arg(n));
         picture->place(at.x(), at.y(), 1215, 1215);
-        picture->setToolTip(caseTip(i));
+        const QString title = QString::fromStdString(ollCaseTitle(i));
+        picture->setToolTip(title);
         picture->setAccessibleName(who + QStringLiteral("picture"));
-        picture->setAccessibleDescription(caseTip(i));
+        picture->setAccessibleDescription(title);
         connect(picture, &QtPictureBox::clicked, this, [this, i] { trainer_->pll_Click(i); });
         pll[i] = picture;
 

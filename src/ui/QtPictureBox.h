@@ -33,7 +33,6 @@ public:
     const QImage& image() const { return image_; }
     const QImage& picture() const { return picture_; }
     const QColor& background() const { return background_; }
-    bool hasBorder() const { return border_ > 0; }
 
 signals:
     void clicked();

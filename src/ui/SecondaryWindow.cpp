@@ -1,6 +1,6 @@
 #include "ui/SecondaryWindow.h"
 
-#include <QPalette>
+#include "ui/WidgetColour.h"
 
 namespace kestive::ui {
 
@@ -13,10 +13,8 @@ SecondaryWindow::SecondaryWindow(QWidget* owner, const QString& caption, int cli
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(caption);
 
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
-    pal.setColor(QPalette::WindowText, pal.color(QPalette::ButtonText));
-    setPalette(pal);
+    setWidgetColour(this, QPalette::Window, palette().color(QPalette::Button));
+    setWidgetColour(this, QPalette::WindowText, palette().color(QPalette::ButtonText));
     setAutoFillBackground(true);
     setFont(sansSerifFont(8.25));
 
