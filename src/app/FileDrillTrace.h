@@ -12,7 +12,6 @@ namespace kestive {
 class FileDrillTrace final : public DrillTrace {
 public:
     explicit FileDrillTrace(const std::string& path);
-    bool isOpen() const { return out_.is_open(); }
 
     void revealed(std::int16_t caseIndex, std::int32_t tick) override;
     void stopped(std::int16_t caseIndex, std::int32_t ms) override;

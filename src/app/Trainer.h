@@ -78,12 +78,12 @@ private:
     MainWindowControls c_;
     Platform p_;
     TrainerState state_;
-    bool attemptWaiting_ = false;
+    bool attemptWaiting_ = false;  // a stopped attempt waits for Accept or Discard
     bool unloaded_ = false;
     std::optional<std::int32_t> stopPress_;  // tick of a press made while timing, until its click
     bool earlyPress_ = false;                // Command1 went down before the case was shown
     std::uint32_t drillNumber_ = 0;  // changes whenever a drill starts or is aborted
-    std::string missingPictures_;
+    std::string missingPictures_;  // the files LoadPictures could not load, in case order
 };
 
 }  // namespace kestive

@@ -10,6 +10,7 @@
 #include "ui/ButtonPressWatch.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
+#include "ui/WidgetColour.h"
 
 namespace kestive::ui {
 
@@ -62,12 +63,6 @@ QPoint casePlace(int i) {
     return {6000 + 2520 * (i % 6), 120 + 1320 * (i / 6)};
 }
 
-QString caseTip(int i) {
-    const OllCase& c = ollCases()[static_cast<std::size_t>(i)];
-    return QStringLiteral("OLL %1 \u2014 %2")
-        .arg(c.number)
-        .arg(QString::fromUtf8(c.algorithm.data(), static_cast<qsizetype>(c.algorithm.size())));
-}
 }  // namespace
 
 DesignScale Form1::scaleToFit(QSize available, int menuBarHeight) {
@@ -89,9 +84,7 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, std::vector<std::string> p
                    : scaleToFit(screen()->availableGeometry().size(), menuBar()->sizeHint().height());
     setFont(scale_.font(windowFont));
     mnuFile->setFont(font());  // a drop-down is a window of its own and does not take the font by itself
-    QPalette white = palette();
-    white.setColor(QPalette::Window, kWhite);
-    setPalette(white);
+    setWidgetColour(this, QPalette::Window, kWhite);
 
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
@@ -172,10 +165,8 @@ QLabel* Form1::makeLabel(const char* name, int left, int top, int width, int hei
     l->setMargin(0);
     l->setIndent(0);
     l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Window, back);
-    l->setPalette(p);
+    setWidgetColour(l, QPalette::WindowText, text);
+    setWidgetColour(l, QPalette::Window, back);
     l->setFocusPolicy(Qt::NoFocus);
     l->setAccessibleName(caption);
     return l;
@@ -214,9 +205,10 @@ void Form1::buildCasePanel() {
         auto* picture = new QtPictureBox(kWhite, false, client_);
         picture->setObjectName(QStringLiteral("pll(%1)").arg(n));
         picture->place(at.x(), at.y(), 1215, 1215, scale_);
-        picture->setToolTip(caseTip(i));
+        const QString title = QString::fromStdString(ollCaseTitle(i));
+        picture->setToolTip(title);
         picture->setAccessibleName(who + QStringLiteral("picture"));
-        picture->setAccessibleDescription(caseTip(i));
+        picture->setAccessibleDescription(title);
         connect(picture, &QtPictureBox::clicked, this, [this, i] { trainer_->pll_Click(i); });
         pll[i] = picture;
 

@@ -1,28 +1,19 @@
 #include "ui/Form3.h"
 
 #include <QColor>
-#include <QPalette>
+
+#include "ui/WidgetColour.h"
 
 namespace kestive::ui {
-
-namespace {
-
-void setTextColour(QWidget* w, const QColor& colour) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    w->setPalette(pal);
-}
-
-}  // namespace
 
 Form3::Form3(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("About"), 4650, 4125) {
     Label2 = addLabel("Label2", QStringLiteral("Kestive"), twips(960, 120, 2775, 495));
     Label2->setFont(scaled(sansSerifFont(24, true)));
-    setTextColour(Label2, QColor(0, 0, 192));
+    setWidgetColour(Label2, QPalette::WindowText, QColor(0, 0, 192));
 
     Label1 = addLabel("Label1", QStringLiteral("by a very slow cuber"), twips(720, 600, 3375, 375));
     Label1->setFont(scaled(sansSerifFont(13.5, true)));
-    setTextColour(Label1, QColor(192, 0, 0));
+    setWidgetColour(Label1, QPalette::WindowText, QColor(192, 0, 0));
 
     Label6 = addLabel("Label6", QStringLiteral("...but really, i'm not that bad :)"),
                       twips(2160, 960, 2295, 255));
@@ -33,12 +24,8 @@ Form3::Form3(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("About"), 4
     Line1->setObjectName(QStringLiteral("Line1"));
     const QRect rule = twips(0, 1680, 4680, 0);
     Line1->setGeometry(rule.x(), rule.y(), rule.width(), 1);
-    {
-        QPalette pal = Line1->palette();
-        pal.setColor(QPalette::Window, palette().color(QPalette::WindowText));
-        Line1->setPalette(pal);
-        Line1->setAutoFillBackground(true);
-    }
+    setWidgetColour(Line1, QPalette::Window, palette().color(QPalette::WindowText));
+    Line1->setAutoFillBackground(true);
 
     Label7 =
         addLabel("Label7",
@@ -47,7 +34,7 @@ Form3::Form3(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("About"), 4
                                 "folder of this program. The program merely loads in those images from "
                                 "the folder."),
                  twips(120, 1800, 4455, 855));
-    setTextColour(Label7, QColor(192, 0, 192));
+    setWidgetColour(Label7, QPalette::WindowText, QColor(192, 0, 192));
 
     Label4 = addLabel("Label4", QStringLiteral("Home: the Kestive project repository"),
                       twips(120, 2760, 4335, 255));

@@ -16,7 +16,6 @@ class LabelPort final : public Caption, public TextColour {
 public:
     explicit LabelPort(QLabel* label) : label_(label) {}
     void setCaption(const std::string& text) override;
-    std::string caption() const override;
     void setTextColour(Rgb colour) override;
 
 private:
@@ -28,7 +27,6 @@ class ButtonPort final : public Caption, public Focusable {
 public:
     explicit ButtonPort(QPushButton* button) : button_(button) {}
     void setCaption(const std::string& text) override;
-    std::string caption() const override;
     void setFocus() override;
 
 private:

@@ -38,7 +38,6 @@ public:
     int linePixels() const { return pixel_; }
     const QImage& picture() const { return picture_; }
     const QColor& background() const { return background_; }
-    bool hasBorder() const { return border_; }
 
   signals:
     void clicked();

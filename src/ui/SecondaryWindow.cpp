@@ -1,6 +1,6 @@
 #include "ui/SecondaryWindow.h"
 
-#include <QPalette>
+#include "ui/WidgetColour.h"
 
 #include "ui/Form1.h"
 
@@ -16,10 +16,8 @@ SecondaryWindow::SecondaryWindow(QWidget* owner, const QString& caption, int cli
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(caption);
 
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
-    pal.setColor(QPalette::WindowText, pal.color(QPalette::ButtonText));
-    setPalette(pal);
+    setWidgetColour(this, QPalette::Window, palette().color(QPalette::Button));
+    setWidgetColour(this, QPalette::WindowText, palette().color(QPalette::ButtonText));
     setAutoFillBackground(true);
     setFont(scale_.font(sansSerifFont(8.25)));
 

@@ -12,7 +12,7 @@
 #include "app/FileDrillTrace.h"
 #include "ui/Form1.h"
 #include "ui/PictureFolders.h"
-#include "WindowIcon.h"
+#include "icon/WindowIcon.h"
 
 namespace {
 // Notes the first paint of the main window in the trace.

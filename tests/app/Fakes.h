@@ -48,7 +48,6 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable, ToolTip
     double innerWidth() const override { return w - 30; }
     double innerHeight() const override { return h - 30; }
     void setCaption(const std::string& t) override { value = t; note("= " + t); }
-    std::string caption() const override { return value; }
     void setTextColour(Rgb c) override { colour = c; }
     std::string text() const override { return value; }
     void setFocus() override { *focus = name; note("focus"); }

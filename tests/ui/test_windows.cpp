@@ -443,7 +443,7 @@ private slots:
         QCOMPARE(lines.size(), 59);  // 58 lines, each ending in CR LF
         // The header: the user's regional short date, then the long time.
         const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-        QVERIFY2(lines[0].startsWith("recorded on " + date.toUtf8() + " ") && lines[0].endsWith('\r'), lines[0]);
+        QVERIFY2(lines[0].startsWith("recorded on " + date.toUtf8() + " ") && lines[0].endsWith('\r'), lines[0].constData());
         QCOMPARE(lines.mid(1, 3), QList<QByteArray>({"0:843,620,\r", "1:\r", "2:705,\r"}));
     }
 

@@ -9,7 +9,7 @@
 #include <exception>
 
 #include "IconArt.h"
-#include "IconSizes.h"
+#include "icon/IconSizes.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
