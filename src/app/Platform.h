@@ -7,6 +7,7 @@
 #include "app/NumberReader.h"
 #include "app/TickCounter.h"
 #include "app/WindowLifetime.h"
+#include "session/UnsavedTimes.h"
 #include "stats/NumberText.h"
 
 namespace kestive {
@@ -22,6 +23,7 @@ struct Platform {
     WindowLifetime* window = nullptr;
     RandomSource* random = nullptr;   // seeded from the clock when it was made
     DrillTrace* trace = nullptr;      // optional
+    UnsavedTimes* unsaved = nullptr;  // optional: keeps kept times on disk until they are saved
 };
 
 }  // namespace kestive

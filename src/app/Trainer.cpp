@@ -10,6 +10,7 @@ namespace kestive {
 namespace {
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kGreen{0, 255, 0};
+constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kGridGrey{50, 50, 50};
 constexpr std::int32_t kCountdownStepMs = 1000;
 }  // namespace
@@ -39,10 +40,12 @@ void Trainer::Form_Load() {
         p_.messenger->showMessage("These case pictures could not be loaded, so their boxes stay empty: " +
                                   missingPictures_ + ".");
     }
+    tellRecoveredTimes();
 }
 
 void Trainer::Form_Unload(int& /*cancel*/) {
     unloaded_ = true;  // a countdown that is waiting notices this and stops
+    if (p_.unsaved) p_.unsaved->closing(state_.store);
     p_.window->destroySecondaryWindows();
 }
 
@@ -127,6 +130,7 @@ void Trainer::Command2_Click() {
         if (result.stored) {
             if (p_.trace) p_.trace->kept(state_.currentCase, state_.lastTime);
             if (result.feedback) showFeedback(*result.feedback);
+            keepOnDisk(state_.currentCase, state_.lastTime);
         } else {
             showFeedback(Feedback{result.error, kRed});
         }
@@ -213,11 +217,67 @@ std::optional<SessionError> Trainer::loadfile(const std::filesystem::path& name)
         if (loaded.error) return loaded.error;
         return SessionError{name.string(), 0, "the file could not be read"};
     }
+    // Times kept since the last save or load go into a session file of their own before they are
+    // replaced; if that fails the load does not happen.
+    std::optional<std::string> keptIn;
+    if (p_.unsaved) {
+        const UnsavedTimes::Kept kept = p_.unsaved->keepBeforeLoad(state_.store);
+        if (kept.error) {
+            return SessionError{name.string(), 0,
+                                "not loaded, because the times kept since the last save could not be put in a "
+                                "file of their own first (" + *kept.error + "); save them with File > Save Session"};
+        }
+        keptIn = kept.file;
+    }
     // Only the store changes: the enabled cases, the drill and the controls stay as they are.
     state_.store = std::move(loaded.session->store);
     if (loaded.session->lastFeedback) showFeedback(*loaded.session->lastFeedback);
+    if (p_.unsaved) {
+        const std::optional<std::string> failure = p_.unsaved->loaded(state_.store);
+        if (keptIn) showFeedback({unsavedTimesWentTo(*keptIn) + (failure ? " " + unsavedTimesNotWritten(*failure) : ""),
+                                  failure ? kRed : kBlue});
+        if (!keptIn) tellWriteFailure(failure);
+    }
     drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
     return std::nullopt;
+}
+
+// ---- kept times on disk ----
+
+std::string Trainer::unsavedTimesFrom(const std::vector<std::string>& files) {
+    std::string names;
+    for (const std::string& file : files) names += (names.empty() ? "" : ", ") + file;
+    return "Times kept last time and never saved are in " + names + ": File > Load Session brings them back.";
+}
+
+std::string Trainer::unsavedTimesWentTo(const std::string& file) {
+    return "Your unsaved times went to " + file + ": File > Load Session brings them back.";
+}
+
+std::string Trainer::unsavedTimesNotWritten(const std::string& reason) {
+    return "Kept times are not safe on disk (" + reason + "): save them with File > Save Session.";
+}
+
+void Trainer::tellRecoveredTimes() {
+    if (!p_.unsaved) return;
+    const UnsavedTimes::Recovered recovered = p_.unsaved->recoverLeftTimes();
+    if (!recovered.errors.empty()) {
+        showFeedback({"Times kept last time could not be put in a session file: " + recovered.errors.front(), kRed});
+    } else if (!recovered.files.empty()) {
+        showFeedback({unsavedTimesFrom(recovered.files), kBlue});
+    }
+}
+
+void Trainer::keepOnDisk(int pll, std::int32_t time) {
+    if (p_.unsaved) tellWriteFailure(p_.unsaved->kept(state_.store, pll, time));
+}
+
+void Trainer::tellWriteFailure(const std::optional<std::string>& failure) {
+    if (failure) showFeedback({unsavedTimesNotWritten(*failure), kRed});
+}
+
+void Trainer::sessionSaved() {
+    if (p_.unsaved) tellWriteFailure(p_.unsaved->saved(state_.store));
 }
 
 void Trainer::pll_Click(int Index) {

@@ -90,6 +90,7 @@ private:
     void buildMenu();
     void setTabOrder(std::vector<std::pair<int, QWidget*>> stops);
     void bindTrainer(RandomSource& random, DrillTrace* trace);
+    UnsavedTimes* makeUnsavedTimes();
 
     QWidget* client_ = nullptr;
     std::vector<QPointer<QWidget>> secondaryWindows_;
@@ -103,6 +104,8 @@ private:
     std::vector<std::unique_ptr<LabelPort>> labelPorts_;
     std::unique_ptr<ButtonPort> command1Port_, command2Port_;
     std::unique_ptr<TextBoxPort> waitTimePort_, showWhenPort_;
+    std::unique_ptr<PosixJournalDisk> journalDisk_;
+    std::unique_ptr<UnsavedTimes> unsavedTimes_;
     std::unique_ptr<Trainer> trainer_;
     QtDialogs dialogs_;
     std::unique_ptr<SecondaryWindowHandlers> secondary_;
