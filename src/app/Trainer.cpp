@@ -247,22 +247,22 @@ std::optional<SessionError> Trainer::loadfile(const std::filesystem::path& name)
 std::string Trainer::unsavedTimesFrom(const std::vector<std::string>& files) {
     std::string names;
     for (const std::string& file : files) names += (names.empty() ? "" : ", ") + file;
-    return "Times kept last time and never saved are in " + names + ": File > Load Session brings them back.";
+    return "File > Load Session brings back your unsaved times: " + names + ".";
 }
 
 std::string Trainer::unsavedTimesWentTo(const std::string& file) {
-    return "Your unsaved times went to " + file + ": File > Load Session brings them back.";
+    return "Before the load, your unsaved times went to " + file + ".";
 }
 
 std::string Trainer::unsavedTimesNotWritten(const std::string& reason) {
-    return "Kept times are not safe on disk (" + reason + "): save them with File > Save Session.";
+    return "Times not safe on disk (" + reason + "): use File > Save Session.";
 }
 
 void Trainer::tellRecoveredTimes() {
     if (!p_.unsaved) return;
     const UnsavedTimes::Recovered recovered = p_.unsaved->recoverLeftTimes();
     if (!recovered.errors.empty()) {
-        showFeedback({"Times kept last time could not be put in a session file: " + recovered.errors.front(), kRed});
+        showFeedback({"Unsaved times of last time not recovered: " + recovered.errors.front(), kRed});
     } else if (!recovered.files.empty()) {
         showFeedback({unsavedTimesFrom(recovered.files), kBlue});
     }
