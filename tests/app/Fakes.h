@@ -73,7 +73,15 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
             c.numlabel[i] = bind(numlabel[i], "numlabel" + n);
             c.stdlabel[i] = bind(stdlabel[i], "stdlabel" + n);
         }
+        controls = c;
         t.emplace(c, Platform{this, this, this, this, {}, nullptr, this, this, nullptr});
+    }
+    MainWindowControls controls;
+    // The trainer again, keeping its kept times on disk through unsaved.
+    void keepOnDisk(UnsavedTimes& unsaved) {
+        Platform p{this, this, this, this, {}, nullptr, this, this, nullptr};
+        p.unsaved = &unsaved;
+        t.emplace(controls, p);
     }
     Control* bind(Control& c, const std::string& name, const std::string& value = "") {
         c.name = name;
