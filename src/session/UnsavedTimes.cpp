@@ -39,10 +39,24 @@ void syncFolderOf(const std::filesystem::path& file) {
     ::close(dirFd);
 }
 
-// The journal's whole lines: a keep torn by a crash in the middle of its write is dropped.
+// The journal's whole lines, each ending in CR LF: the blank room after them and a keep torn by a
+// crash in the middle of its write are dropped.
 std::string_view wholeLines(std::string_view journal) {
-    const std::size_t last = journal.rfind('\n');
-    return last == std::string_view::npos ? std::string_view{} : journal.substr(0, last + 1);
+    const std::size_t last = journal.rfind("\r\n");
+    return last == std::string_view::npos ? std::string_view{} : journal.substr(0, last + 2);
+}
+
+bool writeAllAt(int fd, std::string_view data, off_t at) {
+    while (!data.empty()) {
+        const ssize_t n = ::pwrite(fd, data.data(), data.size(), at);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data.remove_prefix(static_cast<std::size_t>(n));
+        at += n;
+    }
+    return true;
 }
 
 std::string keepLine(int pll, std::int32_t time) {
@@ -61,10 +75,11 @@ PosixJournalDisk::~PosixJournalDisk() {
 std::optional<std::string> PosixJournalDisk::replaceJournal(const std::filesystem::path& file,
                                                             std::string_view content) {
     const std::string temp = file.string() + ".new";  // the journal's name is this trainer's alone
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC, 0644);
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return failure("cannot create", errno);
     // Locked before it takes the name: no other trainer ever sees the journal unlocked.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !writeAll(fd, content) || ::fsync(fd) != 0 ||
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !writeAll(fd, content) ||
+        !writeAll(fd, std::string(roomForKeeps_, '\n')) || ::fsync(fd) != 0 ||
         ::rename(temp.c_str(), file.c_str()) != 0) {
         const int err = errno;
         ::close(fd);
@@ -75,13 +90,21 @@ std::optional<std::string> PosixJournalDisk::replaceJournal(const std::filesyste
     if (fd_ >= 0) ::close(fd_);
     fd_ = fd;
     file_ = file;
+    end_ = content.size();
+    size_ = content.size() + roomForKeeps_;
     return std::nullopt;
 }
 
 std::optional<std::string> PosixJournalDisk::appendJournal(std::string_view content) {
     if (fd_ < 0) return failure("cannot write", EBADF);
-    if (!writeAll(fd_, content)) return failure("cannot write", errno);
+    // When the room is used up, the same write makes new room.
+    const bool full = end_ + content.size() > size_;
+    std::string bytes(content);
+    if (full) bytes.append(roomForKeeps_, '\n');
+    if (!writeAllAt(fd_, bytes, static_cast<off_t>(end_))) return failure("cannot write", errno);
     if (::fdatasync(fd_) != 0) return failure("cannot flush to disk", errno);
+    end_ += content.size();
+    if (full) size_ = end_ + roomForKeeps_;
     return std::nullopt;
 }
 

@@ -44,7 +44,10 @@ public:
 // second trainer started in the same folder leaves it alone.
 class PosixJournalDisk final : public JournalDisk {
 public:
-    PosixJournalDisk() = default;
+    // Room for keeps made in advance: blank lines (bare LF, which the reader skips) that keeps overwrite
+    // in place. Overwriting leaves the file's size alone, so the flush of a keep writes its data and no
+    // file-system metadata: less than growing the file on every keep costs.
+    explicit PosixJournalDisk(std::size_t roomForKeeps = 64 * 1024) : roomForKeeps_(roomForKeeps) {}
     PosixJournalDisk(const PosixJournalDisk&) = delete;
     PosixJournalDisk& operator=(const PosixJournalDisk&) = delete;
     ~PosixJournalDisk() override;
@@ -58,8 +61,11 @@ public:
                                                   std::string_view dateText) override;
 
 private:
+    std::size_t roomForKeeps_;
     int fd_ = -1;
     std::filesystem::path file_;
+    std::size_t end_ = 0;   // where the next keep goes
+    std::size_t size_ = 0;  // the file's size: its lines and the blank room after them
     std::map<std::filesystem::path, int> claimed_;
 };
 

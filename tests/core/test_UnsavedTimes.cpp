@@ -118,7 +118,12 @@ TEST(UnsavedTimes, ATornLastKeepIsDroppedAndNoFileIsEverReplaced) {
         run.keep(7, 1200);
         run.keep(7, 1300);
     }
-    std::ofstream(dir / ".kestive-unsaved-1-1.journal", std::ios::app) << "56";  // killed mid-write
+    {  // killed in the middle of the next keep's write: its first bytes are in the blank room
+        const fs::path journal = dir / ".kestive-unsaved-1-1.journal";
+        std::fstream f(journal, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(static_cast<std::streamoff>(readFile(journal).rfind("\r\n") + 2));
+        f << "56";
+    }
     lastKeptAt(dir / ".kestive-unsaved-1-1.journal");
     TrainerRun next(dir.path, ".kestive-unsaved-2-2.journal");
     EXPECT_EQ(next.unsaved.recoverLeftTimes().files, std::vector<std::string>{stem + "-3.pll"});
