@@ -43,7 +43,8 @@ restart() {
   start_program
   xdotool mousemove $wait_time click 1 key ctrl+a type 0
 }
-# A new session file beside those listed in $1, holding exactly the case lines given after it.
+# A new session file beside those listed in $1, holding exactly the case lines given after it; its
+# name goes to $new_file (not to stdout: a failure must not be swallowed by a command substitution).
 expect_new_file() {
   local before=$1 file
   shift
@@ -56,7 +57,7 @@ expect_new_file() {
   want=$(for l in "$@"; do echo "$l"; done | sort -t: -k1,1n -s | awk -F: '
     { c = $1; t[c] = t[c] $2 } END { for (c in t) print c ":" t[c] }' | sort)
   [ "$(grep ',' "$file" | tr -d '\r' | sort)" = "$want" ] || fail "$file holds $(grep , "$file"), not $*"
-  echo "$file"
+  new_file=$file
 }
 
 xdotool mousemove $wait_time click 1 key ctrl+a type 0
@@ -70,7 +71,8 @@ wait "$pid" 2>/dev/null || true
 pid=
 [ -z "$(unsaved_files)" ] || fail "a session file appeared before the restart"
 restart
-killed=$(expect_new_file "" "$first")
+expect_new_file "" "$first"
+killed=$new_file
 shot=$(screenshot after-kill)
 blue=$(blue_in_feedback "$shot")
 [ "$blue" -gt 20 ] || fail "no blue text in the feedback line ($blue pixels)"
@@ -83,7 +85,8 @@ before=$(unsaved_files)
 exit_program
 [ "$(unsaved_files)" = "$before" ] || fail "Exit wrote a session file itself"
 restart
-exited=$(expect_new_file "$before" "$second")
+expect_new_file "$before" "$second"
+exited=$new_file
 echo "after Exit: $exited holds $second"
 
 # 3. Load Session over an unsaved time: the first file is loaded, the new time goes into a file.
@@ -99,7 +102,8 @@ sleep 0.2
 xdotool mousemove $((DX + 98)) $((DY + 180)) mousedown 1 sleep 0.05 mouseup 1
 sleep 0.5
 xdotool search --onlyvisible --name '^Load\.\.\.$' >/dev/null && fail "the load dialog stayed open"
-overload=$(expect_new_file "$before" "$third")
+expect_new_file "$before" "$third"
+overload=$new_file
 shot=$(screenshot after-load)
 [ "$(blue_in_feedback "$shot")" -gt 20 ] || fail "no blue text in the feedback line after the load"
 echo "load of $loaded over unsaved times: $overload holds $third"
