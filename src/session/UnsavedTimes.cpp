@@ -232,7 +232,11 @@ std::optional<std::string> UnsavedTimes::failed(std::string error) {
 std::optional<std::string> UnsavedTimes::rewrite(const TimeStore& store, bool clean) {
     std::string content = sessionText(store, dateText_(std::time(nullptr)));
     if (clean) content += kSavedMark;
-    if (auto error = disk_.replaceJournal(journal(), content)) return failed(*error);
+    if (auto error = disk_.replaceJournal(journal(), content)) {
+        // An older journal would bring back times that are now in a session file.
+        if (clean) disk_.removeJournal();
+        return failed(*error);
+    }
     journalGood_ = true;
     failureTold_ = false;
     return std::nullopt;

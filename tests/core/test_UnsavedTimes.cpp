@@ -191,7 +191,9 @@ TEST(UnsavedTimes, KeepBeforeLoadWritesOnlyUnsavedTimesAndReportsAFailure) {
     const UnsavedTimes::Kept kept = run.unsaved.keepBeforeLoad(run.store);
     ASSERT_TRUE(kept.file);
     EXPECT_EQ(readFile(dir / *kept.file), sessionText(storeOf({{9, 1000}}), "DATE"));
+    run.disk.failReplace = true;  // no snapshot of the loaded store: the old journal must not stay
     run.load(storeOf({{3, 3}}));
+    EXPECT_EQ(sessionFiles(dir.path), std::vector<std::string>{*kept.file});
     EXPECT_FALSE(run.unsaved.keepBeforeLoad(run.store).file);  // nothing kept since the load
     EXPECT_FALSE(run.unsaved.hasUnsavedTimes());
 }
