@@ -24,7 +24,9 @@ kestive::TimeStore nearlyFullStore() {
     return store;
 }
 
-std::string journalName() { return kestive::UnsavedTimes::journalNameFor(::getpid(), 1); }
+std::string journalName() {
+    return kestive::UnsavedTimes::journalNameFor(::getpid(), 1);
+}
 
 // state.range(0): 1 for the store at the limit, 0 for an empty one (the cost must not differ).
 void BM_Accept(benchmark::State& state) {
@@ -52,7 +54,8 @@ void BM_WriteAndFlushAlone(benchmark::State& state) {
     const std::string name = journalName() + ".floor";
     const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     const std::string room(64 * 1024, '\n');
-    if (fd < 0 || ::write(fd, room.data(), room.size()) != static_cast<ssize_t>(room.size()) || ::fsync(fd) != 0)
+    if (fd < 0 || ::write(fd, room.data(), room.size()) != static_cast<ssize_t>(room.size()) ||
+        ::fsync(fd) != 0)
         state.SkipWithError("no file");
     off_t at = 0;
     for (auto _ : state) {
@@ -90,5 +93,9 @@ BENCHMARK(BM_WriteAndFlushAlone)
     ->Iterations(kKeepsPerRun)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
-BENCHMARK(BM_SnapshotAtLoadOfFullStore)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SnapshotAtLoadOfFullStore)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 BENCHMARK_MAIN();

@@ -217,27 +217,12 @@ std::optional<SessionError> Trainer::loadfile(const std::filesystem::path& name)
         if (loaded.error) return loaded.error;
         return SessionError{name.string(), 0, "the file could not be read"};
     }
-    // Times kept since the last save or load go into a session file of their own before they are
-    // replaced; if that fails the load does not happen.
     std::optional<std::string> keptIn;
-    if (p_.unsaved) {
-        const UnsavedTimes::Kept kept = p_.unsaved->keepBeforeLoad(state_.store);
-        if (kept.error) {
-            return SessionError{name.string(), 0,
-                                "not loaded, because the times kept since the last save could not be put in a "
-                                "file of their own first (" + *kept.error + "); save them with File > Save Session"};
-        }
-        keptIn = kept.file;
-    }
+    if (auto refused = keepUnsavedTimesBeforeLoad(name, keptIn)) return refused;
     // Only the store changes: the enabled cases, the drill and the controls stay as they are.
     state_.store = std::move(loaded.session->store);
     if (loaded.session->lastFeedback) showFeedback(*loaded.session->lastFeedback);
-    if (p_.unsaved) {
-        const std::optional<std::string> failure = p_.unsaved->loaded(state_.store);
-        if (keptIn) showFeedback({unsavedTimesWentTo(*keptIn) + (failure ? " " + unsavedTimesNotWritten(*failure) : ""),
-                                  failure ? kRed : kBlue});
-        if (!keptIn) tellWriteFailure(failure);
-    }
+    keepLoadedStoreOnDisk(keptIn);
     drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
     return std::nullopt;
 }
@@ -266,6 +251,31 @@ void Trainer::tellRecoveredTimes() {
     } else if (!recovered.files.empty()) {
         showFeedback({unsavedTimesFrom(recovered.files), kBlue});
     }
+}
+
+std::optional<SessionError> Trainer::keepUnsavedTimesBeforeLoad(const std::filesystem::path& name,
+                                                                std::optional<std::string>& keptIn) {
+    // Times kept since the last save or load go into a session file of their own before the load
+    // replaces them; if that fails the load does not happen.
+    if (!p_.unsaved) return std::nullopt;
+    const UnsavedTimes::Kept kept = p_.unsaved->keepBeforeLoad(state_.store);
+    if (kept.error) {
+        return SessionError{name.string(), 0,
+                            "not loaded, because the times kept since the last save could not be put in a "
+                            "file of their own first (" +
+                                *kept.error + "); save them with File > Save Session"};
+    }
+    keptIn = kept.file;
+    return std::nullopt;
+}
+
+void Trainer::keepLoadedStoreOnDisk(const std::optional<std::string>& keptIn) {
+    if (!p_.unsaved) return;
+    const std::optional<std::string> failure = p_.unsaved->loaded(state_.store);
+    if (!keptIn) return tellWriteFailure(failure);
+    const std::string where = unsavedTimesWentTo(*keptIn);
+    showFeedback(failure ? Feedback{where + " " + unsavedTimesNotWritten(*failure), kRed}
+                         : Feedback{where, kBlue});
 }
 
 void Trainer::keepOnDisk(int pll, std::int32_t time) {

@@ -74,6 +74,9 @@ private:
     // Kept times on disk: the one-line reports of the journal of unsaved times.
     void tellRecoveredTimes();
     void keepOnDisk(int pll, std::int32_t time);
+    std::optional<SessionError> keepUnsavedTimesBeforeLoad(const std::filesystem::path& name,
+                                                           std::optional<std::string>& keptIn);
+    void keepLoadedStoreOnDisk(const std::optional<std::string>& keptIn);
     void tellWriteFailure(const std::optional<std::string>& failure);
     void paintCase(int caseIndex);
     void resetDisplay();

@@ -44,7 +44,8 @@ std::optional<SessionError> saveSession(const std::filesystem::path& file, const
 std::optional<SessionError> createSession(const std::filesystem::path& file, const TimeStore& store,
                                           std::string_view dateText);
 
-// Reads and checks a whole session text (lines end in CR LF, LF or CR alone); fileName is only used in errors.
+// Reads and checks a whole session text (lines end in CR LF, LF or CR alone); fileName is only used in
+// errors.
 LoadResult parseSession(std::string_view content, std::string_view fileName, const NumberFormat& format);
 
 // Reads and checks a whole session file.

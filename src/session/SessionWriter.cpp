@@ -131,7 +131,8 @@ std::optional<SessionError> writeSessionFile(const std::filesystem::path& named,
         return fail("cannot close", err);
     }
     // link() refuses a name that is taken, where rename() would replace it.
-    const int placed = replace ? ::rename(temp.c_str(), target.c_str()) : ::link(temp.c_str(), target.c_str());
+    const int placed =
+        replace ? ::rename(temp.c_str(), target.c_str()) : ::link(temp.c_str(), target.c_str());
     const int placeError = errno;
     if (placed != 0 || !replace) ::unlink(temp.c_str());
     if (placed != 0) return fail(replace ? "cannot replace" : "cannot create", placeError);

@@ -17,7 +17,9 @@ constexpr std::string_view kJournalSuffix = ".journal";
 // The line that says: everything above is in a session file. The reader skips it (no ",").
 constexpr std::string_view kSavedMark = "saved:\r\n";
 
-std::string failure(const char* action, int err) { return std::string(action) + ": " + std::strerror(err); }
+std::string failure(const char* action, int err) {
+    return std::string(action) + ": " + std::strerror(err);
+}
 
 bool writeAll(int fd, std::string_view data) {
     while (!data.empty()) {
@@ -126,7 +128,8 @@ std::vector<LeftJournal> PosixJournalDisk::claimLeftJournals(const std::filesyst
         if (fd < 0) continue;
         // A running trainer holds its journal locked. One whose name was taken over or removed after
         // we opened it is no longer the journal.
-        struct stat opened {}, named {};
+        struct stat opened {
+        }, named{};
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &opened) != 0 ||
             ::stat(entry.path().c_str(), &named) != 0 || opened.st_ino != named.st_ino ||
             opened.st_dev != named.st_dev) {
@@ -158,7 +161,8 @@ void PosixJournalDisk::releaseLeftJournal(const std::filesystem::path& file, boo
 }
 
 std::optional<SessionError> PosixJournalDisk::createSessionFile(const std::filesystem::path& file,
-                                                                const TimeStore& store, std::string_view dateText) {
+                                                                const TimeStore& store,
+                                                                std::string_view dateText) {
     return createSession(file, store, dateText);
 }
 
@@ -166,7 +170,10 @@ std::optional<SessionError> PosixJournalDisk::createSessionFile(const std::files
 
 UnsavedTimes::UnsavedTimes(JournalDisk& disk, std::filesystem::path folder, std::string journalName,
                            DateText dateText)
-    : disk_(disk), folder_(std::move(folder)), journalName_(std::move(journalName)), dateText_(std::move(dateText)) {}
+    : disk_(disk),
+      folder_(std::move(folder)),
+      journalName_(std::move(journalName)),
+      dateText_(std::move(dateText)) {}
 
 std::string UnsavedTimes::journalNameFor(long pid, long long msSinceEpoch) {
     return std::string(kJournalPrefix) + std::to_string(pid) + "-" + std::to_string(msSinceEpoch) +
@@ -193,7 +200,8 @@ UnsavedTimes::Kept UnsavedTimes::newSessionFile(const TimeStore& store, std::tim
         const std::string name = n == 1 ? first : stem + "-" + std::to_string(n) + ".pll";
         std::error_code ec;
         if (std::filesystem::exists(folder_ / name, ec)) continue;
-        const std::optional<SessionError> error = disk_.createSessionFile(folder_ / name, store, dateText_(when));
+        const std::optional<SessionError> error =
+            disk_.createSessionFile(folder_ / name, store, dateText_(when));
         if (!error) return {name, std::nullopt};
         if (!std::filesystem::exists(folder_ / name, ec)) return {std::nullopt, error->message()};
         // Taken meanwhile (another trainer): the next name.
@@ -208,7 +216,8 @@ UnsavedTimes::Recovered UnsavedTimes::recoverLeftTimes() {
             disk_.releaseLeftJournal(left.file, true);
             continue;
         }
-        const LoadResult read = parseSession(wholeLines(left.content), left.file.filename().string(), NumberFormat{});
+        const LoadResult read =
+            parseSession(wholeLines(left.content), left.file.filename().string(), NumberFormat{});
         if (!read.session) {
             disk_.releaseLeftJournal(left.file, false);  // kept as it is: nothing is thrown away
             result.errors.push_back(read.error ? read.error->message() : left.file.filename().string());

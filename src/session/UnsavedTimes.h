@@ -22,7 +22,7 @@ struct LeftJournal {
 
 // The file operations behind UnsavedTimes. PosixJournalDisk does them; tests put in one that fails.
 class JournalDisk {
-public:
+  public:
     virtual ~JournalDisk() = default;
     // Makes file this trainer's journal with exactly content: a new file, written, flushed and locked
     // before it takes the name, so that the name always holds a whole journal. Error text or nothing.
@@ -37,13 +37,14 @@ public:
     virtual void releaseLeftJournal(const std::filesystem::path& file, bool remove) = 0;
     // A new session file (never replacing one), as createSession.
     virtual std::optional<SessionError> createSessionFile(const std::filesystem::path& file,
-                                                          const TimeStore& store, std::string_view dateText) = 0;
+                                                          const TimeStore& store,
+                                                          std::string_view dateText) = 0;
 };
 
 // The real file system. The journal stays open and locked (flock) while the trainer runs, so that a
 // second trainer started in the same folder leaves it alone.
 class PosixJournalDisk final : public JournalDisk {
-public:
+  public:
     // Room for keeps made in advance: blank lines (bare LF, which the reader skips) that keeps overwrite
     // in place. Overwriting leaves the file's size alone, so the flush of a keep writes its data and no
     // file-system metadata: less than growing the file on every keep costs.
@@ -52,7 +53,8 @@ public:
     PosixJournalDisk& operator=(const PosixJournalDisk&) = delete;
     ~PosixJournalDisk() override;
 
-    std::optional<std::string> replaceJournal(const std::filesystem::path& file, std::string_view content) override;
+    std::optional<std::string> replaceJournal(const std::filesystem::path& file,
+                                              std::string_view content) override;
     std::optional<std::string> appendJournal(std::string_view content) override;
     void removeJournal() override;
     std::vector<LeftJournal> claimLeftJournals(const std::filesystem::path& folder) override;
@@ -60,7 +62,7 @@ public:
     std::optional<SessionError> createSessionFile(const std::filesystem::path& file, const TimeStore& store,
                                                   std::string_view dateText) override;
 
-private:
+  private:
     std::size_t roomForKeeps_;
     int fd_ = -1;
     std::filesystem::path file_;
@@ -79,7 +81,7 @@ private:
 // unsaved times unless its last line is the mark. A keep costs one short append and one flush,
 // whatever the size of the store; only a load writes the whole store, once.
 class UnsavedTimes {
-public:
+  public:
     using DateText = std::function<std::string(std::time_t)>;  // the header's date for a moment
 
     // folder: the working folder. journalName: this trainer's journal (journalNameFor gives a fresh one).
@@ -120,7 +122,7 @@ public:
     bool hasUnsavedTimes() const { return unsaved_; }
     std::filesystem::path journal() const { return folder_ / journalName_; }
 
-private:
+  private:
     std::optional<std::string> rewrite(const TimeStore& store, bool clean);
     std::optional<std::string> failed(std::string error);
     // Writes store into a new "unsaved-..." session file; its name, or the error.
@@ -130,9 +132,9 @@ private:
     std::filesystem::path folder_;
     std::string journalName_;
     DateText dateText_;
-    bool unsaved_ = false;       // times kept since the start, the last load or the last save
-    bool journalGood_ = false;   // the journal on disk holds the store: appending a line is enough
-    bool failureTold_ = false;   // the current run of write failures was told once
+    bool unsaved_ = false;      // times kept since the start, the last load or the last save
+    bool journalGood_ = false;  // the journal on disk holds the store: appending a line is enough
+    bool failureTold_ = false;  // the current run of write failures was told once
 };
 
 }  // namespace kestive

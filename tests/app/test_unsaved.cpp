@@ -42,7 +42,8 @@ TEST(KeptOnDisk, AFailedWriteIsToldOnceNeverStopsADrillAndLosesNothing) {
     DiskRig next(dir.path, ".kestive-unsaved-2-2.journal");
     next.t->Form_Load();
     std::vector<std::string> files;  // the journal gave way to one session file
-    for (const auto& entry : fs::directory_iterator(dir.path)) files.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(dir.path))
+        files.push_back(entry.path().filename().string());
     ASSERT_EQ(files.size(), 1u);
     EXPECT_EQ(next.label5.value, Trainer::unsavedTimesFrom(files));
     EXPECT_EQ(next.label5.colour, kBlue);

@@ -20,7 +20,9 @@ struct FailingDisk final : JournalDisk {
     std::vector<LeftJournal> claimLeftJournals(const std::filesystem::path& folder) override {
         return real.claimLeftJournals(folder);
     }
-    void releaseLeftJournal(const std::filesystem::path& f, bool remove) override { real.releaseLeftJournal(f, remove); }
+    void releaseLeftJournal(const std::filesystem::path& f, bool remove) override {
+        real.releaseLeftJournal(f, remove);
+    }
     std::optional<SessionError> createSessionFile(const std::filesystem::path& f, const TimeStore& s,
                                                   std::string_view d) override {
         if (failSession) return SessionError{f.string(), 0, "cannot write: No space left on device"};

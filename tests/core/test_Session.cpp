@@ -109,7 +109,8 @@ TEST(SessionWriter, WritesThroughLinksAndTakesNamesAsLongAsTheFolderAllows) {
     fs::create_symlink("real/target.pll", dir / "link.pll");
     fs::create_symlink("link.pll", dir / "chain.pll");
     fs::create_symlink("real/fresh.pll", dir / "dangling.pll");
-    for (const auto& [link, target] : {std::pair{"link.pll", "real/target.pll"}, {"chain.pll", "real/target.pll"},
+    for (const auto& [link, target] : {std::pair{"link.pll", "real/target.pll"},
+                                       {"chain.pll", "real/target.pll"},
                                        {"dangling.pll", "real/fresh.pll"}}) {
         SCOPED_TRACE(link);
         writeFile(dir / target, "old");

@@ -13,7 +13,9 @@ using kestive::test::FailingDisk;
 namespace {
 
 const NumberFormat kC{};
-std::string dateOf(std::time_t) { return "DATE"; }
+std::string dateOf(std::time_t) {
+    return "DATE";
+}
 
 using Times = std::vector<std::pair<int, std::int32_t>>;
 
@@ -62,19 +64,49 @@ TEST(UnsavedTimes, TheNextStartMakesASessionFileOfTimesNeverSaved) {
     struct Row {
         const char* name;
         std::function<void(TrainerRun&)> run;
-        bool closed;                                   // Exit rather than a kill
-        Times expected;                                // the recovered store; none: no file
+        bool closed;     // Exit rather than a kill
+        Times expected;  // the recovered store; none: no file
     };
     const Row rows[] = {
-        {"kept, killed", [](TrainerRun& r) { r.keep(3, 700); r.keep(3, 650); r.keep(56, -4); }, false,
+        {"kept, killed",
+         [](TrainerRun& r) {
+             r.keep(3, 700);
+             r.keep(3, 650);
+             r.keep(56, -4);
+         },
+         false,
          {{3, 700}, {3, 650}, {56, -4}}},
         {"kept, Exit", [](TrainerRun& r) { r.keep(3, 700); }, true, {{3, 700}}},
-        {"loaded, kept, killed", [&](TrainerRun& r) { r.load(base); r.keep(0, 700); r.keep(5, 1400); }, false,
+        {"loaded, kept, killed",
+         [&](TrainerRun& r) {
+             r.load(base);
+             r.keep(0, 700);
+             r.keep(5, 1400);
+         },
+         false,
          {{0, 900}, {0, 800}, {0, 700}, {5, 1500}, {5, 1400}}},
-        {"saved, kept, killed", [](TrainerRun& r) { r.keep(1, 500); r.unsaved.saved(r.store); r.keep(1, 600); }, false,
+        {"saved, kept, killed",
+         [](TrainerRun& r) {
+             r.keep(1, 500);
+             r.unsaved.saved(r.store);
+             r.keep(1, 600);
+         },
+         false,
          {{1, 500}, {1, 600}}},
-        {"kept, saved, killed", [](TrainerRun& r) { r.keep(1, 500); r.unsaved.saved(r.store); }, false, {}},
-        {"kept, saved, Exit", [](TrainerRun& r) { r.keep(1, 500); r.unsaved.saved(r.store); }, true, {}},
+        {"kept, saved, killed",
+         [](TrainerRun& r) {
+             r.keep(1, 500);
+             r.unsaved.saved(r.store);
+         },
+         false,
+         {}},
+        {"kept, saved, Exit",
+         [](TrainerRun& r) {
+             r.keep(1, 500);
+             r.unsaved.saved(r.store);
+         },
+         true,
+         {}},
         {"loaded, killed", [&](TrainerRun& r) { r.load(base); }, false, {}},
         {"loaded, Exit", [&](TrainerRun& r) { r.load(base); }, true, {}},
         {"nothing kept", [](TrainerRun&) {}, true, {}},
@@ -141,8 +173,8 @@ TEST(UnsavedTimes, ATrainerStartedBesideARunningOneLeavesItsJournalAlone) {
     EXPECT_TRUE(second.unsaved.recoverLeftTimes().files.empty());
     second.keep(4, 900);
     first.keep(2, 700);
-    EXPECT_EQ(sessionFiles(dir.path), (std::vector<std::string>{".kestive-unsaved-1-1.journal",
-                                                                ".kestive-unsaved-2-2.journal"}));
+    EXPECT_EQ(sessionFiles(dir.path),
+              (std::vector<std::string>{".kestive-unsaved-1-1.journal", ".kestive-unsaved-2-2.journal"}));
     const auto read = [&](const char* journal) {
         return sessionText(parseSession(readFile(dir / journal), journal, kC).session.value().store, "DATE");
     };
@@ -173,7 +205,8 @@ TEST(UnsavedTimes, AFailedWriteIsToldOnceAndTheNextGoodWriteCatchesUp) {
     TrainerRun next(dir.path, ".kestive-unsaved-2-2.journal");
     const auto files = next.unsaved.recoverLeftTimes().files;
     ASSERT_EQ(files.size(), 1u);
-    EXPECT_EQ(readFile(dir / files[0]), sessionText(storeOf({{1, 100}, {1, 200}, {1, 300}, {2, 400}, {2, 500}, {2, 600}}), "DATE"));
+    EXPECT_EQ(readFile(dir / files[0]),
+              sessionText(storeOf({{1, 100}, {1, 200}, {1, 300}, {2, 400}, {2, 500}, {2, 600}}), "DATE"));
 }
 
 // Before a load: unsaved times go into a file of their own; if that fails, the caller learns why.

@@ -13,9 +13,10 @@ inline std::string sessionInvariantBroken(std::string_view content) {
     if (r.error) {
         // Line ends: LF, CR LF, or CR alone.
         long lines = 1;
-        for (std::size_t i = 0; i < content.size(); ++i)
-            if (content[i] == '\n' || (content[i] == '\r' && (i + 1 == content.size() || content[i + 1] != '\n')))
-                ++lines;
+        for (std::size_t i = 0; i < content.size(); ++i) {
+            const bool crAlone = content[i] == '\r' && (i + 1 == content.size() || content[i + 1] != '\n');
+            if (content[i] == '\n' || crAlone) ++lines;
+        }
         const bool lineInFile = r.error->line >= (content.empty() ? 0 : 1) && r.error->line <= lines;
         return lineInFile && r.error->file == "fuzz.pll" && !r.error->what.empty() ? ""
                                                                                    : "error out of place";
