@@ -10,6 +10,7 @@
 #include "app/NumberReader.h"
 #include "app/TickCounter.h"
 #include "app/WindowLifetime.h"
+#include "session/UnsavedTimes.h"
 #include "stats/NumberText.h"
 
 namespace kestive {
@@ -28,6 +29,7 @@ struct Platform {
     // Where a case picture that the current folder lacks is looked for next, in this order: the
     // pictures installed with the program.
     std::vector<std::string> pictureFolders;
+    UnsavedTimes* unsaved = nullptr;  // optional: keeps kept times on disk until they are saved
 };
 
 }  // namespace kestive

@@ -12,6 +12,7 @@ namespace kestive {
 namespace {
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kGreen{0, 255, 0};
+constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kGridGrey{50, 50, 50};
 constexpr std::int32_t kCountdownStepMs = 1000;
 }  // namespace
@@ -39,10 +40,12 @@ void Trainer::Form_Load() {
     for (int i = 0; i < kCaseCount; ++i) drawTime(i);
     c_.label1->setCaption(twoDecimals(0));  // the design's "0.00" in the user's number format
     if (!missingPictures_.empty()) p_.messenger->showMessage(missingPicturesMessage());
+    tellRecoveredTimes();
 }
 
 void Trainer::Form_Unload(int& /*cancel*/) {
     unloaded_ = true;  // a countdown that is waiting notices this and stops
+    if (p_.unsaved) p_.unsaved->closing(state_.store);
     p_.window->destroySecondaryWindows();
 }
 
@@ -155,6 +158,7 @@ void Trainer::Command2_Click() {
         if (result.stored) {
             if (p_.trace) p_.trace->kept(state_.currentCase, state_.lastTime);
             if (result.feedback) showFeedback(*result.feedback);
+            keepOnDisk(state_.currentCase, state_.lastTime);
         } else {
             showFeedback(Feedback{result.error, kRed});
         }
@@ -255,11 +259,77 @@ std::optional<SessionError> Trainer::loadfile(const std::filesystem::path& name)
         if (loaded.error) return loaded.error;
         return SessionError{name.string(), 0, "the file could not be read"};
     }
+    std::optional<std::string> keptIn;
+    if (auto refused = keepUnsavedTimesBeforeLoad(name, keptIn)) return refused;
     // Only the store changes: the enabled cases, the drill and the controls stay as they are.
     state_.store = std::move(loaded.session->store);
     if (loaded.session->lastFeedback) showFeedback(*loaded.session->lastFeedback);
+    keepLoadedStoreOnDisk(keptIn);
     drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
     return std::nullopt;
+}
+
+// ---- kept times on disk ----
+
+std::string Trainer::unsavedTimesFrom(const std::vector<std::string>& files) {
+    std::string names;
+    for (const std::string& file : files) names += (names.empty() ? "" : ", ") + file;
+    return "File > Load Session brings back your unsaved times: " + names + ".";
+}
+
+std::string Trainer::unsavedTimesWentTo(const std::string& file) {
+    return "Before the load, your unsaved times went to " + file + ".";
+}
+
+std::string Trainer::unsavedTimesNotWritten(const std::string& reason) {
+    return "Times not safe on disk (" + reason + "): use File > Save Session.";
+}
+
+void Trainer::tellRecoveredTimes() {
+    if (!p_.unsaved) return;
+    const UnsavedTimes::Recovered recovered = p_.unsaved->recoverLeftTimes();
+    if (!recovered.errors.empty()) {
+        showFeedback({"Unsaved times of last time not recovered: " + recovered.errors.front(), kRed});
+    } else if (!recovered.files.empty()) {
+        showFeedback({unsavedTimesFrom(recovered.files), kBlue});
+    }
+}
+
+std::optional<SessionError> Trainer::keepUnsavedTimesBeforeLoad(const std::filesystem::path& name,
+                                                                std::optional<std::string>& keptIn) {
+    // Times kept since the last save or load go into a session file of their own before the load
+    // replaces them; if that fails the load does not happen.
+    if (!p_.unsaved) return std::nullopt;
+    const UnsavedTimes::Kept kept = p_.unsaved->keepBeforeLoad(state_.store);
+    if (kept.error) {
+        return SessionError{name.string(), 0,
+                            "not loaded, because the times kept since the last save could not be put in a "
+                            "file of their own first (" +
+                                *kept.error + "); save them with File > Save Session"};
+    }
+    keptIn = kept.file;
+    return std::nullopt;
+}
+
+void Trainer::keepLoadedStoreOnDisk(const std::optional<std::string>& keptIn) {
+    if (!p_.unsaved) return;
+    const std::optional<std::string> failure = p_.unsaved->loaded(state_.store);
+    if (!keptIn) return tellWriteFailure(failure);
+    const std::string where = unsavedTimesWentTo(*keptIn);
+    showFeedback(failure ? Feedback{where + " " + unsavedTimesNotWritten(*failure), kRed}
+                         : Feedback{where, kBlue});
+}
+
+void Trainer::keepOnDisk(int pll, std::int32_t time) {
+    if (p_.unsaved) tellWriteFailure(p_.unsaved->kept(state_.store, pll, time));
+}
+
+void Trainer::tellWriteFailure(const std::optional<std::string>& failure) {
+    if (failure) showFeedback({unsavedTimesNotWritten(*failure), kRed});
+}
+
+void Trainer::sessionSaved() {
+    if (p_.unsaved) tellWriteFailure(p_.unsaved->saved(state_.store));
 }
 
 void Trainer::pll_Click(int Index) {

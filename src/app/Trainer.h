@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/MainWindowControls.h"
 #include "app/Platform.h"
@@ -44,6 +45,8 @@ public:
     // Replaces the kept times with those of a session file and redraws the panel. The file is taken
     // whole or not at all: on a fault the store stays as it was and the error comes back.
     std::optional<SessionError> loadfile(const std::filesystem::path& name);
+    // Save Session wrote the store: the times on disk need no keeping any more.
+    void sessionSaved();
     // Shows a record comparison in the feedback line: colour first, then the text.
     void showFeedback(const Feedback& feedback);
     // How numbers are written in the user's locale.
@@ -68,8 +71,20 @@ public:
     static const char* const kWaitTimeNotANumber;
     static const char* const kWaitTimeOutOfRange;
 
+    // Feedback texts about times kept on disk.
+    static std::string unsavedTimesFrom(const std::vector<std::string>& files);
+    static std::string unsavedTimesWentTo(const std::string& file);
+    static std::string unsavedTimesNotWritten(const std::string& reason);
+
 private:
     void refuse(const char* text);
+    // Kept times on disk: the one-line reports of the journal of unsaved times.
+    void tellRecoveredTimes();
+    void keepOnDisk(int pll, std::int32_t time);
+    std::optional<SessionError> keepUnsavedTimesBeforeLoad(const std::filesystem::path& name,
+                                                           std::optional<std::string>& keptIn);
+    void keepLoadedStoreOnDisk(const std::optional<std::string>& keptIn);
+    void tellWriteFailure(const std::optional<std::string>& failure);
     void paintCase(int caseIndex);
     void resetDisplay();
     void clearAlg();

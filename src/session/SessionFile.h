@@ -35,11 +35,17 @@ struct LoadResult {
 std::string sessionText(const TimeStore& store, std::string_view dateText);
 
 // Writes the session file atomically (a temporary file in the same folder, renamed over the target
-// only when complete). Returns the error, or nothing on success.
+// only when complete). A symbolic link stays a link: the file it points to is written. Returns the
+// error, or nothing on success.
 std::optional<SessionError> saveSession(const std::filesystem::path& file, const TimeStore& store,
                                         std::string_view dateText);
 
-// Reads and checks a whole session text (CR LF or LF line ends); fileName is only used in errors.
+// As saveSession, but for a new file: fails, leaving everything as it was, when the name is taken.
+std::optional<SessionError> createSession(const std::filesystem::path& file, const TimeStore& store,
+                                          std::string_view dateText);
+
+// Reads and checks a whole session text (lines end in CR LF, LF or CR alone); fileName is only used in
+// errors.
 LoadResult parseSession(std::string_view content, std::string_view fileName, const NumberFormat& format);
 
 // Reads and checks a whole session file.

@@ -9,6 +9,7 @@
 #include "cases/OllCases.h"
 #include "ui/ButtonPressWatch.h"
 #include "ui/Fonts.h"
+#include "ui/SaveSession.h"
 #include "ui/Twips.h"
 #include "ui/WidgetColour.h"
 
@@ -314,6 +315,7 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace, std::vector<std
     p.random = &random;
     p.trace = trace;
     p.pictureFolders = std::move(pictureFolders);
+    p.unsaved = makeUnsavedTimes();
     trainer_ = std::make_unique<Trainer>(c, p);
 
     connect(Command1, &QPushButton::clicked, this, [this] { trainer_->Command1_Click(); });
@@ -326,6 +328,20 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace, std::vector<std
     connect(Command3, &QPushButton::clicked, this, [this] { trainer_->Command3_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { trainer_->Command4_Click(); });
     connect(mnuQuit, &QAction::triggered, this, [this] { trainer_->mnuQuit_Click(); });
+}
+
+UnsavedTimes* Form1::makeUnsavedTimes() {
+    // Kept times wait on disk in the working folder, the folder of the session files.
+    journalDisk_ = std::make_unique<PosixJournalDisk>();
+    const std::string journal =
+        UnsavedTimes::journalNameFor(QCoreApplication::applicationPid(), QDateTime::currentMSecsSinceEpoch());
+    std::error_code ec;
+    std::filesystem::path folder = std::filesystem::current_path(ec);
+    if (ec) folder = ".";
+    unsavedTimes_ = std::make_unique<UnsavedTimes>(*journalDisk_, folder, journal, [](std::time_t when) {
+        return sessionDateText(QDateTime::fromSecsSinceEpoch(when), QLocale()).toStdString();
+    });
+    return unsavedTimes_.get();
 }
 
 void Form1::load() { trainer_->Form_Load(); }

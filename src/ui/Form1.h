@@ -105,6 +105,7 @@ private:
     // Labels are drawn beneath the buttons, bars and text boxes they touch, over the case pictures.
     void putLabelsBeneath();
     void bindTrainer(RandomSource& random, DrillTrace* trace, std::vector<std::string> pictureFolders);
+    UnsavedTimes* makeUnsavedTimes();
 
     DesignScale scale_;
     QWidget* client_ = nullptr;
@@ -123,6 +124,8 @@ private:
     std::unique_ptr<ButtonPort> command1Port_, command2Port_;
     std::unique_ptr<TextBoxPort> waitTimePort_, showWhenPort_;
     std::unique_ptr<ToolTipPort> algTipPort_;
+    std::unique_ptr<PosixJournalDisk> journalDisk_;
+    std::unique_ptr<UnsavedTimes> unsavedTimes_;
     std::unique_ptr<Trainer> trainer_;
     QtDialogs dialogs_;
     std::unique_ptr<SecondaryWindowHandlers> secondary_;

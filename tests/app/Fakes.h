@@ -81,7 +81,17 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
             c.numlabel[i] = bind(numlabel[i], "numlabel" + n);
             c.stdlabel[i] = bind(stdlabel[i], "stdlabel" + n);
         }
-        t.emplace(c, Platform{this, this, this, this, format, this, this, this, nullptr, std::move(pictureFolders)});
+        controls = c;
+        platform = Platform{this, this, this, this, format, this, this, this, nullptr, std::move(pictureFolders)};
+        t.emplace(c, platform);
+    }
+    MainWindowControls controls;
+    Platform platform;
+    // The trainer again, keeping its kept times on disk through unsaved.
+    void keepOnDisk(UnsavedTimes& unsaved) {
+        Platform p = platform;
+        p.unsaved = &unsaved;
+        t.emplace(controls, p);
     }
     Control* bind(Control& c, const std::string& name, const std::string& value = "") {
         c.name = name;

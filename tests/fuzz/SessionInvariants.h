@@ -11,7 +11,12 @@ inline std::string sessionInvariantBroken(std::string_view content) {
     const LoadResult r = parseSession(content, "fuzz.pll", NumberFormat{});
     if (r.session.has_value() == r.error.has_value()) return "exactly one of session and error must be set";
     if (r.error) {
-        const long lines = std::count(content.begin(), content.end(), '\n') + 1;
+        // Line ends: LF, CR LF, or CR alone.
+        long lines = 1;
+        for (std::size_t i = 0; i < content.size(); ++i) {
+            const bool crAlone = content[i] == '\r' && (i + 1 == content.size() || content[i + 1] != '\n');
+            if (content[i] == '\n' || crAlone) ++lines;
+        }
         const bool lineInFile = r.error->line >= (content.empty() ? 0 : 1) && r.error->line <= lines;
         return lineInFile && r.error->file == "fuzz.pll" && !r.error->what.empty() ? ""
                                                                                    : "error out of place";
