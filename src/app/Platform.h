@@ -5,6 +5,7 @@
 #include "app/EventPump.h"
 #include "app/Messenger.h"
 #include "app/NumberReader.h"
+#include "app/RunningDisplay.h"
 #include "app/TickCounter.h"
 #include "app/WindowLifetime.h"
 #include "stats/NumberText.h"
@@ -22,6 +23,7 @@ struct Platform {
     WindowLifetime* window = nullptr;
     RandomSource* random = nullptr;   // seeded from the clock when it was made
     DrillTrace* trace = nullptr;      // optional
+    RunningDisplay* display = nullptr;  // Timer1, ticking only while timing
 };
 
 }  // namespace kestive

@@ -68,6 +68,7 @@ void Trainer::Command1_Click() {
     if (state_.drillState == kTiming) {
         state_.lastTime = elapsedMs(state_.startTick, clickTick);
         state_.drillState = kIdle;
+        p_.display->timingEnded();
         attemptWaiting_ = true;
         if (p_.trace) p_.trace->stopped(state_.currentCase, state_.lastTime);
         c_.command2Focus->setFocus();
@@ -100,6 +101,7 @@ void Trainer::Command1_Click() {
     state_.startTick = p_.ticks->now();
     state_.currentCase = *picked;
     state_.drillState = kTiming;
+    p_.display->timingBegan();
     c_.command1->setCaption("STOP!");
     p_.beeper->beep();
 }
@@ -141,6 +143,7 @@ void Trainer::Command3_Click() {
     if (unloaded_) return;
     if (state_.drillState != kIdle) {
         // Abort the drill: a waiting countdown stops without revealing, the clock stops.
+        if (state_.drillState == kTiming) p_.display->timingEnded();
         state_.drillState = kIdle;
         ++drillNumber_;
     }

@@ -130,12 +130,9 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, QWidget* parent) : QMainWi
     bindTrainer(random, trace);
     secondary_ = std::make_unique<SecondaryWindowHandlers>(*this, dialogs_);
 
-    Timer1 = new QTimer(this);
+    Timer1 = &display_.timer();  // the trainer starts it when timing begins and stops it when it ends
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setTimerType(Qt::PreciseTimer);
-    Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, [this] { trainer_->Timer1_Timer(); });
-    Timer1->start();
 }
 
 Form1::~Form1() {
@@ -283,6 +280,7 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace) {
     }
 
     Platform p;
+    p.display = &display_;
     p.ticks = &ticks_;
     p.pump = &pump_;
     p.beeper = &beeper_;

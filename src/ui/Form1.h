@@ -20,6 +20,7 @@
 #include "ui/QtControlPorts.h"
 #include "ui/QtEventPump.h"
 #include "ui/QtPictureBox.h"
+#include "ui/QtRunningDisplay.h"
 #include "ui/SecondaryWindowHandlers.h"
 
 namespace kestive::ui {
@@ -59,7 +60,7 @@ public:
     QPushButton* Command5 = nullptr;  // Create report
     QLineEdit* WaitTime = nullptr;
     QLineEdit* showWhen = nullptr;
-    QTimer* Timer1 = nullptr;
+    QTimer* Timer1 = nullptr;  // runs only while a drill is timing
     std::array<QtPictureBox*, kCaseCount> pll{};
     std::array<QtPictureBox*, kCaseCount> avg{};
     std::array<QLabel*, kCaseCount> avglabel{};
@@ -96,6 +97,7 @@ private:
 
     SteadyTickCounter ticks_;
     QtEventPump pump_;
+    QtRunningDisplay display_{*this};
     QtBeeper beeper_;
     LocaleNumberReader numbers_;
     std::unique_ptr<WindowPort> windowPort_;

@@ -49,13 +49,14 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable {
     void setFocus() override { *focus = name; note("focus"); }
 };
 
-struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, RandomSource {
+struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, RandomSource, RunningDisplay {
     Log log;
     std::int32_t ticks = 5000, step = 1000;       // each pump lets step ms pass, never beyond its deadline
     std::vector<std::int32_t> waits;              // the deadline of every pump
     std::map<int, std::function<void()>> during;  // pump call (1-based) -> what the user does meanwhile
     float draw = 0.5f;                            // the random draw: case floor(57 * draw)
     std::string focus;
+    bool timerRunning = false;                    // Timer1
     Control alg, label1, label5, command1, command2, waitTime, showWhen;
     std::array<Control, kCaseCount> pll, avg, avglabel, numlabel, stdlabel;
     std::optional<Trainer> t;
@@ -73,7 +74,7 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
             c.numlabel[i] = bind(numlabel[i], "numlabel" + n);
             c.stdlabel[i] = bind(stdlabel[i], "stdlabel" + n);
         }
-        t.emplace(c, Platform{this, this, this, this, {}, nullptr, this, this, nullptr});
+        t.emplace(c, Platform{this, this, this, this, {}, nullptr, this, this, nullptr, this});
     }
     Control* bind(Control& c, const std::string& name, const std::string& value = "") {
         c.name = name;
@@ -103,6 +104,8 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
     void close() override { int cancel = 0; t->Form_Unload(cancel); }  // as the window system does
     void destroySecondaryWindows() override {}
     float next() override { return draw; }
+    void timingBegan() override { timerRunning = true; }
+    void timingEnded() override { timerRunning = false; }
     // Plays the user's part: S START/STOP, A Accept, D Discard, X Exit, T a timer tick, a number: ms pass.
     void play(const std::string& steps) {
         const std::map<std::string, void (Trainer::*)()> press{
