@@ -8,6 +8,7 @@
 
 #include "cases/OllCases.h"
 #include "ui/Fonts.h"
+#include "ui/LargeCaptionCache.h"
 #include "ui/Twips.h"
 
 namespace kestive::ui {
@@ -133,6 +134,7 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, QWidget* parent) : QMainWi
     Timer1 = &display_.timer();  // the trainer starts it when timing begins and stops it when it ends
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, [this] { trainer_->Timer1_Timer(); });
+    new LargeCaptionCache(*Label1);  // what Timer1 repaints, once per frame
 }
 
 Form1::~Form1() {

@@ -5,7 +5,9 @@
 #include <QtTest>
 #include <cmath>
 
+#include "ui/Fonts.h"
 #include "ui/Form1.h"
+#include "ui/LargeCaptionCache.h"
 
 using namespace kestive;
 using namespace kestive::ui;
@@ -43,6 +45,49 @@ private slots:
         QFETCH(double, refreshRate);
         QFETCH(int, interval);
         QCOMPARE(QtRunningDisplay::intervalFor(refreshRate), interval);
+    }
+
+    // Label1 as Timer1 repaints it, from character images, against the label drawing the same text itself.
+    void largeCaptionLooksAsTheLabelDrawsIt_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("fits");  // else it wraps, and the label draws it
+        for (const char* t : {"0.00", "1.50", "12.34", "2", "-0.75", "11.11", "9,87", "7 s"}) QTest::newRow(t) << t << true;
+        QTest::newRow("too wide") << "1234567.89" << false;
+    }
+    void largeCaptionLooksAsTheLabelDrawsIt() {
+        QFETCH(QString, text);
+        QFETCH(bool, fits);
+        struct CountingLabel : QLabel {
+            int paints = 0;
+            void paintEvent(QPaintEvent* e) override { ++paints; QLabel::paintEvent(e); }
+        };
+        QImage drawn[2];
+        for (const bool cached : {false, true}) {
+            CountingLabel label;
+            label.setText(text);
+            label.setGeometry(0, 0, 321, 121);
+            label.setFont(sansSerifFont(96));
+            label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label.setTextFormat(Qt::PlainText);
+            label.setWordWrap(true);
+            label.setAutoFillBackground(true);
+            QPalette p = label.palette();
+            p.setColor(QPalette::WindowText, QColor(0, 0, 255));
+            p.setColor(QPalette::Window, Qt::white);
+            label.setPalette(p);
+            if (cached) new LargeCaptionCache(label);
+            label.grab();  // the first paint makes the images
+            drawn[cached] = label.grab().toImage();
+            if (cached) QCOMPARE(label.paints == 0, fits);
+        }
+        int differing = 0;
+        for (int y = 0; y < drawn[0].height(); ++y)
+            for (int x = 0; x < drawn[0].width(); ++x) {
+                const QColor a = drawn[0].pixelColor(x, y), b = drawn[1].pixelColor(x, y);
+                differing += std::abs(a.red() - b.red()) + std::abs(a.blue() - b.blue()) > 96;
+            }
+        // Edge pixels may differ: the label places characters at fractions of a pixel, the images at whole ones.
+        QVERIFY2(differing < drawn[0].width() * drawn[0].height() / 100, qPrintable(QString::number(differing)));
     }
 
     void sleepsExceptWhileTiming() {
