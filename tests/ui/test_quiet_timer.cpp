@@ -109,7 +109,11 @@ private slots:
             activeInCountdown = timer->isActive();
             countdownPumps = pumpsDuring(300);  // nested in the countdown, as its own waits are
         });
+        SteadyTickCounter clock;
+        const std::int32_t pressed = clock.now();
         QTest::mouseClick(f.Command1, Qt::LeftButton);  // returns when the countdown is over
+        const std::int32_t step = elapsedMs(pressed, f.trainer().state().startTick);
+        QVERIFY2(step >= 1000 && step <= 1020, qPrintable(QStringLiteral("one countdown step took %1 ms").arg(step)));
         QVERIFY(!activeInCountdown);
         QVERIFY2(countdownPumps <= 5, qPrintable(QStringLiteral("countdown: %1 pumps").arg(countdownPumps)));
 
