@@ -134,7 +134,6 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, QWidget* parent) : QMainWi
     Timer1 = &display_.timer();  // the trainer starts it when timing begins and stops it when it ends
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, [this] { trainer_->Timer1_Timer(); });
-    new LargeCaptionCache(*Label1);  // what Timer1 repaints, once per frame
 }
 
 Form1::~Form1() {
@@ -264,7 +263,7 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace) {
 
     MainWindowControls c;
     c.alg = alg;
-    c.label1 = label(Label1);
+    c.label1 = new LargeCaptionCache(*Label1);  // the running time, repainted once per frame
     LabelPort* feedback = label(Label5);
     c.label5 = feedback;
     c.label5Colour = feedback;

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace kestive::ui {
@@ -43,23 +44,62 @@ const QPixmap& LargeCaptionCache::image(QChar c) {
     return *images_.insert(c, picture);
 }
 
-bool LargeCaptionCache::paint() {
-    const QString text = label_.text();
-    const QRect area = label_.contentsRect();
-    const QFontMetricsF metrics(label_.font());
+bool LargeCaptionCache::fits(const QString& text) const {
     if (label_.textFormat() != Qt::PlainText || label_.alignment() != (Qt::AlignLeft | Qt::AlignTop) ||
-        metrics.horizontalAdvance(text) > area.width())
+        QFontMetricsF(label_.font()).horizontalAdvance(text) > label_.contentsRect().width())
         return false;
     for (QChar c : text)
         if (c.isSurrogate() || !c.isPrint()) return false;
+    return true;
+}
+
+// Where character i starts: the advance of the text before it, with kerning.
+qreal LargeCaptionCache::startOf(const QString& text, qsizetype i) const {
+    const QFontMetricsF metrics(label_.font());
+    return metrics.horizontalAdvance(text.left(i + 1)) - metrics.horizontalAdvance(text[i]);
+}
+
+bool LargeCaptionCache::paint() {
+    const QString text = label_.text();
+    if (!fits(text)) return false;
+    const QRect area = label_.contentsRect();
     QPainter p(&label_);
     p.setClipRect(area);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        // Where the character starts: the advance of the text before it, with kerning.
-        const qreal x = metrics.horizontalAdvance(text.left(i + 1)) - metrics.horizontalAdvance(text[i]);
-        p.drawPixmap(QPointF(area.left() + std::round(x) - pad_, area.top()), image(text[i]));
-    }
+    for (qsizetype i = 0; i < text.size(); ++i)
+        p.drawPixmap(QPointF(area.left() + std::round(startOf(text, i)) - pad_, area.top()), image(text[i]));
     return true;  // the label's own paint would draw the outlines again
 }
+
+void LargeCaptionCache::setCaption(const std::string& text) {
+    const QString before = label_.text();
+    const QString after = QString::fromStdString(text);
+    if (after == before) return;
+    if (!fits(before) || !fits(after) || !label_.updatesEnabled()) return label_.setText(after);
+    // The characters before the first change stay where they are: only the rest is repainted, from
+    // the leftmost ink that a changed character or its unchanged neighbour can have there.
+    qsizetype same = 0;
+    while (same < before.size() && same < after.size() && before[same] == after[same]) ++same;
+    const QRect area = label_.contentsRect();
+    const QFontMetricsF metrics(label_.font());
+    qreal left = 0;
+    if (same > 0) {
+        left = metrics.horizontalAdvance(after.left(same)) + std::min<qreal>(0, metrics.rightBearing(after[same - 1]));
+        for (const QString* t : {&before, &after})
+            if (same < t->size())
+                left = std::min(left, startOf(*t, same) + std::min<qreal>(0, metrics.leftBearing((*t)[same])));
+    }
+    const int from = area.left() + std::max(0, static_cast<int>(std::floor(left)) - 2);
+    qreal right = 0;  // and up to the rightmost ink of either caption
+    for (const QString* t : {&before, &after})
+        if (!t->isEmpty())
+            right = std::max(right, metrics.horizontalAdvance(*t) - std::min<qreal>(0, metrics.rightBearing(t->back())));
+    const int to = std::min(area.right(), area.left() + static_cast<int>(std::ceil(right)) + 2);
+    label_.setAttribute(Qt::WA_UpdatesDisabled, true);
+    label_.setText(after);
+    label_.setAttribute(Qt::WA_UpdatesDisabled, false);
+    label_.update(QRect(QPoint(from, area.top()), QPoint(to, area.bottom())));
+}
+
+std::string LargeCaptionCache::caption() const { return label_.text().toStdString(); }
 
 }  // namespace kestive::ui

@@ -3,19 +3,26 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include "app/Caption.h"
+
 namespace kestive::ui {
 
-// Paints a label's caption from character images made once. Qt draws characters larger than
-// 64 pixels as outlines, filled anew at every paint; the running time repaints Label1 (128 pixels)
-// once per frame of the screen, which that would make the program's largest cost. A caption that
-// would wrap is left to the label itself.
-class LargeCaptionCache final : public QObject {
+// A label's caption painted from character images made once, and repainted only from the first
+// character that changes. Qt draws characters larger than 64 pixels as outlines, filled anew at every
+// paint, and sends the whole label to the display server: with the running time (128 pixels, a new
+// caption every frame of the screen) those were most of the program's cost while timing. A caption
+// that would wrap is left to the label itself.
+class LargeCaptionCache final : public QObject, public Caption {
 public:
     explicit LargeCaptionCache(QLabel& label);  // watches the label's paints from now on
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void setCaption(const std::string& text) override;
+    std::string caption() const override;
 
 private:
     const QPixmap& image(QChar c);
+    bool fits(const QString& text) const;
+    qreal startOf(const QString& text, qsizetype i) const;
     bool paint();
 
     QLabel& label_;

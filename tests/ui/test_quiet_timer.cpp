@@ -25,6 +25,30 @@ int pumpsDuring(int ms) {
     }
     return pumps;
 }
+// Label1's look: 96 points, blue on white, top left, wrapping.
+void dressAsLabel1(QLabel& label) {
+    label.setGeometry(0, 0, 321, 121);
+    label.setFont(sansSerifFont(96));
+    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label.setTextFormat(Qt::PlainText);
+    label.setWordWrap(true);
+    label.setAutoFillBackground(true);
+    QPalette p = label.palette();
+    p.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    p.setColor(QPalette::Window, Qt::white);
+    label.setPalette(p);
+}
+
+// Pixels that differ clearly (anti-aliased edges may differ a little).
+int differingPixels(const QImage& a, const QImage& b) {
+    int n = 0;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            n += std::abs(p.red() - q.red()) + std::abs(p.blue() - q.blue()) > 96;
+        }
+    return n;
+}
 }  // namespace
 
 class QuietTimer : public QObject {
@@ -65,29 +89,41 @@ private slots:
         for (const bool cached : {false, true}) {
             CountingLabel label;
             label.setText(text);
-            label.setGeometry(0, 0, 321, 121);
-            label.setFont(sansSerifFont(96));
-            label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label.setTextFormat(Qt::PlainText);
-            label.setWordWrap(true);
-            label.setAutoFillBackground(true);
-            QPalette p = label.palette();
-            p.setColor(QPalette::WindowText, QColor(0, 0, 255));
-            p.setColor(QPalette::Window, Qt::white);
-            label.setPalette(p);
+            dressAsLabel1(label);
             if (cached) new LargeCaptionCache(label);
             label.grab();  // the first paint makes the images
             drawn[cached] = label.grab().toImage();
             if (cached) QCOMPARE(label.paints == 0, fits);
         }
-        int differing = 0;
-        for (int y = 0; y < drawn[0].height(); ++y)
-            for (int x = 0; x < drawn[0].width(); ++x) {
-                const QColor a = drawn[0].pixelColor(x, y), b = drawn[1].pixelColor(x, y);
-                differing += std::abs(a.red() - b.red()) + std::abs(a.blue() - b.blue()) > 96;
-            }
         // Edge pixels may differ: the label places characters at fractions of a pixel, the images at whole ones.
+        const int differing = differingPixels(drawn[0], drawn[1]);
         QVERIFY2(differing < drawn[0].width() * drawn[0].height() / 100, qPrintable(QString::number(differing)));
+    }
+
+    // Captions set one after another repaint only where they differ; the screen must show the last one whole.
+    void captionChangesLeaveNoTrace_data() {
+        QTest::addColumn<QStringList>("captions");
+        for (const char* row : {"5.61 5.62", "1.99 2.00", "9.99 10.00", "10.00 9.99", "1.11 1.1", "1.1 1.17",
+                                "2 -2.5", "7.4 7.4", "3 1234567.89 0.00", "0.00 1234567.89"})
+            QTest::newRow(row) << QString::fromLatin1(row).split(' ');
+    }
+    void captionChangesLeaveNoTrace() {
+        QFETCH(QStringList, captions);
+        QWidget window;
+        window.resize(321, 121);
+        auto* label = new QLabel(&window);
+        dressAsLabel1(*label);
+        auto* caption = new LargeCaptionCache(*label);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const QString& c : captions) {
+            caption->setCaption(c.toStdString());
+            QTest::qWait(30);
+            QCOMPARE(QString::fromStdString(caption->caption()), c);
+        }
+        const QImage shown = window.screen()->grabWindow(window.winId()).toImage();
+        const int differing = differingPixels(shown, label->grab().toImage());
+        QVERIFY2(differing == 0, qPrintable(QString::number(differing)));
     }
 
     void sleepsExceptWhileTiming() {
