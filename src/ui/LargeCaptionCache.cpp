@@ -21,6 +21,7 @@ bool LargeCaptionCache::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::PaletteChange:
     case QEvent::ScreenChangeInternal:
         images_.clear();
+        starts_.clear();
         return false;
     default:
         return false;
@@ -44,19 +45,24 @@ const QPixmap& LargeCaptionCache::image(QChar c) {
     return *images_.insert(c, picture);
 }
 
-bool LargeCaptionCache::fits(const QString& text) const {
-    if (label_.textFormat() != Qt::PlainText || label_.alignment() != (Qt::AlignLeft | Qt::AlignTop) ||
-        QFontMetricsF(label_.font()).horizontalAdvance(text) > label_.contentsRect().width())
-        return false;
-    for (QChar c : text)
-        if (c.isSurrogate() || !c.isPrint()) return false;
-    return true;
+const QList<qreal>& LargeCaptionCache::startsOf(const QString& text) {
+    const auto found = starts_.constFind(text);
+    if (found != starts_.constEnd()) return *found;
+    if (starts_.size() >= 4) starts_.clear();  // the captions of the last few changes are enough
+    // Where each character starts: the advance of the text before it, with kerning; then the whole.
+    const QFontMetricsF metrics(label_.font());
+    QList<qreal> starts;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        starts << metrics.horizontalAdvance(text.left(i + 1)) - metrics.horizontalAdvance(text[i]);
+    starts << metrics.horizontalAdvance(text);
+    return *starts_.insert(text, starts);
 }
 
-// Where character i starts: the advance of the text before it, with kerning.
-qreal LargeCaptionCache::startOf(const QString& text, qsizetype i) const {
-    const QFontMetricsF metrics(label_.font());
-    return metrics.horizontalAdvance(text.left(i + 1)) - metrics.horizontalAdvance(text[i]);
+bool LargeCaptionCache::fits(const QString& text) {
+    if (label_.textFormat() != Qt::PlainText || label_.alignment() != (Qt::AlignLeft | Qt::AlignTop)) return false;
+    for (QChar c : text)
+        if (c.isSurrogate() || !c.isPrint()) return false;
+    return startsOf(text).back() <= label_.contentsRect().width();
 }
 
 bool LargeCaptionCache::paint() {
@@ -65,8 +71,9 @@ bool LargeCaptionCache::paint() {
     const QRect area = label_.contentsRect();
     QPainter p(&label_);
     p.setClipRect(area);
+    const QList<qreal> starts = startsOf(text);
     for (qsizetype i = 0; i < text.size(); ++i)
-        p.drawPixmap(QPointF(area.left() + std::round(startOf(text, i)) - pad_, area.top()), image(text[i]));
+        p.drawPixmap(QPointF(area.left() + std::round(starts[i]) - pad_, area.top()), image(text[i]));
     return true;  // the label's own paint would draw the outlines again
 }
 
@@ -81,18 +88,17 @@ void LargeCaptionCache::setCaption(const std::string& text) {
     while (same < before.size() && same < after.size() && before[same] == after[same]) ++same;
     const QRect area = label_.contentsRect();
     const QFontMetricsF metrics(label_.font());
-    qreal left = 0;
-    if (same > 0) {
-        left = metrics.horizontalAdvance(after.left(same)) + std::min<qreal>(0, metrics.rightBearing(after[same - 1]));
-        for (const QString* t : {&before, &after})
-            if (same < t->size())
-                left = std::min(left, startOf(*t, same) + std::min<qreal>(0, metrics.leftBearing((*t)[same])));
+    qreal left = same > 0 ? area.width() : 0, right = 0;  // and up to the rightmost ink of either caption
+    for (const QString* t : {&before, &after}) {
+        const QList<qreal> starts = startsOf(*t);
+        if (same > 0) {
+            qreal start = starts[same] + std::min<qreal>(0, metrics.rightBearing((*t)[same - 1]));
+            if (same < t->size()) start += std::min<qreal>(0, metrics.leftBearing((*t)[same]));
+            left = std::min(left, start);
+        }
+        if (!t->isEmpty()) right = std::max(right, starts.back() - std::min<qreal>(0, metrics.rightBearing(t->back())));
     }
     const int from = area.left() + std::max(0, static_cast<int>(std::floor(left)) - 2);
-    qreal right = 0;  // and up to the rightmost ink of either caption
-    for (const QString* t : {&before, &after})
-        if (!t->isEmpty())
-            right = std::max(right, metrics.horizontalAdvance(*t) - std::min<qreal>(0, metrics.rightBearing(t->back())));
     const int to = std::min(area.right(), area.left() + static_cast<int>(std::ceil(right)) + 2);
     label_.setAttribute(Qt::WA_UpdatesDisabled, true);
     label_.setText(after);

@@ -21,12 +21,13 @@ public:
 
 private:
     const QPixmap& image(QChar c);
-    bool fits(const QString& text) const;
-    qreal startOf(const QString& text, qsizetype i) const;
+    bool fits(const QString& text);
+    const QList<qreal>& startsOf(const QString& text);  // each character's start, then the whole advance
     bool paint();
 
     QLabel& label_;
     QHash<QChar, QPixmap> images_;
+    QHash<QString, QList<qreal>> starts_;  // by caption
     int pad_ = 0;  // room around each character for strokes beyond its advance
 };
 
