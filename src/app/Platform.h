@@ -8,6 +8,7 @@
 #include "app/EventPump.h"
 #include "app/Messenger.h"
 #include "app/NumberReader.h"
+#include "app/RunningDisplay.h"
 #include "app/TickCounter.h"
 #include "app/WindowLifetime.h"
 #include "session/UnsavedTimes.h"
@@ -30,6 +31,7 @@ struct Platform {
     // pictures installed with the program.
     std::vector<std::string> pictureFolders;
     UnsavedTimes* unsaved = nullptr;  // optional: keeps kept times on disk until they are saved
+    RunningDisplay* display = nullptr;  // Timer1, ticking only while timing
 };
 
 }  // namespace kestive

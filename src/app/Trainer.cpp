@@ -87,6 +87,7 @@ void Trainer::Command1_Click() {
         if (earlyPress) return;
         state_.lastTime = elapsedMs(state_.startTick, pressTick.value_or(clickTick));
         state_.drillState = kIdle;
+        p_.display->timingEnded();
         attemptWaiting_ = true;
         if (p_.trace) p_.trace->stopped(state_.currentCase, state_.lastTime);
         // The number on the screen is the number Accept keeps, and now the answer may be named.
@@ -126,6 +127,7 @@ void Trainer::Command1_Click() {
     state_.currentCase = *picked;
     state_.drillState = kTiming;
     if (p_.trace) p_.trace->revealed(state_.currentCase, state_.startTick);
+    p_.display->timingBegan();
     c_.command1->setCaption("STOP!");
     p_.beeper->beep();
 }
@@ -173,6 +175,7 @@ void Trainer::Command3_Click() {
     if (unloaded_) return;
     if (state_.drillState != kIdle) {
         // Abort the drill: a waiting countdown stops without revealing, the clock stops.
+        if (state_.drillState == kTiming) p_.display->timingEnded();
         state_.drillState = kIdle;
         ++drillNumber_;
     }

@@ -10,6 +10,7 @@
 #include "ui/ButtonPressWatch.h"
 #include "ui/Fonts.h"
 #include "ui/SaveSession.h"
+#include "ui/LargeCaptionCache.h"
 #include "ui/Twips.h"
 #include "ui/WidgetColour.h"
 
@@ -141,12 +142,9 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, std::vector<std::string> p
     bindTrainer(random, trace, std::move(pictureFolders));
     secondary_ = std::make_unique<SecondaryWindowHandlers>(*this, dialogs_);
 
-    Timer1 = new QTimer(this);
+    Timer1 = &display_.timer();  // the trainer starts it when timing begins and stops it when it ends
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setTimerType(Qt::PreciseTimer);
-    Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, [this] { trainer_->Timer1_Timer(); });
-    Timer1->start();
 }
 
 Form1::~Form1() {
@@ -286,7 +284,7 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace, std::vector<std
 
     MainWindowControls c;
     c.alg = alg;
-    c.label1 = label(Label1);
+    c.label1 = new LargeCaptionCache(*Label1);  // the running time, repainted once per frame
     LabelPort* feedback = label(Label5);
     c.label5 = feedback;
     c.label5Colour = feedback;
@@ -305,6 +303,7 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace, std::vector<std
     }
 
     Platform p;
+    p.display = &display_;
     p.ticks = &ticks_;
     p.pump = &pump_;
     p.beeper = &beeper_;

@@ -23,6 +23,7 @@
 #include "ui/QtControlPorts.h"
 #include "ui/QtEventPump.h"
 #include "ui/QtPictureBox.h"
+#include "ui/QtRunningDisplay.h"
 #include "ui/SecondaryWindowHandlers.h"
 #include "ui/Twips.h"
 
@@ -76,7 +77,7 @@ public:
     QPushButton* Command5 = nullptr;  // Create report
     QLineEdit* WaitTime = nullptr;
     QLineEdit* showWhen = nullptr;
-    QTimer* Timer1 = nullptr;
+    QTimer* Timer1 = nullptr;  // runs only while a drill is timing
     std::array<QtPictureBox*, kCaseCount> pll{};
     std::array<QtPictureBox*, kCaseCount> avg{};
     std::array<QLabel*, kCaseCount> avglabel{};
@@ -113,6 +114,7 @@ private:
 
     SteadyTickCounter ticks_;
     QtEventPump pump_;
+    QtRunningDisplay display_{*this};
     // The start signal: the sound theme's bell, else the window system's bell.
     QtBeeper bell_;
     CanberraSound bellSound_{"bell"};

@@ -54,13 +54,15 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable, ToolTip
     void setToolTip(const std::string& t) override { tip = t; }
 };
 
-struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, RandomSource, Messenger {
+struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, RandomSource, Messenger,
+             RunningDisplay {
     Log log;
     std::int32_t ticks = 5000, step = 1000;       // each pump lets step ms pass, never beyond its deadline
     std::vector<std::int32_t> waits;              // the deadline of every pump
     std::map<int, std::function<void()>> during;  // pump call (1-based) -> what the user does meanwhile
     float draw = 0.5f;                            // the random draw: case floor(57 * draw)
     std::string focus;
+    bool timerRunning = false;                    // Timer1
     Control alg, label1, label5, command1, command2, waitTime, showWhen;
     std::array<Control, kCaseCount> pll, avg, avglabel, numlabel, stdlabel;
     std::optional<std::set<std::string>> pictureFiles;  // unset: every picture loads
@@ -83,6 +85,7 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
         }
         controls = c;
         platform = Platform{this, this, this, this, format, this, this, this, nullptr, std::move(pictureFolders)};
+        platform.display = this;
         t.emplace(c, platform);
     }
     MainWindowControls controls;
@@ -122,6 +125,8 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
     void close() override { int cancel = 0; t->Form_Unload(cancel); }  // as the window system does
     void destroySecondaryWindows() override {}
     float next() override { return draw; }
+    void timingBegan() override { timerRunning = true; }
+    void timingEnded() override { timerRunning = false; }
     // Plays the user's part: S START/STOP, A Accept, D Discard, X Exit, T a timer tick, a number: ms pass,
     // P START/STOP goes down now (its click is S), L it comes up without a click.
     void play(const std::string& steps) {

@@ -59,6 +59,7 @@ TEST(Drill, StateTable) {
         for (int i = 0; i < kCaseCount; ++i) kept += rig.state().store.timeCount(i);
         const std::string row = std::string(r.steps) + " / " + r.during;
         EXPECT_EQ(rig.state().drillState, r.state) << row;
+        EXPECT_EQ(rig.timerRunning, r.state == kTiming) << row;  // Timer1 sleeps outside timing
         EXPECT_EQ(kept, r.kept) << row;
         EXPECT_EQ(std::ranges::count(rig.log, "label1 = 0.00"), r.resets) << row;
         EXPECT_EQ(std::ranges::count(rig.log, "beep"), r.beeps) << row;
