@@ -3,35 +3,44 @@
 #   bin/kestive-launcher                  what the desktop entry starts: prepares the user's working
 #                                         folder ${XDG_DATA_HOME:-~/.local/share}/kestive and starts
 #                                         the trainer there
-#   share/kestive/cases/oll*print.gif     the 57 case pictures the launcher copies from
+#   share/kestive/cases/oll*print.gif     the 57 case pictures the launcher copies from, and where the
+#                                         trainer finds a picture its current folder lacks
 #   share/kestive/kestive.ico             the classic three-image icon
 #   share/applications/kestive.desktop    the desktop menu entry
 #   share/icons/hicolor/NxN/apps/kestive.png
-#   share/man/man1/kestive-report.1.gz
+#   share/metainfo/org.kestive.Kestive.metainfo.xml   the AppStream metadata for software centres
+#   share/man/man1/kestive.1.gz, kestive-launcher.1.gz, kestive-report.1.gz
 #   share/doc/kestive/README.md
 # Parts whose targets are not built in this configuration are left out of the install.
 include(GNUInstallDirs)
 
 set(KESTIVE_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 
+# Manual pages are installed compressed; -n keeps the archive free of a time stamp.
+function(kestive_install_man page)
+  set(man_gz ${CMAKE_BINARY_DIR}/packaging/${page}.1.gz)
+  add_custom_command(
+    OUTPUT ${man_gz}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
+    COMMAND gzip -9 -n -c ${KESTIVE_PACKAGING_DIR}/${page}.1 > ${man_gz}
+    DEPENDS ${KESTIVE_PACKAGING_DIR}/${page}.1
+    COMMENT "Compressing the manual page of ${page}")
+  add_custom_target(${page}_man ALL DEPENDS ${man_gz})
+  install(FILES ${man_gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endfunction()
+
 if(TARGET kestive)
   install(TARGETS kestive RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(PROGRAMS ${KESTIVE_PACKAGING_DIR}/kestive-launcher DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${KESTIVE_PACKAGING_DIR}/kestive.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${KESTIVE_PACKAGING_DIR}/org.kestive.Kestive.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  kestive_install_man(kestive)
+  kestive_install_man(kestive-launcher)
 endif()
 
 if(TARGET kestive-report)
   install(TARGETS kestive-report RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  # Manual pages are installed compressed; -n keeps the archive free of a time stamp.
-  set(man_gz ${CMAKE_BINARY_DIR}/packaging/kestive-report.1.gz)
-  add_custom_command(
-    OUTPUT ${man_gz}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
-    COMMAND gzip -9 -n -c ${KESTIVE_PACKAGING_DIR}/kestive-report.1 > ${man_gz}
-    DEPENDS ${KESTIVE_PACKAGING_DIR}/kestive-report.1
-    COMMENT "Compressing the manual page of kestive-report")
-  add_custom_target(kestive_man ALL DEPENDS ${man_gz})
-  install(FILES ${man_gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  kestive_install_man(kestive-report)
 endif()
 
 if(TARGET kestive-casepics)
@@ -65,8 +74,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Kestive developers <kestive@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# The libraries the programs link (Qt 6, giflib, the C++ runtime) are found by dpkg-shlibdeps; the
+# The libraries the programs link (Qt 6, giflib, libcanberra, the C++ runtime) are found by dpkg-shlibdeps; the
 # trainer's windows also need a font close to the designed faces.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation | fonts-dejavu-core")
+# Native Wayland windows need Qt's Wayland plugin; the start signal is the sound theme's "bell" (without
+# the theme the window system's bell rings instead).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, sound-theme-freedesktop")
 include(CPack)

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing and runs every test: the core, the case pictures, the windows (offscreen),
-# the real program under Xvfb, the core again under AddressSanitizer/UBSan, and a bounded fuzz run.
+# Installs what is missing and runs every test: the formatting, the core, the case pictures, the windows
+# (offscreen), the real program under Xvfb, the core and the windows again under AddressSanitizer/UBSan,
+# and a bounded fuzz run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh test
 jobs=$(nproc)
 
-echo "== sanitizers: core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+echo "== formatting of the C++ files"
+bash scripts/check-format.sh
+
+echo "== sanitizers: core and window tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
 ctest --preset asan -j "$jobs"

@@ -8,7 +8,6 @@ class Caption {
 public:
     virtual ~Caption() = default;
     virtual void setCaption(const std::string& text) = 0;
-    virtual std::string caption() const = 0;
 };
 
 }  // namespace kestive

@@ -6,13 +6,14 @@
 
 namespace kestive {
 
-// Appends one line per event to a text file ("stopped 27 1000", "kept 27 1000"), flushed at once,
-// so that a script can read the measured times while the program runs.
+// Appends one line per event to a text file ("revealed 27 <tick> <microseconds since the epoch>",
+// "stopped 27 1000", "kept 27 1000"), flushed at once, so that a script can read the measured times
+// while the program runs.
 class FileDrillTrace final : public DrillTrace {
 public:
     explicit FileDrillTrace(const std::string& path);
-    bool isOpen() const { return out_.is_open(); }
 
+    void revealed(std::int16_t caseIndex, std::int32_t tick) override;
     void stopped(std::int16_t caseIndex, std::int32_t ms) override;
     void kept(std::int16_t caseIndex, std::int32_t ms) override;
     // Any other line, e.g. a start-up mark.

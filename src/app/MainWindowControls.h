@@ -6,6 +6,7 @@
 #include "app/PictureBox.h"
 #include "app/TextColour.h"
 #include "app/TextSource.h"
+#include "app/ToolTip.h"
 #include "stats/CaseCount.h"
 
 namespace kestive {
@@ -21,6 +22,7 @@ struct MainWindowControls {
     Focusable* command2Focus = nullptr;  // Accept
     TextSource* waitTime = nullptr;
     TextSource* showWhen = nullptr;
+    ToolTip* algTip = nullptr;       // names the case in alg once it has been answered
 
     // The case panel: element i belongs to case i.
     std::array<PictureBox*, kCaseCount> pll{};

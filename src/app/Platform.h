@@ -1,12 +1,17 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "app/Beeper.h"
 #include "app/CasePick.h"
 #include "app/DrillTrace.h"
 #include "app/EventPump.h"
 #include "app/Messenger.h"
 #include "app/NumberReader.h"
+#include "app/RunningDisplay.h"
 #include "app/TickCounter.h"
 #include "app/WindowLifetime.h"
+#include "session/UnsavedTimes.h"
 #include "stats/NumberText.h"
 
 namespace kestive {
@@ -22,6 +27,11 @@ struct Platform {
     WindowLifetime* window = nullptr;
     RandomSource* random = nullptr;   // seeded from the clock when it was made
     DrillTrace* trace = nullptr;      // optional
+    // Where a case picture that the current folder lacks is looked for next, in this order: the
+    // pictures installed with the program.
+    std::vector<std::string> pictureFolders;
+    UnsavedTimes* unsaved = nullptr;  // optional: keeps kept times on disk until they are saved
+    RunningDisplay* display = nullptr;  // Timer1, ticking only while timing
 };
 
 }  // namespace kestive

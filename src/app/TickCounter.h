@@ -15,4 +15,13 @@ inline std::int32_t elapsedMs(std::int32_t earlier, std::int32_t later) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(later) - static_cast<std::uint32_t>(earlier));
 }
 
+// The tick at which an input event happened, from the milliseconds the window system stamped it with.
+// X11 and Wayland stamp events with the same monotonic clock as the counter; a stamp more than a second
+// away from now comes from some other clock (or none), and then the event counts as happening now.
+inline std::int32_t tickOfStamp(std::uint64_t stampMs, std::int32_t now) {
+    const auto stamp = static_cast<std::int32_t>(static_cast<std::uint32_t>(stampMs));
+    const std::int32_t age = elapsedMs(stamp, now);
+    return age >= -1000 && age <= 1000 ? stamp : now;
+}
+
 }  // namespace kestive

@@ -1,8 +1,10 @@
 #include "app/Trainer.h"
 
 #include <cmath>
+#include <utility>
 
 #include "cases/CasePicture.h"
+#include "cases/OllCases.h"
 #include "stats/NumberText.h"
 
 namespace kestive {
@@ -10,6 +12,7 @@ namespace kestive {
 namespace {
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kGreen{0, 255, 0};
+constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kGridGrey{50, 50, 50};
 constexpr std::int32_t kCountdownStepMs = 1000;
 }  // namespace
@@ -35,14 +38,14 @@ void Trainer::Form_Load() {
     for (int j = 0; j < kCaseCount; ++j) drawgrid(j);
     state_.caseEnabled.fill(true);
     for (int i = 0; i < kCaseCount; ++i) drawTime(i);
-    if (!missingPictures_.empty()) {
-        p_.messenger->showMessage("These case pictures could not be loaded, so their boxes stay empty: " +
-                                  missingPictures_ + ".");
-    }
+    c_.label1->setCaption(twoDecimals(0));  // the design's "0.00" in the user's number format
+    if (!missingPictures_.empty()) p_.messenger->showMessage(missingPicturesMessage());
+    tellRecoveredTimes();
 }
 
 void Trainer::Form_Unload(int& /*cancel*/) {
     unloaded_ = true;  // a countdown that is waiting notices this and stops
+    if (p_.unsaved) p_.unsaved->closing(state_.store);
     p_.window->destroySecondaryWindows();
 }
 
@@ -61,15 +64,35 @@ void Trainer::paintCase(int caseIndex) {
     c_.alg->paintPicture(*c_.pll[caseIndex], 0, 0, c_.alg->innerWidth(), c_.alg->innerHeight());
 }
 
+void Trainer::Command1_Press(std::int32_t tick) {
+    stopPress_.reset();
+    earlyPress_ = state_.drillState != kTiming;
+    if (!earlyPress_) stopPress_ = tick;
+}
+
+void Trainer::Command1_PressLost() {
+    stopPress_.reset();
+    earlyPress_ = false;
+}
+
 void Trainer::Command1_Click() {
-    const std::int32_t clickTick = p_.ticks->now();  // first thing: this is when STOP was pressed
+    // A click without a press of its own (from a screen reader, say) stops when it arrives.
+    const std::int32_t clickTick = p_.ticks->now();
+    const std::optional<std::int32_t> pressTick = std::exchange(stopPress_, std::nullopt);
+    const bool earlyPress = std::exchange(earlyPress_, false);
     if (unloaded_) return;
     if (state_.drillState == kCountingDown) return;
     if (state_.drillState == kTiming) {
-        state_.lastTime = elapsedMs(state_.startTick, clickTick);
+        // Held down from before the reveal: this press cannot have answered the case.
+        if (earlyPress) return;
+        state_.lastTime = elapsedMs(state_.startTick, pressTick.value_or(clickTick));
         state_.drillState = kIdle;
+        p_.display->timingEnded();
         attemptWaiting_ = true;
         if (p_.trace) p_.trace->stopped(state_.currentCase, state_.lastTime);
+        // The number on the screen is the number Accept keeps, and now the answer may be named.
+        c_.label1->setCaption(twoDecimals(static_cast<double>(state_.lastTime) / 1000.0));
+        c_.algTip->setToolTip(ollCaseTitle(state_.currentCase));
         c_.command2Focus->setFocus();
         return;
     }
@@ -83,7 +106,10 @@ void Trainer::Command1_Click() {
     const double whole = std::floor(*wait);
     if (whole < -32768.0 || whole > 32767.0) return refuse(kWaitTimeOutOfRange);
 
-    attemptWaiting_ = false;
+    if (attemptWaiting_) {  // the stopped attempt is dropped: its case must not stand through the countdown
+        attemptWaiting_ = false;
+        resetDisplay();
+    }
     state_.drillState = kCountingDown;
     const std::uint32_t thisDrill = ++drillNumber_;
     for (auto count = static_cast<std::int16_t>(whole); count >= 1; --count) {
@@ -100,6 +126,8 @@ void Trainer::Command1_Click() {
     state_.startTick = p_.ticks->now();
     state_.currentCase = *picked;
     state_.drillState = kTiming;
+    if (p_.trace) p_.trace->revealed(state_.currentCase, state_.startTick);
+    p_.display->timingBegan();
     c_.command1->setCaption("STOP!");
     p_.beeper->beep();
 }
@@ -109,8 +137,13 @@ void Trainer::showFeedback(const Feedback& feedback) {
     c_.label5->setCaption(feedback.text);
 }
 
-void Trainer::resetDisplay() {
+void Trainer::clearAlg() {
     c_.alg->clear();
+    c_.algTip->setToolTip("");
+}
+
+void Trainer::resetDisplay() {
+    clearAlg();
     c_.label1->setCaption(twoDecimals(0));
     c_.command1->setCaption("START");
     c_.command1Focus->setFocus();
@@ -120,13 +153,14 @@ void Trainer::Command2_Click() {
     if (unloaded_) return;
     // While counting down or timing there is nothing to keep yet.
     if (state_.drillState != kIdle) return;
-    c_.alg->clear();
+    clearAlg();
     if (attemptWaiting_) {
         attemptWaiting_ = false;
         const AddResult result = state_.store.addTime(state_.currentCase, state_.lastTime, p_.format);
         if (result) {
             if (p_.trace) p_.trace->kept(state_.currentCase, state_.lastTime);
             if (result.value()) showFeedback(*result.value());
+            keepOnDisk(state_.currentCase, state_.lastTime);
         } else {
             showFeedback(Feedback{result.error(), kRed});
         }
@@ -141,6 +175,7 @@ void Trainer::Command3_Click() {
     if (unloaded_) return;
     if (state_.drillState != kIdle) {
         // Abort the drill: a waiting countdown stops without revealing, the clock stops.
+        if (state_.drillState == kTiming) p_.display->timingEnded();
         state_.drillState = kIdle;
         ++drillNumber_;
     }
@@ -170,11 +205,25 @@ void Trainer::LoadPictures() {
     missingPictures_.clear();
     for (int i = 0; i < kCaseCount; ++i) {
         const std::string name = casePictureFileName(i);
-        if (!c_.pll[i]->loadPicture(name)) {
+        // The current folder first, so that pictures the user rotated or edited there win.
+        bool loaded = c_.pll[i]->loadPicture(name);
+        for (std::size_t f = 0; !loaded && f < p_.pictureFolders.size(); ++f) {
+            loaded = c_.pll[i]->loadPicture((std::filesystem::path(p_.pictureFolders[f]) / name).string());
+        }
+        if (!loaded) {
             if (!missingPictures_.empty()) missingPictures_ += ", ";
             missingPictures_ += name;
         }
     }
+}
+
+std::string Trainer::missingPicturesMessage() const {
+    std::error_code error;
+    const std::filesystem::path here = std::filesystem::current_path(error);
+    std::string folders = error ? std::string("the current folder") : here.string() + " (the current folder)";
+    for (const std::string& folder : p_.pictureFolders) folders += ", " + folder;
+    return "These case pictures were not found, so their boxes stay empty: " + missingPictures_ +
+           ". Looked for in: " + folders + ".";
 }
 
 void Trainer::drawgrid(int j) {
@@ -210,14 +259,82 @@ void Trainer::drawTime(int /*pll*/) {
 Result<Done, SessionError> Trainer::loadfile(const std::filesystem::path& name) {
     LoadResult loaded = readSession(name, p_.format);
     if (!loaded) return Failure{loaded.error()};
-    replaceTimes(std::move(loaded->store));
+    std::optional<std::string> keptIn;
+    if (auto refused = keepUnsavedTimesBeforeLoad(name, keptIn)) return Failure{*refused};
+    // Only the store changes: the enabled cases, the drill and the controls stay as they are.
+    state_.store = std::move(loaded->store);
     if (loaded->lastFeedback) showFeedback(*loaded->lastFeedback);
+    keepLoadedStoreOnDisk(keptIn);
+    drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
     return Done{};
 }
 
 void Trainer::replaceTimes(TimeStore store) {
     state_.store = std::move(store);
     drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
+}
+
+// ---- kept times on disk ----
+
+std::string Trainer::unsavedTimesFrom(const std::vector<std::string>& files) {
+    std::string names;
+    for (const std::string& file : files) names += (names.empty() ? "" : ", ") + file;
+    return "File > Load Session brings back your unsaved times: " + names + ".";
+}
+
+std::string Trainer::unsavedTimesWentTo(const std::string& file) {
+    return "Before the load, your unsaved times went to " + file + ".";
+}
+
+std::string Trainer::unsavedTimesNotWritten(const std::string& reason) {
+    return "Times not safe on disk (" + reason + "): use File > Save Session.";
+}
+
+void Trainer::tellRecoveredTimes() {
+    if (!p_.unsaved) return;
+    const UnsavedTimes::Recovered recovered = p_.unsaved->recoverLeftTimes();
+    if (!recovered.errors.empty()) {
+        showFeedback({"Unsaved times of last time not recovered: " + recovered.errors.front(), kRed});
+    } else if (!recovered.files.empty()) {
+        showFeedback({unsavedTimesFrom(recovered.files), kBlue});
+    }
+}
+
+std::optional<SessionError> Trainer::keepUnsavedTimesBeforeLoad(const std::filesystem::path& name,
+                                                                std::optional<std::string>& keptIn) {
+    // Times kept since the last save or load go into a session file of their own before the load
+    // replaces them; if that fails the load does not happen.
+    if (!p_.unsaved) return std::nullopt;
+    const UnsavedTimes::Kept kept = p_.unsaved->keepBeforeLoad(state_.store);
+    if (kept.error) {
+        return SessionError{name.string(), 0,
+                            "not loaded, because the times kept since the last save could not be put in a "
+                            "file of their own first (" +
+                                *kept.error + "); save them with File > Save Session"};
+    }
+    keptIn = kept.file;
+    return std::nullopt;
+}
+
+void Trainer::keepLoadedStoreOnDisk(const std::optional<std::string>& keptIn) {
+    if (!p_.unsaved) return;
+    const std::optional<std::string> failure = p_.unsaved->loaded(state_.store);
+    if (!keptIn) return tellWriteFailure(failure);
+    const std::string where = unsavedTimesWentTo(*keptIn);
+    showFeedback(failure ? Feedback{where + " " + unsavedTimesNotWritten(*failure), kRed}
+                         : Feedback{where, kBlue});
+}
+
+void Trainer::keepOnDisk(int pll, std::int32_t time) {
+    if (p_.unsaved) tellWriteFailure(p_.unsaved->kept(state_.store, pll, time));
+}
+
+void Trainer::tellWriteFailure(const std::optional<std::string>& failure) {
+    if (failure) showFeedback({unsavedTimesNotWritten(*failure), kRed});
+}
+
+void Trainer::sessionSaved() {
+    if (p_.unsaved) tellWriteFailure(p_.unsaved->saved(state_.store));
 }
 
 void Trainer::pll_Click(int Index) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/MainWindowControls.h"
 #include "app/Platform.h"
@@ -26,6 +27,11 @@ public:
 
     // The drill.
     void Command1_Click();  // START / STOP
+    // Command1 went down (mouse button or Space) at tick. While timing, that is the moment of STOP; the
+    // click that follows when the button comes up runs STOP with it.
+    void Command1_Press(std::int32_t tick);
+    // Command1 came up again without a click (released off the button, say): the press is forgotten.
+    void Command1_PressLost();
     void Command2_Click();  // Accept
     void Command3_Click();  // Discard
     void Timer1_Timer();
@@ -39,6 +45,8 @@ public:
     // Replaces the kept times with those of a session file and redraws the panel. The file is taken
     // whole or not at all: on a fault the store stays as it was and the error comes back.
     [[nodiscard]] Result<Done, SessionError> loadfile(const std::filesystem::path& name);
+    // Save Session wrote the store: the times on disk need no keeping any more.
+    void sessionSaved();
     // Shows a record comparison in the feedback line: colour first, then the text.
     void showFeedback(const Feedback& feedback);
     // How numbers are written in the user's locale.
@@ -60,25 +68,42 @@ public:
     bool unloaded() const { return unloaded_; }
     // The files LoadPictures could not load, in case order.
     const std::string& missingPictures() const { return missingPictures_; }
+    // Names the pictures that are missing and every folder they were looked for in.
+    std::string missingPicturesMessage() const;
 
     // Texts of the feedback line when START refuses to begin.
     static const char* const kNoCaseEnabled;
     static const char* const kWaitTimeNotANumber;
     static const char* const kWaitTimeOutOfRange;
 
+    // Feedback texts about times kept on disk.
+    static std::string unsavedTimesFrom(const std::vector<std::string>& files);
+    static std::string unsavedTimesWentTo(const std::string& file);
+    static std::string unsavedTimesNotWritten(const std::string& reason);
+
 private:
     void refuse(const char* text);
+    // Kept times on disk: the one-line reports of the journal of unsaved times.
+    void tellRecoveredTimes();
+    void keepOnDisk(int pll, std::int32_t time);
+    std::optional<SessionError> keepUnsavedTimesBeforeLoad(const std::filesystem::path& name,
+                                                           std::optional<std::string>& keptIn);
+    void keepLoadedStoreOnDisk(const std::optional<std::string>& keptIn);
+    void tellWriteFailure(const std::optional<std::string>& failure);
     void paintCase(int caseIndex);
     void resetDisplay();
+    void clearAlg();
     std::string twoDecimals(double value) const;
 
     MainWindowControls c_;
     Platform p_;
     TrainerState state_;
-    bool attemptWaiting_ = false;
+    bool attemptWaiting_ = false;  // a stopped attempt waits for Accept or Discard
     bool unloaded_ = false;
+    std::optional<std::int32_t> stopPress_;  // tick of a press made while timing, until its click
+    bool earlyPress_ = false;                // Command1 went down before the case was shown
     std::uint32_t drillNumber_ = 0;  // changes whenever a drill starts or is aborted
-    std::string missingPictures_;
+    std::string missingPictures_;  // the files LoadPictures could not load, in case order
 };
 
 }  // namespace kestive

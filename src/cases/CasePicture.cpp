@@ -7,8 +7,6 @@
 namespace kestive {
 namespace {
 
-enum Ink : std::uint8_t { kBackgroundInk, kFaceInk, kYellowInk, kGreyInk };
-
 constexpr int kFaceStart = 9;   // the top face covers 9..71 in both directions
 constexpr int kCell = 21;       // three cells per row and column
 constexpr int kSticker = 19;    // a sticker fills its cell less one pixel on every side
@@ -19,36 +17,42 @@ constexpr int kBarHigh = 73;    // 73..78 below or right of it
 // First pixel of the sticker in cell i (0..2) along either direction.
 constexpr int stickerStart(int i) { return kFaceStart + i * kCell + 1; }
 
-void fill(PaletteImage& image, int x0, int y0, int width, int height, Ink ink) {
-    for (int y = y0; y < y0 + height; ++y) {
-        for (int x = x0; x < x0 + width; ++x) {
-            image.pixels[static_cast<std::size_t>(y * image.width + x)] = ink;
+}  // namespace
+
+std::vector<PictureRect> casePictureRects(const TopView& view) {
+    std::vector<PictureRect> rects;
+    rects.push_back({kFaceStart, kFaceStart, 3 * kCell, 3 * kCell, kPictureFace});
+    for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            const bool yellow = view.up[static_cast<std::size_t>(row * 3 + col)];
+            rects.push_back({stickerStart(col), stickerStart(row), kSticker, kSticker,
+                             yellow ? kPictureYellow : kPictureGrey});
         }
     }
+    for (int i = 0; i < 3; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (view.back[k]) rects.push_back({stickerStart(i), kBarLow, kSticker, kBar, kPictureYellow});
+        if (view.front[k]) rects.push_back({stickerStart(i), kBarHigh, kSticker, kBar, kPictureYellow});
+        if (view.left[k]) rects.push_back({kBarLow, stickerStart(i), kBar, kSticker, kPictureYellow});
+        if (view.right[k]) rects.push_back({kBarHigh, stickerStart(i), kBar, kSticker, kPictureYellow});
+    }
+    return rects;
 }
-
-}  // namespace
 
 PaletteImage drawCasePicture(const TopView& view) {
     PaletteImage image;
     image.width = kPictureSize;
     image.height = kPictureSize;
     image.palette = {kPictureBackground, kPictureFace, kPictureYellow, kPictureGrey};
-    image.pixels.assign(static_cast<std::size_t>(kPictureSize * kPictureSize), kBackgroundInk);
-
-    fill(image, kFaceStart, kFaceStart, 3 * kCell, 3 * kCell, kFaceInk);
-    for (int row = 0; row < 3; ++row) {
-        for (int col = 0; col < 3; ++col) {
-            const bool yellow = view.up[static_cast<std::size_t>(row * 3 + col)];
-            fill(image, stickerStart(col), stickerStart(row), kSticker, kSticker, yellow ? kYellowInk : kGreyInk);
+    image.pixels.assign(static_cast<std::size_t>(kPictureSize * kPictureSize), 0);
+    for (const PictureRect& rect : casePictureRects(view)) {
+        std::uint8_t ink = 0;
+        while (!(image.palette[ink] == rect.colour)) ++ink;
+        for (int y = rect.y; y < rect.y + rect.height; ++y) {
+            for (int x = rect.x; x < rect.x + rect.width; ++x) {
+                image.pixels[static_cast<std::size_t>(y * image.width + x)] = ink;
+            }
         }
-    }
-    for (int i = 0; i < 3; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        if (view.back[k]) fill(image, stickerStart(i), kBarLow, kSticker, kBar, kYellowInk);
-        if (view.front[k]) fill(image, stickerStart(i), kBarHigh, kSticker, kBar, kYellowInk);
-        if (view.left[k]) fill(image, kBarLow, stickerStart(i), kBar, kSticker, kYellowInk);
-        if (view.right[k]) fill(image, kBarHigh, stickerStart(i), kBar, kSticker, kYellowInk);
     }
     return image;
 }

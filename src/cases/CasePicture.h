@@ -30,6 +30,16 @@ inline constexpr Rgb kPictureGrey{110, 110, 110};
 // The size of a case picture: the 1215-twip case box at 96 dots per inch.
 inline constexpr int kPictureSize = 81;
 
+// One filled rectangle of a case picture, in pixels of the kPictureSize square.
+struct PictureRect {
+    int x = 0, y = 0, width = 0, height = 0;
+    Rgb colour;
+};
+
+// The case picture as the rectangles that make it, painted in order over the white background: the same
+// drawing as drawCasePicture, for output that is not a pixel image.
+std::vector<PictureRect> casePictureRects(const TopView& view);
+
 // The case picture of a last layer: the top face as a black square with its nine stickers, yellow where
 // the yellow faces up and grey elsewhere, and a yellow bar beside every side sticker that shows yellow.
 PaletteImage drawCasePicture(const TopView& view);

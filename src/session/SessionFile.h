@@ -36,11 +36,16 @@ using SaveResult = Result<Done, SessionError>;
 std::string sessionText(const TimeStore& store, std::string_view dateText);
 
 // Writes the session file atomically (a temporary file in the same folder, renamed over the target
-// only when complete).
+// only when complete). A symbolic link stays a link: the file it points to is written.
 [[nodiscard]] SaveResult saveSession(const std::filesystem::path& file, const TimeStore& store,
                                      std::string_view dateText);
 
-// Reads and checks a whole session text (CR LF or LF line ends); fileName is only used in errors.
+// As saveSession, but for a new file: fails, leaving everything as it was, when the name is taken.
+[[nodiscard]] SaveResult createSession(const std::filesystem::path& file, const TimeStore& store,
+                                       std::string_view dateText);
+
+// Reads and checks a whole session text (lines end in CR LF, LF or CR alone); fileName is only used in
+// errors.
 [[nodiscard]] LoadResult parseSession(std::string_view content, std::string_view fileName,
                                       const NumberFormat& format);
 

@@ -74,12 +74,15 @@ LoadResult parseSession(std::string_view content, std::string_view fileName, con
     std::size_t pos = 0;
     int lineNumber = 0;
     while (pos < content.size()) {
-        std::size_t eol = content.find('\n', pos);
+        // A line ends in LF, CR LF or CR alone (files from old Mac editors).
+        std::size_t eol = content.find_first_of("\r\n", pos);
         if (eol == std::string_view::npos) eol = content.size();
-        std::string_view line = content.substr(pos, eol - pos);
+        const std::string_view line = content.substr(pos, eol - pos);
         pos = eol + 1;
+        const bool crThenLf = eol < content.size() && content[eol] == '\r' && pos < content.size() &&
+                              content[pos] == '\n';
+        if (crThenLf) ++pos;
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
 
         if (lineNumber == 1) continue;  // the header is never looked at
         if (line.empty()) continue;

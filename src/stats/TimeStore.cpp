@@ -6,8 +6,6 @@
 namespace kestive {
 
 namespace {
-__extension__ typedef __int128 Wide;
-
 const Rgb kRed{255, 0, 0};
 const Rgb kBlue{0, 0, 255};
 }  // namespace
@@ -19,7 +17,7 @@ TimeStore::TimeStore() {
 void TimeStore::clear() {
     for (auto& t : times_) t.clear();
     sum_.fill(0);
-    sumOfSquares_.fill(0);
+    sumOfSquares_.fill(Int128{});
     bestTime_.fill(kNoRecord);
     maxAverage_ = 0;
     timesCapacity_ = 0;
@@ -68,7 +66,7 @@ KeepResult TimeStore::keepTime(int pll, std::int32_t time) {
     caseTimes.push_back(time);
     sum_[i] += time;
     const std::int64_t t = time;
-    sumOfSquares_[i] += static_cast<std::uint64_t>(t * t);
+    sumOfSquares_[i] += Int128{t * t};
 
     // mean > maxAverage exactly when sum > maxAverage * count; the division is needed only then.
     const auto n = static_cast<std::int64_t>(caseTimes.size());
@@ -104,10 +102,12 @@ double TimeStore::std(int pll, std::int32_t avg) const {
     const auto n = static_cast<std::int64_t>(times_[i].size());
     if (n == 0) return 0;
     // Sum of (t - avg)^2 over the case's times, exactly: sum t^2 - 2 avg sum t + n avg^2.
-    const Wide a = avg;
-    const Wide squares = static_cast<Wide>(sumOfSquares_[i]) - 2 * a * sum_[i] + n * a * a;
+    // The terms need more than 64 bits; in 128 bits the result, a sum of squares, is exact.
+    const std::int64_t a = avg;
+    const Int128 meanTimesSum = Int128::product(a, sum_[i]);
+    const Int128 squares = sumOfSquares_[i] - meanTimesSum - meanTimesSum + Int128::product(n, a * a);
     // In ms^2; the deviation in seconds is sqrt(squares / n) / 1000.
-    return std::sqrt(static_cast<double>(squares) / static_cast<double>(n)) / 1000.0;
+    return std::sqrt(squares.toDouble() / static_cast<double>(n)) / 1000.0;
 }
 
 std::int32_t TimeStore::roundedMean(int pll) const {

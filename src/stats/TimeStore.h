@@ -8,6 +8,7 @@
 
 #include "stats/CaseCount.h"
 #include "stats/Feedback.h"
+#include "stats/Int128.h"
 #include "stats/NumberText.h"
 #include "stats/Result.h"
 
@@ -68,13 +69,11 @@ public:
     std::int32_t timesCapacity() const;
 
 private:
-    // Exact sum of squared times: 32767 squares of up to 2^62 each need more than 64 bits.
-    __extension__ typedef unsigned __int128 SquareSum;
-
     // Times of each case in the order kept, with running sums so that average and std need no walk.
     std::array<std::vector<std::int32_t>, kCaseCount> times_;
     std::array<std::int64_t, kCaseCount> sum_{};
-    std::array<SquareSum, kCaseCount> sumOfSquares_{};
+    // Exact sums of squared times: 32767 squares of up to 2^62 each need more than 64 bits.
+    std::array<Int128, kCaseCount> sumOfSquares_{};
     std::array<std::int32_t, kCaseCount> bestTime_{};
     std::int32_t maxAverage_ = 0;
     std::int32_t timesCapacity_ = 0;

@@ -7,8 +7,12 @@
 #include <algorithm>
 
 #include "cases/OllCases.h"
+#include "ui/ButtonPressWatch.h"
 #include "ui/Fonts.h"
+#include "ui/SaveSession.h"
+#include "ui/LargeCaptionCache.h"
 #include "ui/Twips.h"
+#include "ui/WidgetColour.h"
 
 namespace kestive::ui {
 
@@ -61,21 +65,28 @@ QPoint casePlace(int i) {
     return {6000 + 2520 * (i % 6), 120 + 1320 * (i / 6)};
 }
 
-QString caseTip(int i) {
-    const OllCase& c = ollCases()[static_cast<std::size_t>(i)];
-    return QStringLiteral("OLL %1 \u2014 %2")
-        .arg(c.number)
-        .arg(QString::fromUtf8(c.algorithm.data(), static_cast<qsizetype>(c.algorithm.size())));
-}
 }  // namespace
 
-Form1::Form1(RandomSource& random, DrillTrace* trace, QWidget* parent) : QMainWindow(parent) {
+DesignScale Form1::scaleToFit(QSize available, int menuBarHeight) {
+    const QSize space = available - kFrameAllowance;
+    return DesignScale::fitting(QSizeF(space),
+                                QSizeF(21480.0 / kTwipsPerPixel, 12285.0 / kTwipsPerPixel + menuBarHeight));
+}
+
+Form1::Form1(RandomSource& random, DrillTrace* trace, std::vector<std::string> pictureFolders, QWidget* parent,
+             std::optional<double> scale)
+    : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kestive"));
-    setFont(sansSerifFont(8.25));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, kWhite);
-    setPalette(white);
+    const QFont windowFont = sansSerifFont(8.25);
+    setFont(windowFont);
+    buildMenu();
+    // The menu bar at the design's font is the tallest it gets: a smaller font only makes it lower.
+    scale_ = scale ? DesignScale(*scale)
+                   : scaleToFit(screen()->availableGeometry().size(), menuBar()->sizeHint().height());
+    setFont(scale_.font(windowFont));
+    mnuFile->setFont(font());  // a drop-down is a window of its own and does not take the font by itself
+    setWidgetColour(this, QPalette::Window, kWhite);
 
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
@@ -88,7 +99,7 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, QWidget* parent) : QMainWi
 
     alg = new QtPictureBox(kWhite, true, client_);
     alg->setObjectName(QStringLiteral("alg"));
-    alg->place(1560, 240, 2655, 2535);
+    alg->place(1560, 240, 2655, 2535, scale_);
     alg->setAccessibleName(QStringLiteral("Drilled case"));
 
     Label1 = makeLabel("Label1", 960, 3000, 4815, 1815, QStringLiteral("0.00"), sansSerifFont(96), QColor(0, 0, 255),
@@ -98,12 +109,13 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, QWidget* parent) : QMainWi
     Command1->setAccessibleName(QStringLiteral("START or STOP"));
     Command2 = makeButton("Command2", 2040, 4920, 1815, 495, QStringLiteral("Accept"));
     Command3 = makeButton("Command3", 3960, 4920, 1815, 495, QStringLiteral("Discard"));
-    Label2 = makeLabel("Label2", 360, 5520, 1335, 255, QStringLiteral("Wait Time (sec):"), font(), kBlack, kWhite);
+    Label2 = makeLabel("Label2", 360, 5520, 1335, 255, QStringLiteral("Wait Time (sec):"), windowFont, kBlack,
+                       kWhite);
     WaitTime = makeTextBox("WaitTime", 1560, 5520, 375, 285, QStringLiteral("2"));
     WaitTime->setAccessibleName(QStringLiteral("Wait Time (sec)"));
     Command4 = makeButton("Command4", 3960, 5640, 1815, 495, QStringLiteral("Exit"));
-    Label4 = makeLabel("Label4", 360, 5880, 2535, 255, QStringLiteral("Show PLL if time left is under (sec)"), font(),
-                       buttonText, kWhite);
+    Label4 = makeLabel("Label4", 360, 5880, 2535, 255, QStringLiteral("Show PLL if time left is under (sec)"),
+                       windowFont, buttonText, kWhite);
     showWhen = makeTextBox("showWhen", 2880, 5880, 375, 285, QStringLiteral("1"));
     showWhen->setAccessibleName(QStringLiteral("Show PLL if time left is under (sec)"));
     Label5 = makeLabel("Label5", 120, 7080, 5775, 615, QString(), arialFont(9.75, true), QColor(255, 0, 0), kWhite);
@@ -116,26 +128,23 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, QWidget* parent) : QMainWi
     Label3 = makeLabel("Label3", 120, 8640, 1935, 615,
                        QStringLiteral("makes a report of your PLL skills so that you can share your times with "
                                       "your friends."),
-                       font(), buttonText, buttonFace);
+                       windowFont, buttonText, buttonFace);
 
     buildCasePanel();
-    buildMenu();
+    putLabelsBeneath();
 
     setTabOrder({{6, alg}, {3, Command1}, {4, Command2}, {5, Command3}, {8, WaitTime}, {9, Command4},
                  {13, Command5}, {16, showWhen}});
 
-    // The window opens with its client area at the design size; it stays sizable.
-    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // The window opens with its client area at the design size, or at the scale that fits; it stays sizable.
+    resize(scale_.px(21480), scale_.px(12285) + menuBar()->sizeHint().height());
 
-    bindTrainer(random, trace);
+    bindTrainer(random, trace, std::move(pictureFolders));
     secondary_ = std::make_unique<SecondaryWindowHandlers>(*this, dialogs_);
 
-    Timer1 = new QTimer(this);
+    Timer1 = &display_.timer();  // the trainer starts it when timing begins and stops it when it ends
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setTimerType(Qt::PreciseTimer);
-    Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, [this] { trainer_->Timer1_Timer(); });
-    Timer1->start();
 }
 
 Form1::~Form1() {
@@ -144,21 +153,19 @@ Form1::~Form1() {
 }
 
 QLabel* Form1::makeLabel(const char* name, int left, int top, int width, int height, const QString& caption,
-                         const QFont& font, const QColor& text, const QColor& back) {
+                         const QFont& designFont, const QColor& text, const QColor& back) {
     auto* l = new QLabel(caption, client_);
     l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(twipRect(left, top, width, height));
-    l->setFont(font);
+    l->setGeometry(scale_.rect(left, top, width, height));
+    l->setFont(scale_.font(designFont));
     l->setTextFormat(Qt::PlainText);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setWordWrap(true);  // wraps at spaces; what does not fit below is cut off
     l->setMargin(0);
     l->setIndent(0);
     l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Window, back);
-    l->setPalette(p);
+    setWidgetColour(l, QPalette::WindowText, text);
+    setWidgetColour(l, QPalette::Window, back);
     l->setFocusPolicy(Qt::NoFocus);
     l->setAccessibleName(caption);
     return l;
@@ -167,7 +174,7 @@ QLabel* Form1::makeLabel(const char* name, int left, int top, int width, int hei
 QPushButton* Form1::makeButton(const char* name, int left, int top, int width, int height, const QString& caption) {
     auto* b = new QPushButton(caption, client_);
     b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(twipRect(left, top, width, height));
+    b->setGeometry(scale_.rect(left, top, width, height));
     b->setAutoDefault(false);
     b->setDefault(false);
     b->setFocusPolicy(Qt::StrongFocus);
@@ -178,7 +185,7 @@ QPushButton* Form1::makeButton(const char* name, int left, int top, int width, i
 QLineEdit* Form1::makeTextBox(const char* name, int left, int top, int width, int height, const QString& text) {
     auto* e = new QLineEdit(text, client_);
     e->setObjectName(QString::fromLatin1(name));
-    e->setGeometry(twipRect(left, top, width, height));
+    e->setGeometry(scale_.rect(left, top, width, height));
     e->setTextMargins(0, 0, 0, 0);
     e->setFocusPolicy(Qt::StrongFocus);
     return e;
@@ -188,6 +195,7 @@ void Form1::buildCasePanel() {
     const QPalette standard = QApplication::palette();
     const QColor buttonText = standard.color(QPalette::ButtonText);
     const QFont boldFont = sansSerifFont(8.25, true);
+    const QFont windowFont = sansSerifFont(8.25);
     for (int i = 0; i < kCaseCount; ++i) {
         const QPoint at = casePlace(i);
         const QString n = QString::number(i);
@@ -195,16 +203,17 @@ void Form1::buildCasePanel() {
 
         auto* picture = new QtPictureBox(kWhite, false, client_);
         picture->setObjectName(QStringLiteral("pll(%1)").arg(n));
-        picture->place(at.x(), at.y(), 1215, 1215);
-        picture->setToolTip(caseTip(i));
+        picture->place(at.x(), at.y(), 1215, 1215, scale_);
+        const QString title = QString::fromStdString(ollCaseTitle(i));
+        picture->setToolTip(title);
         picture->setAccessibleName(who + QStringLiteral("picture"));
-        picture->setAccessibleDescription(caseTip(i));
+        picture->setAccessibleDescription(title);
         connect(picture, &QtPictureBox::clicked, this, [this, i] { trainer_->pll_Click(i); });
         pll[i] = picture;
 
         auto* bar = new QtPictureBox(QColor(128, 64, 64), true, client_);
         bar->setObjectName(QStringLiteral("avg(%1)").arg(n));
-        bar->place(at.x() + 1200, at.y(), 1215, 495);
+        bar->place(at.x() + 1200, at.y(), 1215, 495, scale_);
         bar->setAccessibleName(who + QStringLiteral("bar"));
         avg[i] = bar;
 
@@ -212,12 +221,12 @@ void Form1::buildCasePanel() {
                                 QColor(192, 192, 255));
         avglabel[i]->setObjectName(QStringLiteral("avglabel(%1)").arg(n));
         avglabel[i]->setAccessibleName(who + QStringLiteral("average"));
-        numlabel[i] = makeLabel("", at.x() + 1200, at.y() + 720, 1215, 255, QStringLiteral("Num:"), font(), buttonText,
-                                QColor(192, 255, 192));
+        numlabel[i] = makeLabel("", at.x() + 1200, at.y() + 720, 1215, 255, QStringLiteral("Num:"),
+                                windowFont, buttonText, QColor(192, 255, 192));
         numlabel[i]->setObjectName(QStringLiteral("numlabel(%1)").arg(n));
         numlabel[i]->setAccessibleName(who + QStringLiteral("number of times"));
-        stdlabel[i] = makeLabel("", at.x() + 1200, at.y() + 960, 1215, 255, QStringLiteral("Std:"), font(), buttonText,
-                                QColor(255, 192, 192));
+        stdlabel[i] = makeLabel("", at.x() + 1200, at.y() + 960, 1215, 255, QStringLiteral("Std:"),
+                                windowFont, buttonText, QColor(255, 192, 192));
         stdlabel[i]->setObjectName(QStringLiteral("stdlabel(%1)").arg(n));
         stdlabel[i]->setAccessibleName(who + QStringLiteral("deviation"));
     }
@@ -238,6 +247,15 @@ void Form1::buildMenu() {
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 }
 
+void Form1::putLabelsBeneath() {
+    // Lowered one by one in reverse, the labels keep their order among themselves.
+    const QList<QLabel*> labels = client_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    for (auto it = labels.rbegin(); it != labels.rend(); ++it) (*it)->lower();
+    // Except under the case pictures: a picture's last pixel column, its white margin, overlaps the
+    // first of its labels, and where a pixel is 1.5 screen pixels it would cut into their first letter.
+    for (auto it = pll.rbegin(); it != pll.rend(); ++it) (*it)->lower();
+}
+
 void Form1::setTabOrder(std::vector<std::pair<int, QWidget*>> stops) {
     stops.emplace_back(0, pll[0]);
     stops.emplace_back(1, avg[0]);
@@ -251,7 +269,7 @@ void Form1::setTabOrder(std::vector<std::pair<int, QWidget*>> stops) {
     for (std::size_t k = 1; k < stops.size(); ++k) QWidget::setTabOrder(stops[k - 1].second, stops[k].second);
 }
 
-void Form1::bindTrainer(RandomSource& random, DrillTrace* trace) {
+void Form1::bindTrainer(RandomSource& random, DrillTrace* trace, std::vector<std::string> pictureFolders) {
     windowPort_ = std::make_unique<WindowPort>(*this);
     messagePort_ = std::make_unique<MessagePort>(*this);
     auto label = [this](QLabel* l) {
@@ -262,10 +280,11 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace) {
     command2Port_ = std::make_unique<ButtonPort>(Command2);
     waitTimePort_ = std::make_unique<TextBoxPort>(WaitTime);
     showWhenPort_ = std::make_unique<TextBoxPort>(showWhen);
+    algTipPort_ = std::make_unique<ToolTipPort>(alg);
 
     MainWindowControls c;
     c.alg = alg;
-    c.label1 = label(Label1);
+    c.label1 = new LargeCaptionCache(*Label1);  // the running time, repainted once per frame
     LabelPort* feedback = label(Label5);
     c.label5 = feedback;
     c.label5Colour = feedback;
@@ -274,6 +293,7 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace) {
     c.command2Focus = command2Port_.get();
     c.waitTime = waitTimePort_.get();
     c.showWhen = showWhenPort_.get();
+    c.algTip = algTipPort_.get();
     for (int i = 0; i < kCaseCount; ++i) {
         c.pll[i] = pll[i];
         c.avg[i] = avg[i];
@@ -283,22 +303,44 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace) {
     }
 
     Platform p;
+    p.display = &display_;
     p.ticks = &ticks_;
     p.pump = &pump_;
     p.beeper = &beeper_;
     p.numbers = &numbers_;
-    p.format = numberFormatOf(QLocale());
+    p.format = userNumberFormat();
     p.messenger = messagePort_.get();
     p.window = windowPort_.get();
     p.random = &random;
     p.trace = trace;
+    p.pictureFolders = std::move(pictureFolders);
+    p.unsaved = makeUnsavedTimes();
     trainer_ = std::make_unique<Trainer>(c, p);
 
     connect(Command1, &QPushButton::clicked, this, [this] { trainer_->Command1_Click(); });
+    // The press, not the click, is when STOP was given: the button is let go a moment later.
+    new ButtonPressWatch(
+        *Command1, ticks_, [this](std::int32_t tick) { trainer_->Command1_Press(tick); },
+        [this] { trainer_->Command1_PressLost(); });
+    QCoreApplication::instance()->installEventFilter(new KeyRepeatFilter(this));  // a held key presses once
     connect(Command2, &QPushButton::clicked, this, [this] { trainer_->Command2_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { trainer_->Command3_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { trainer_->Command4_Click(); });
     connect(mnuQuit, &QAction::triggered, this, [this] { trainer_->mnuQuit_Click(); });
+}
+
+UnsavedTimes* Form1::makeUnsavedTimes() {
+    // Kept times wait on disk in the working folder, the folder of the session files.
+    journalDisk_ = std::make_unique<PosixJournalDisk>();
+    const std::string journal =
+        UnsavedTimes::journalNameFor(QCoreApplication::applicationPid(), QDateTime::currentMSecsSinceEpoch());
+    std::error_code ec;
+    std::filesystem::path folder = std::filesystem::current_path(ec);
+    if (ec) folder = ".";
+    unsavedTimes_ = std::make_unique<UnsavedTimes>(*journalDisk_, folder, journal, [](std::time_t when) {
+        return sessionDateText(QDateTime::fromSecsSinceEpoch(when), QLocale()).toStdString();
+    });
+    return unsavedTimes_.get();
 }
 
 void Form1::load() { trainer_->Form_Load(); }

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/CasePick.h"
@@ -16,11 +17,15 @@
 #include "app/SteadyTickCounter.h"
 #include "app/Trainer.h"
 #include "ui/LocaleNumbers.h"
+#include "app/SoundOrBell.h"
+#include "ui/CanberraSound.h"
 #include "ui/QtBeeper.h"
 #include "ui/QtControlPorts.h"
 #include "ui/QtEventPump.h"
 #include "ui/QtPictureBox.h"
+#include "ui/QtRunningDisplay.h"
 #include "ui/SecondaryWindowHandlers.h"
+#include "ui/Twips.h"
 
 namespace kestive::ui {
 
@@ -30,7 +35,11 @@ namespace kestive::ui {
 class Form1 final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Form1(RandomSource& random, DrillTrace* trace = nullptr, QWidget* parent = nullptr);
+    // pictureFolders: where case pictures the current folder lacks are looked for, in order.
+    // scale: how large to draw the design; without one, as large as fits the screen it opens on, at
+    // most the design size.
+    explicit Form1(RandomSource& random, DrillTrace* trace = nullptr, std::vector<std::string> pictureFolders = {},
+                   QWidget* parent = nullptr, std::optional<double> scale = std::nullopt);
     ~Form1() override;
 
     // Runs the start-up sequence, which shows the window.
@@ -43,6 +52,15 @@ public:
     void adoptSecondaryWindow(QWidget* window);
     // The area below the menu bar in which the controls stand.
     QWidget* client() const { return client_; }
+    // The scale at which this window and its secondary windows are drawn.
+    const DesignScale& scale() const { return scale_; }
+
+    // What a window frame is taken to need around the client area and menu bar when the window
+    // system cannot say before the window is shown: side borders and a title bar.
+    static constexpr QSize kFrameAllowance{8, 40};
+    // The scale at which the design, menu bar included, fits the available area of a screen less
+    // the frame.
+    static DesignScale scaleToFit(QSize available, int menuBarHeight);
 
     // The controls, named as in the design.
     QtPictureBox* alg = nullptr;
@@ -59,7 +77,7 @@ public:
     QPushButton* Command5 = nullptr;  // Create report
     QLineEdit* WaitTime = nullptr;
     QLineEdit* showWhen = nullptr;
-    QTimer* Timer1 = nullptr;
+    QTimer* Timer1 = nullptr;  // runs only while a drill is timing
     std::array<QtPictureBox*, kCaseCount> pll{};
     std::array<QtPictureBox*, kCaseCount> avg{};
     std::array<QLabel*, kCaseCount> avglabel{};
@@ -71,10 +89,6 @@ public:
     QAction* mnuQuit = nullptr;
     QAction* mnuAbout = nullptr;
 
-    // The design's client area in logical pixels.
-    static constexpr int kClientWidth = 21480 / 15;
-    static constexpr int kClientHeight = 12285 / 15;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -83,26 +97,37 @@ private:
     class MessagePort;
 
     QLabel* makeLabel(const char* name, int left, int top, int width, int height, const QString& caption,
-                      const QFont& font, const QColor& text, const QColor& back);
+                      const QFont& designFont, const QColor& text, const QColor& back);
     QPushButton* makeButton(const char* name, int left, int top, int width, int height, const QString& caption);
     QLineEdit* makeTextBox(const char* name, int left, int top, int width, int height, const QString& text);
     void buildCasePanel();
     void buildMenu();
     void setTabOrder(std::vector<std::pair<int, QWidget*>> stops);
-    void bindTrainer(RandomSource& random, DrillTrace* trace);
+    // Labels are drawn beneath the buttons, bars and text boxes they touch, over the case pictures.
+    void putLabelsBeneath();
+    void bindTrainer(RandomSource& random, DrillTrace* trace, std::vector<std::string> pictureFolders);
+    UnsavedTimes* makeUnsavedTimes();
 
+    DesignScale scale_;
     QWidget* client_ = nullptr;
     std::vector<QPointer<QWidget>> secondaryWindows_;
 
     SteadyTickCounter ticks_;
     QtEventPump pump_;
-    QtBeeper beeper_;
+    QtRunningDisplay display_{*this};
+    // The start signal: the sound theme's bell, else the window system's bell.
+    QtBeeper bell_;
+    CanberraSound bellSound_{"bell"};
+    SoundOrBell beeper_{bellSound_, bell_};
     LocaleNumberReader numbers_;
     std::unique_ptr<WindowPort> windowPort_;
     std::unique_ptr<MessagePort> messagePort_;
     std::vector<std::unique_ptr<LabelPort>> labelPorts_;
     std::unique_ptr<ButtonPort> command1Port_, command2Port_;
     std::unique_ptr<TextBoxPort> waitTimePort_, showWhenPort_;
+    std::unique_ptr<ToolTipPort> algTipPort_;
+    std::unique_ptr<PosixJournalDisk> journalDisk_;
+    std::unique_ptr<UnsavedTimes> unsavedTimes_;
     std::unique_ptr<Trainer> trainer_;
     QtDialogs dialogs_;
     std::unique_ptr<SecondaryWindowHandlers> secondary_;

@@ -1,19 +1,36 @@
 #include "ui/Form2.h"
 
 #include <QShowEvent>
+#include <QStyledItemDelegate>
 
 namespace kestive::ui {
+
+namespace {
+// A row gets the focus mark only when it is selected: the list's current row alone is not a choice,
+// and marking it would make "load" look as if it ignored a pick.
+class SelectedRowMark final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!(option->state & QStyle::State_Selected)) option->state &= ~QStyle::State_HasFocus;
+    }
+};
+}  // namespace
 
 Form2::Form2(QWidget* owner, LoadHandler onLoad)
     : SecondaryWindow(owner, QStringLiteral("Load..."), 2955, 3810), onLoad_(std::move(onLoad)) {
     File1 = new QListWidget(this);
     File1->setObjectName(QStringLiteral("File1"));
-    File1->setGeometry(twipRect(120, 120, 2655, 2175));
+    File1->setGeometry(twips(120, 120, 2655, 2175));
     File1->setSelectionMode(QAbstractItemView::SingleSelection);
     File1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    File1->setItemDelegate(new SelectedRowMark(File1));
 
-    Command1 = addButton("Command1", QStringLiteral("load"), twipRect(120, 2400, 2655, 615));
-    Command2 = addButton("Command2", QStringLiteral("Cancel"), twipRect(120, 3120, 2655, 615));
+    Command1 = addButton("Command1", QStringLiteral("load"), twips(120, 2400, 2655, 615));
+    Command2 = addButton("Command2", QStringLiteral("Cancel"), twips(120, 3120, 2655, 615));
     setTabOrder(File1, Command1);
     setTabOrder(Command1, Command2);
 

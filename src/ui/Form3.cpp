@@ -1,43 +1,31 @@
 #include "ui/Form3.h"
 
 #include <QColor>
-#include <QPalette>
+
+#include "ui/WidgetColour.h"
 
 namespace kestive::ui {
 
-namespace {
-
-void setTextColour(QWidget* w, const QColor& colour) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    w->setPalette(pal);
-}
-
-}  // namespace
-
 Form3::Form3(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("About"), 4650, 4125) {
-    Label2 = addLabel("Label2", QStringLiteral("Kestive"), twipRect(960, 120, 2775, 495));
-    Label2->setFont(sansSerifFont(24, true));
-    setTextColour(Label2, QColor(0, 0, 192));
+    Label2 = addLabel("Label2", QStringLiteral("Kestive"), twips(960, 120, 2775, 495));
+    Label2->setFont(scaled(sansSerifFont(24, true)));
+    setWidgetColour(Label2, QPalette::WindowText, QColor(0, 0, 192));
 
-    Label1 = addLabel("Label1", QStringLiteral("by a very slow cuber"), twipRect(720, 600, 3375, 375));
-    Label1->setFont(sansSerifFont(13.5, true));
-    setTextColour(Label1, QColor(192, 0, 0));
+    Label1 = addLabel("Label1", QStringLiteral("by a very slow cuber"), twips(720, 600, 3375, 375));
+    Label1->setFont(scaled(sansSerifFont(13.5, true)));
+    setWidgetColour(Label1, QPalette::WindowText, QColor(192, 0, 0));
 
     Label6 = addLabel("Label6", QStringLiteral("...but really, i'm not that bad :)"),
-                      twipRect(2160, 960, 2295, 255));
-    Label3 = addLabel("Label3", QStringLiteral("Version 1.21"), twipRect(1680, 1440, 1215, 255));
+                      twips(2160, 960, 2295, 255));
+    Label3 = addLabel("Label3", QStringLiteral("Version 1.21"), twips(1680, 1440, 1215, 255));
 
     // A solid rule one pixel high in the window-text colour, from the left edge past the right one.
     Line1 = new QWidget(this);
     Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setGeometry(toPixels(0), toPixels(1680), toPixels(4680), 1);
-    {
-        QPalette pal = Line1->palette();
-        pal.setColor(QPalette::Window, palette().color(QPalette::WindowText));
-        Line1->setPalette(pal);
-        Line1->setAutoFillBackground(true);
-    }
+    const QRect rule = twips(0, 1680, 4680, 0);
+    Line1->setGeometry(rule.x(), rule.y(), rule.width(), 1);
+    setWidgetColour(Line1, QPalette::Window, palette().color(QPalette::WindowText));
+    Line1->setAutoFillBackground(true);
 
     Label7 =
         addLabel("Label7",
@@ -45,15 +33,15 @@ Form3::Form3(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("About"), 4
                                 "rotate them using Windows image viewer. They are all located in the "
                                 "folder of this program. The program merely loads in those images from "
                                 "the folder."),
-                 twipRect(120, 1800, 4455, 855));
-    setTextColour(Label7, QColor(192, 0, 192));
+                 twips(120, 1800, 4455, 855));
+    setWidgetColour(Label7, QPalette::WindowText, QColor(192, 0, 192));
 
     Label4 = addLabel("Label4", QStringLiteral("Home: the Kestive project repository"),
-                      twipRect(120, 2760, 4335, 255));
+                      twips(120, 2760, 4335, 255));
     Label5 = addLabel("Label5", QStringLiteral("Problems? Open an issue in the Kestive repository."),
-                      twipRect(120, 3000, 4335, 255));
+                      twips(120, 3000, 4335, 255));
 
-    Command1 = addButton("Command1", QStringLiteral("Close"), twipRect(1560, 3480, 1575, 495));
+    Command1 = addButton("Command1", QStringLiteral("Close"), twips(1560, 3480, 1575, 495));
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
 }
 

@@ -6,8 +6,8 @@ Form4::Form4(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("Report"), 
     // Multi-line, editable, no scroll bars: a long report is reached by moving the caret.
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twipRect(120, 120, 8895, 6015));
-    Text1->setFont(arialFont(8.25));
+    Text1->setGeometry(twips(120, 120, 8895, 6015));
+    Text1->setFont(scaled(arialFont(8.25)));
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -15,8 +15,8 @@ Form4::Form4(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("Report"), 
     Text1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     Text1->setTabChangesFocus(true);
 
-    Label1 = addLabel("Label1", QStringLiteral("Copy Paste the above"), twipRect(120, 6240, 6615, 255));
-    Command1 = addButton("Command1", QStringLiteral("Close"), twipRect(120, 6480, 8895, 495));
+    Label1 = addLabel("Label1", QStringLiteral("Copy Paste the above"), twips(120, 6240, 6615, 255));
+    Command1 = addButton("Command1", QStringLiteral("Close"), twips(120, 6480, 8895, 495));
     setTabOrder(Text1, Command1);
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
 }

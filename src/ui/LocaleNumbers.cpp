@@ -2,17 +2,6 @@
 
 namespace kestive::ui {
 
-NumberFormat numberFormatOf(const QLocale& locale) {
-    NumberFormat f;
-    f.decimalSeparator = locale.decimalPoint().toStdString();
-    f.groupSeparator =
-        locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) ? std::string() : locale.groupSeparator().toStdString();
-    f.groupSize = 3;
-    f.leadingZero = true;
-    f.minusSign = locale.negativeSign().toStdString();
-    return f;
-}
-
 std::optional<double> LocaleNumberReader::numberFromText(const std::string& text) const {
     const QString t = QString::fromStdString(text).trimmed();
     if (t.isEmpty()) return std::nullopt;

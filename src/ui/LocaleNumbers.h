@@ -2,12 +2,11 @@
 #include <QLocale>
 
 #include "app/NumberReader.h"
-#include "stats/NumberText.h"
+#include "locale/LocaleNumberFormat.h"
 
 namespace kestive::ui {
 
-// How the locale writes numbers: decimal separator, grouping and minus sign.
-NumberFormat numberFormatOf(const QLocale& locale);
+using kestive::numberFormatOf;
 
 // Reads numbers as the locale writes them, without digit grouping ("2", "2,5" in a German locale).
 // Text that the locale cannot read is tried once more as the C locale writes numbers ("2.5"), so the

@@ -7,6 +7,7 @@
 #include "app/Focusable.h"
 #include "app/TextColour.h"
 #include "app/TextSource.h"
+#include "app/ToolTip.h"
 
 namespace kestive::ui {
 
@@ -15,7 +16,6 @@ class LabelPort final : public Caption, public TextColour {
 public:
     explicit LabelPort(QLabel* label) : label_(label) {}
     void setCaption(const std::string& text) override;
-    std::string caption() const override;
     void setTextColour(Rgb colour) override;
 
 private:
@@ -27,7 +27,6 @@ class ButtonPort final : public Caption, public Focusable {
 public:
     explicit ButtonPort(QPushButton* button) : button_(button) {}
     void setCaption(const std::string& text) override;
-    std::string caption() const override;
     void setFocus() override;
 
 private:
@@ -42,6 +41,16 @@ public:
 
 private:
     QLineEdit* box_;
+};
+
+// Any control's tooltip.
+class ToolTipPort final : public ToolTip {
+public:
+    explicit ToolTipPort(QWidget* widget) : widget_(widget) {}
+    void setToolTip(const std::string& text) override;
+
+private:
+    QWidget* widget_;
 };
 
 }  // namespace kestive::ui

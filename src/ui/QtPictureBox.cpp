@@ -5,44 +5,69 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/Twips.h"
+#include "ui/PictureResize.h"
 
 namespace kestive::ui {
 
 namespace {
-int px(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 QColor qcolour(Rgb c) { return QColor(c.r, c.g, c.b); }
 }  // namespace
 
 QtPictureBox::QtPictureBox(const QColor& background, bool border, QWidget* parent)
-    : QWidget(parent), background_(background), border_(border ? 1 : 0) {
+    : QWidget(parent), background_(background), border_(border) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::TabFocus);
 }
 
-void QtPictureBox::place(int left, int top, int width, int height) {
-    setGeometry(twipRect(left, top, width, height));
-    image_ = QImage(std::max(0, toPixels(width) - 2 * border_), std::max(0, toPixels(height) - 2 * border_),
+int QtPictureBox::px(double twips) const {
+    return static_cast<int>(std::lround(twips * scale_.pixelsPerTwip() * deviceRatio_));
+}
+
+void QtPictureBox::place(int left, int top, int width, int height, DesignScale scale) {
+    scale_ = scale;
+    widthTwips_ = width;
+    heightTwips_ = height;
+    setGeometry(scale.rect(left, top, width, height));
+    deviceRatio_ = devicePixelRatioF();
+    pixel_ = std::max(1, static_cast<int>(std::lround(scale.factor() * deviceRatio_)));
+    const int outline = border_ ? pixel_ : 0;
+    image_ = QImage(std::max(0, static_cast<int>(std::lround(this->width() * deviceRatio_)) - 2 * outline),
+                    std::max(0, static_cast<int>(std::lround(this->height() * deviceRatio_)) - 2 * outline),
                     QImage::Format_RGB32);
+    shown_ = resizeKeepingEveryArea(picture_, shownSize());
     clear();
 }
 
+QSize QtPictureBox::shownSize() const {
+    // The part of the box the picture covers at the design size, of the box as it is on the screen:
+    // a picture made for the box fills it exactly, whatever the rounding of the box's edges.
+    const int outline = border_ ? pixel_ : 0;
+    auto part = [](int pictureTwips, int boxTwips, int boxPixels) {
+        return boxTwips > 0
+                   ? static_cast<int>(std::lround(static_cast<double>(pictureTwips) / boxTwips * boxPixels))
+                   : 0;
+    };
+    return QSize(part(picture_.width() * kTwipsPerPixel, widthTwips_, image_.width() + 2 * outline),
+                 part(picture_.height() * kTwipsPerPixel, heightTwips_, image_.height() + 2 * outline));
+}
+
 void QtPictureBox::drawOwnPicture() {
-    if (picture_.isNull()) return;
+    if (shown_.isNull()) return;
     QPainter p(&image_);
-    p.drawImage(0, 0, picture_);  // at the top-left corner, in its own size
+    p.drawImage(0, 0, shown_);  // at the top-left corner, in its own size
 }
 
 void QtPictureBox::clear() {
     image_.fill(background_);
     drawOwnPicture();
-    if (picture_.isNull()) setToolTip(QString());  // nothing painted, nothing to tell
     update();
 }
 
 void QtPictureBox::fillRect(double x1, double y1, double x2, double y2, Rgb colour) {
     // Straight into the image: the panel fills 57 boxes many times over at start-up.
-    const QRect r = QRect(QPoint(px(std::min(x1, x2)), px(std::min(y1, y2))), QPoint(px(std::max(x1, x2)), px(std::max(y1, y2))))
+    // Both corners included: the far corner is a whole design pixel, as wide as a line.
+    const QRect r = QRect(QPoint(px(std::min(x1, x2)), px(std::min(y1, y2))),
+                          QPoint(px(std::max(x1, x2)) + pixel_ - 1, px(std::max(y1, y2)) + pixel_ - 1))
                         .intersected(image_.rect());
     const QRgb value = qRgb(colour.r, colour.g, colour.b);
     uchar* bits = image_.bits();
@@ -56,17 +81,20 @@ void QtPictureBox::fillRect(double x1, double y1, double x2, double y2, Rgb colo
 
 void QtPictureBox::line(double x1, double y1, double x2, double y2, Rgb colour) {
     const int ax = px(x1), ay = px(y1), bx = px(x2), by = px(y2);
-    if (ax == bx) {  // the grid's lines are vertical: set the pixels directly
-        if (ax >= 0 && ax < image_.width()) {
-            const QRgb value = qRgb(colour.r, colour.g, colour.b);
-            const int top = std::max(0, std::min(ay, by)), bottom = std::min(image_.height() - 1, std::max(ay, by));
-            uchar* bits = image_.bits();
-            const qsizetype stride = image_.bytesPerLine();
-            for (int y = top; y <= bottom; ++y) reinterpret_cast<QRgb*>(bits + y * stride)[ax] = value;
+    if (ax == bx) {  // the grid's lines are vertical: set the pixels directly, one design pixel wide
+        const int left = std::max(0, ax), right = std::min(image_.width() - 1, ax + pixel_ - 1);
+        const QRgb value = qRgb(colour.r, colour.g, colour.b);
+        const int top = std::max(0, std::min(ay, by));
+        const int bottom = std::min(image_.height() - 1, std::max(ay, by) + pixel_ - 1);
+        uchar* bits = image_.bits();
+        const qsizetype stride = image_.bytesPerLine();
+        for (int y = top; y <= bottom && left <= right; ++y) {
+            auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
+            std::fill(row + left, row + right + 1, value);
         }
     } else {
         QPainter p(&image_);
-        p.setPen(QPen(qcolour(colour), 0));
+        p.setPen(QPen(qcolour(colour), pixel_ > 1 ? pixel_ : 0));
         p.drawLine(ax, ay, bx, by);
     }
     update();
@@ -76,11 +104,9 @@ void QtPictureBox::paintPicture(const PictureBox& source, double x, double y, do
     const auto* from = dynamic_cast<const QtPictureBox*>(&source);
     if (!from) return;
     if (!from->picture_.isNull()) {
-        QPainter p(&image_);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        QPainter p(&image_);  // no smoothing: sticker edges stay hard at any stretch
         p.drawImage(QRect(px(x), px(y), px(width), px(height)), from->picture_);
     }
-    setToolTip(from->toolTip());  // the box now shows that case
     update();
 }
 
@@ -90,24 +116,35 @@ bool QtPictureBox::loadPicture(const std::string& fileName) {
     QImage loaded;
     const bool ok = loaded.load(QString::fromStdString(fileName));
     picture_ = ok ? loaded.convertToFormat(QImage::Format_ARGB32_Premultiplied) : QImage();
+    shown_ = resizeKeepingEveryArea(picture_, shownSize());
     image_.fill(background_);
     drawOwnPicture();
     update();
     return ok;
 }
 
-double QtPictureBox::outerWidth() const { return width() * kTwipsPerPixel; }
-double QtPictureBox::outerHeight() const { return height() * kTwipsPerPixel; }
-double QtPictureBox::innerWidth() const { return image_.width() * kTwipsPerPixel; }
-double QtPictureBox::innerHeight() const { return image_.height() * kTwipsPerPixel; }
+// The sizes of the design, whatever the scale: the handlers' numbers stay the same.
+double QtPictureBox::outerWidth() const { return widthTwips_; }
+double QtPictureBox::outerHeight() const { return heightTwips_; }
+double QtPictureBox::innerWidth() const { return widthTwips_ - (border_ ? 2 * kTwipsPerPixel : 0); }
+double QtPictureBox::innerHeight() const { return heightTwips_ - (border_ ? 2 * kTwipsPerPixel : 0); }
 
 void QtPictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (border_ > 0) {
-        p.setPen(palette().color(QPalette::WindowText));
-        p.drawRect(0, 0, width() - 1, height() - 1);
+    const double ratio = devicePixelRatioF();
+    if (ratio != deviceRatio_) {  // moved to a screen of another pixel ratio: stretch to fit
+        const int o = border_ ? 1 : 0;
+        if (border_) p.fillRect(rect(), palette().color(QPalette::WindowText));
+        p.drawImage(rect().adjusted(o, o, -o, -o), image_);
+        return;
     }
-    p.drawImage(border_, border_, image_);
+    // In screen pixels, so that each pixel of the image is one pixel on the screen.
+    p.scale(1 / ratio, 1 / ratio);
+    const int outline = border_ ? pixel_ : 0;
+    if (border_)
+        p.fillRect(QRect(0, 0, image_.width() + 2 * outline, image_.height() + 2 * outline),
+                   palette().color(QPalette::WindowText));
+    p.drawImage(outline, outline, image_);
 }
 
 void QtPictureBox::mousePressEvent(QMouseEvent* event) {

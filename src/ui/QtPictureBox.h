@@ -4,19 +4,22 @@
 #include <QWidget>
 
 #include "app/PictureBox.h"
+#include "ui/Twips.h"
 
 namespace kestive::ui {
 
 // A picture box that keeps what was drawn into it in an image of its drawing area, so the drawing
 // survives the window being covered and uncovered. It draws in twips from its area's top-left corner.
+// The image has the screen's own pixels: one design pixel (15 twips) is a whole number of them, the
+// same for every line and outline, and the image is put on the screen without resampling.
 class QtPictureBox final : public QWidget, public PictureBox {
     Q_OBJECT
 public:
     // With a border, the box has a one-pixel outline in the text colour around its drawing area.
     QtPictureBox(const QColor& background, bool border, QWidget* parent);
 
-    // Places the box (twips) and makes its drawing area.
-    void place(int left, int top, int width, int height);
+    // Places the box (twips, drawn at scale) and makes its drawing area.
+    void place(int left, int top, int width, int height, DesignScale scale = DesignScale());
 
     void clear() override;
     void fillRect(double x1, double y1, double x2, double y2, Rgb colour) override;
@@ -29,13 +32,14 @@ public:
     double innerWidth() const override;
     double innerHeight() const override;
 
-    // What the drawing area shows, one pixel per 15 twips.
+    // What the drawing area shows, in screen pixels.
     const QImage& image() const { return image_; }
+    // Screen pixels of one design pixel: the width of a line and of the outline.
+    int linePixels() const { return pixel_; }
     const QImage& picture() const { return picture_; }
     const QColor& background() const { return background_; }
-    bool hasBorder() const { return border_ > 0; }
 
-signals:
+  signals:
     void clicked();
 
 protected:
@@ -45,10 +49,19 @@ protected:
 
 private:
     void drawOwnPicture();
+    // The size at which the loaded picture is drawn.
+    QSize shownSize() const;
+    // Twips of the drawing area as its pixels.
+    int px(double twips) const;
 
     QColor background_;
-    int border_;
+    bool border_;
+    DesignScale scale_;
+    double deviceRatio_ = 1;  // screen pixels per logical pixel when placed
+    int pixel_ = 1;           // screen pixels per design pixel, at least one
+    int widthTwips_ = 0, heightTwips_ = 0;
     QImage picture_;  // the loaded picture; clearing keeps it
+    QImage shown_;    // the loaded picture at the size it is drawn
     QImage image_;    // the drawing area
     bool pressed_ = false;
 };

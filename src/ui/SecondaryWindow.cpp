@@ -1,6 +1,8 @@
 #include "ui/SecondaryWindow.h"
 
-#include <QPalette>
+#include "ui/WidgetColour.h"
+
+#include "ui/Form1.h"
 
 namespace kestive::ui {
 
@@ -8,19 +10,18 @@ SecondaryWindow::SecondaryWindow(QWidget* owner, const QString& caption, int cli
                                  int clientHeightTwips)
     : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {
+    if (const auto* main = qobject_cast<const Form1*>(owner)) scale_ = main->scale();
     // A close from the title bar must only hide the window; its owner destroys it.
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(caption);
 
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
-    pal.setColor(QPalette::WindowText, pal.color(QPalette::ButtonText));
-    setPalette(pal);
+    setWidgetColour(this, QPalette::Window, palette().color(QPalette::Button));
+    setWidgetColour(this, QPalette::WindowText, palette().color(QPalette::ButtonText));
     setAutoFillBackground(true);
-    setFont(sansSerifFont(8.25));
+    setFont(scale_.font(sansSerifFont(8.25)));
 
-    resize(toPixels(clientWidthTwips), toPixels(clientHeightTwips));
+    resize(scale_.px(clientWidthTwips), scale_.px(clientHeightTwips));
 }
 
 QPushButton* SecondaryWindow::addButton(const char* name, const QString& caption, QRect place) {

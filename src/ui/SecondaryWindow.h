@@ -17,17 +17,27 @@ namespace kestive::ui {
 class SecondaryWindow : public QWidget {
     Q_OBJECT
   public:
-    // owner: the main window (may be null in tests). Client size in twips.
+    // owner: the main window (may be null in tests), whose scale the window takes. Client size in twips.
     SecondaryWindow(QWidget* owner, const QString& caption, int clientWidthTwips, int clientHeightTwips);
 
     // Shows the window modeless, or brings it to the front when it is already shown.
     virtual void present();
 
   protected:
+    // A place in twips as logical pixels, at the window's scale.
+    QRect twips(int left, int top, int width, int height) const {
+        return scale_.rect(left, top, width, height);
+    }
+    // A font of the design at the window's scale.
+    QFont scaled(const QFont& designFont) const { return scale_.font(designFont); }
+
     // A push button at its place (logical pixels) that is never the default button.
     QPushButton* addButton(const char* name, const QString& caption, QRect place);
     // A plain-text label: left- and top-aligned, opaque, wrapping at spaces, cut off below.
     QLabel* addLabel(const char* name, const QString& caption, QRect place);
+
+  private:
+    DesignScale scale_;
 };
 
 }  // namespace kestive::ui

@@ -26,7 +26,9 @@ void SecondaryWindowHandlers::mnuLoad_Click() {
 }
 
 void SecondaryWindowHandlers::mnuSave_Click() {
-    saveSessionDialog(&form_, form_.trainer().store(), *dialogs_);
+    if (saveSessionDialog(&form_, form_.trainer().store(), *dialogs_) == SaveOutcome::Saved) {
+        form_.trainer().sessionSaved();
+    }
 }
 
 void SecondaryWindowHandlers::mnuAbout_Click() {

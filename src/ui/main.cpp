@@ -1,8 +1,8 @@
 // Kestive: drills the recognition of the 57 last-layer orientation cases.
 //
 // KESTIVE_TRACE=path appends what the drill measures to that file, one line per event:
-// "shown <ms since the epoch>" when the window first paints, "stopped <case> <ms>" at each STOP and
-// "kept <case> <ms>" at each Accept. Meant for checking the clock from outside; off when unset.
+// "shown <ms since the epoch>" when the window first paints, "revealed <case> <tick> <us since the
+// epoch>" when the clock starts, "stopped <case> <ms>" at each STOP and "kept <case> <ms>" at each Accept. Meant for checking the clock from outside; off when unset.
 #include <QApplication>
 #include <chrono>
 #include <cstdlib>
@@ -11,7 +11,8 @@
 #include "app/CasePick.h"
 #include "app/FileDrillTrace.h"
 #include "ui/Form1.h"
-#include "WindowIcon.h"
+#include "ui/PictureFolders.h"
+#include "icon/WindowIcon.h"
 
 namespace {
 // Notes the first paint of the main window in the trace.
@@ -36,6 +37,9 @@ private:
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // On X11 a window drawn through shared memory waits for the server's answer before every paint:
+    // while the clock runs that doubles the wake-ups per frame. Plain image transfers need none.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     QApplication::setWindowIcon(kestive::icon::windowIcon());  // every window, the three secondary ones too
     std::unique_ptr<kestive::FileDrillTrace> trace;
@@ -43,7 +47,9 @@ int main(int argc, char* argv[]) {
         trace = std::make_unique<kestive::FileDrillTrace>(path);
     }
     kestive::ClockSeededRandom random;  // seeded from the clock before the window loads
-    kestive::ui::Form1 form(random, trace.get());
+    // Pictures missing in the current folder come from those installed with the program.
+    kestive::ui::Form1 form(random, trace.get(),
+                            kestive::ui::installedPictureFolders(QCoreApplication::applicationDirPath()));
     std::unique_ptr<FirstPaint> firstPaint;
     if (trace) {
         firstPaint = std::make_unique<FirstPaint>(*trace);

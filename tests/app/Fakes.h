@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "app/Trainer.h"
@@ -20,14 +21,15 @@ struct Op {
     bool operator==(const Op&) const = default;
 };
 
-struct Control : PictureBox, Caption, TextColour, TextSource, Focusable {
-    std::string name, value;
+struct Control : PictureBox, Caption, TextColour, TextSource, Focusable, ToolTip {
+    std::string name, value, tip;
     Log* log = nullptr;
     std::string* focus = nullptr;
     double w = 1215, h = 495;  // outer size in twips; the drawing area is 30 twips smaller
     Rgb colour;
     std::vector<Op> ops;  // drawn since the last clear
     std::function<void()> onShowNow;  // what the screen update costs, e.g. ms passing
+    const std::optional<std::set<std::string>>* files = nullptr;  // the picture files there are; unset: all
 
     void note(const std::string& s) { log->push_back(name + " " + s); }
     void draw(const Op& op) { ops.push_back(op); note(op.kind); }
@@ -41,43 +43,62 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable {
         note("showNow");
         if (onShowNow) onShowNow();
     }
-    bool loadPicture(const std::string& file) override { note("load " + file); return true; }
+    bool loadPicture(const std::string& file) override {
+        note("load " + file);
+        return !files || !*files || (*files)->count(file);
+    }
     double outerWidth() const override { return w; }
     double outerHeight() const override { return h; }
     double innerWidth() const override { return w - 30; }
     double innerHeight() const override { return h - 30; }
     void setCaption(const std::string& t) override { value = t; note("= " + t); }
-    std::string caption() const override { return value; }
     void setTextColour(Rgb c) override { colour = c; }
     std::string text() const override { return value; }
     void setFocus() override { *focus = name; note("focus"); }
+    void setToolTip(const std::string& t) override { tip = t; }
 };
 
-struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, RandomSource {
+struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, RandomSource, Messenger,
+             RunningDisplay {
     Log log;
     std::int32_t ticks = 5000, step = 1000;       // each pump lets step ms pass, never beyond its deadline
     std::vector<std::int32_t> waits;              // the deadline of every pump
     std::map<int, std::function<void()>> during;  // pump call (1-based) -> what the user does meanwhile
     float draw = 0.5f;                            // the random draw: case floor(57 * draw)
     std::string focus;
+    bool timerRunning = false;                    // Timer1
     Control alg, label1, label5, command1, command2, waitTime, showWhen;
     std::array<Control, kCaseCount> pll, avg, avglabel, numlabel, stdlabel;
+    std::optional<std::set<std::string>> pictureFiles;  // unset: every picture loads
     std::optional<Trainer> t;
 
-    Rig() {
+    explicit Rig(const NumberFormat& format = {}, std::vector<std::string> pictureFolders = {}) {
         MainWindowControls c{bind(alg, "alg"), bind(label1, "label1", "0.00"), bind(label5, "label5"),
                              &label5, bind(command1, "command1", "START"), &command1,
                              bind(command2, "command2"), bind(waitTime, "waitTime"),
                              bind(showWhen, "showWhen")};
+        c.algTip = &alg;
         for (int i = 0; i < kCaseCount; ++i) {
             const std::string n = std::to_string(i);
             c.pll[i] = bind(pll[i], "pll" + n);
+            pll[i].files = &pictureFiles;
             c.avg[i] = bind(avg[i], "avg" + n);
             c.avglabel[i] = bind(avglabel[i], "avglabel" + n);
             c.numlabel[i] = bind(numlabel[i], "numlabel" + n);
             c.stdlabel[i] = bind(stdlabel[i], "stdlabel" + n);
         }
-        t.emplace(c, Platform{this, this, this, this, {}, nullptr, this, this, nullptr});
+        controls = c;
+        platform = Platform{this, this, this, this, format, this, this, this, nullptr, std::move(pictureFolders)};
+        platform.display = this;
+        t.emplace(c, platform);
+    }
+    MainWindowControls controls;
+    Platform platform;
+    // The trainer again, keeping its kept times on disk through unsaved.
+    void keepOnDisk(UnsavedTimes& unsaved) {
+        Platform p = platform;
+        p.unsaved = &unsaved;
+        t.emplace(controls, p);
     }
     Control* bind(Control& c, const std::string& name, const std::string& value = "") {
         c.name = name;
@@ -104,18 +125,24 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
         return text.empty() || *end ? std::nullopt : std::optional(v);
     }
     void show() override { log.push_back("show"); }
+    void showMessage(const std::string& text) override { log.push_back("message " + text); }
     void close() override { int cancel = 0; t->Form_Unload(cancel); }  // as the window system does
     void destroySecondaryWindows() override {}
     float next() override { return draw; }
-    // Plays the user's part: S START/STOP, A Accept, D Discard, X Exit, T a timer tick, a number: ms pass.
+    void timingBegan() override { timerRunning = true; }
+    void timingEnded() override { timerRunning = false; }
+    // Plays the user's part: S START/STOP, A Accept, D Discard, X Exit, T a timer tick, a number: ms pass,
+    // P START/STOP goes down now (its click is S), L it comes up without a click.
     void play(const std::string& steps) {
         const std::map<std::string, void (Trainer::*)()> press{
             {"S", &Trainer::Command1_Click}, {"A", &Trainer::Command2_Click}, {"D", &Trainer::Command3_Click},
             {"X", &Trainer::Command4_Click}, {"T", &Trainer::Timer1_Timer}};
         std::istringstream in(steps);
         for (std::string s; in >> s;) {
-            if (press.count(s)) ((*t).*press.at(s))();
-            if (!press.count(s)) pass(std::stoi(s));
+            if (s == "P") t->Command1_Press(ticks);
+            else if (s == "L") t->Command1_PressLost();
+            else if (press.count(s)) ((*t).*press.at(s))();
+            else pass(std::stoi(s));
         }
     }
 };

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "Fakes.h"
+#include "cases/OllCases.h"
 
 using namespace kestive;
 using namespace kestive::test;
@@ -70,7 +71,7 @@ TEST(Drill, StateTable) {
              {"0", "S 800 S A A", "", kIdle, 1, 2, 1, "START 0.00 command1"},
              {"0", "A", "", kIdle, 0, 1, 0, "START 0.00 command1"},  // nothing stopped yet
              {"0", "S 800 S D A", "", kIdle, 0, 2, 1, "START 0.00 command1"},
-             {"0", "S 800 S S 650 S A", "", kIdle, 1, 1, 2, "START 0.00 command1"},
+             {"0", "S 800 S S 650 S A", "", kIdle, 1, 2, 2, "START 0.00 command1"},  // START drops it
              {"0", "S 300 A", "", kTiming, 0, 0, 1, "STOP! 0.00 command1"},
              {"0", "S 300 D 300 T A", "", kIdle, 0, 2, 1, "START 0.00 command1"},
              {"2", "S", "S A", kTiming, 0, 0, 1, "STOP! 1 command1"},  // both wait for the reveal
@@ -87,6 +88,7 @@ TEST(Drill, StateTable) {
         for (int i = 0; i < kCaseCount; ++i) kept += rig.state().store.timeCount(i);
         const std::string row = std::string(r.steps) + " / " + r.during;
         EXPECT_EQ(rig.state().drillState, r.state) << row;
+        EXPECT_EQ(rig.timerRunning, r.state == kTiming) << row;  // Timer1 sleeps outside timing
         EXPECT_EQ(kept, r.kept) << row;
         EXPECT_EQ(std::ranges::count(rig.log, "label1 = 0.00"), r.resets) << row;
         EXPECT_EQ(std::ranges::count(rig.log, "beep"), r.beeps) << row;
@@ -131,4 +133,70 @@ TEST(Drill, WaitTimeAndShowWhenSetCountdownAndEarlyPictureOrStartRefuses) {
     EXPECT_EQ(rig.state().drillState, kIdle);
     EXPECT_EQ(rig.label5.value, Trainer::kNoCaseEnabled);
     EXPECT_EQ(rig.label5.colour, (Rgb{255, 0, 0}));
+}
+
+// STOP counts from the moment START/STOP went down, however long it is held before the click.
+TEST(Drill, StopTakesThePressTick) {
+    struct Row {
+        const char *name, *wait, *steps, *during;
+        std::int16_t state;
+        std::int32_t lastTime;
+    };
+    for (const Row& r : {
+             Row{"held 400 ms", "0", "S 300 P 400 S", "", kIdle, 300},
+             {"released off the button", "0", "S 300 P 200 L", "", kTiming, 0},
+             {"pressed again after that", "0", "S 300 P 200 L 100 P 50 S", "", kIdle, 600},
+             {"click without a press", "0", "S 250 S", "", kIdle, 250},
+             {"a lost press is not used", "0", "S 300 P 200 L 100 S", "", kIdle, 600},
+             {"START's own press", "0", "P 100 S 300 S", "", kIdle, 300},
+             {"held from the countdown", "2", "S 500 S", "P", kTiming, 0},
+             {"countdown press let go", "2", "S 500 P 100 S", "P L", kIdle, 500},
+         }) {
+        SCOPED_TRACE(r.name);
+        Rig rig;
+        rig.load();
+        rig.waitTime.value = r.wait;
+        rig.during[1] = [&] { rig.play(r.during); };
+        rig.play(r.steps);
+        EXPECT_EQ(rig.state().drillState, r.state);
+        EXPECT_EQ(rig.state().lastTime, r.lastTime);
+    }
+}
+
+// After STOP the screen shows the kept number and names the case; during the next drill neither the old
+// case nor any name is to be seen.
+TEST(Drill, StopShowsTheExactTimeAndTheAnswerUntilTheDisplayIsReset) {
+    Rig rig;
+    rig.load();
+    rig.draw = 27.5f / 57;
+    rig.waitTime.value = "0";
+    rig.play("S 1000 T 506 T 1 P 300 T");
+    EXPECT_EQ(rig.label1.value, "1.81");  // the running display before the click
+    rig.play("S");
+    EXPECT_EQ(rig.label1.value, "1.51");  // 1507 ms, not the last refresh
+    EXPECT_EQ(rig.alg.tip, ollCaseTitle(27));
+    for (const char* reset : {"A", "D", "S"}) {
+        SCOPED_TRACE(reset);
+        rig.play(std::string("S 100 P S ") + reset);
+        EXPECT_EQ(rig.alg.tip, "");
+    }
+
+    // START while the attempt waits: cleared as by Discard before the countdown's first number.
+    rig.play("D 100 S 100 S");
+    rig.waitTime.value = "2";
+    rig.log.clear();
+    std::string tipInCountdown = "unset";
+    rig.during[1] = [&] { tipInCountdown = rig.alg.tip; };
+    rig.play("S");
+    EXPECT_EQ(tipInCountdown, "");
+    const Log start(rig.log.begin(), rig.log.begin() + 6);
+    EXPECT_EQ(start, (Log{"label5 = ", "alg clear", "label1 = 0.00", "command1 = START", "command1 focus",
+                          "label1 = 2"}));
+    EXPECT_EQ(rig.alg.tip, "");  // timing
+}
+
+TEST(Drill, FirstCaptionOfTheTimeInTheUsersFormat) {
+    Rig rig(NumberFormat{",", ".", 3, true, "-"});
+    rig.load();
+    EXPECT_EQ(rig.label1.value, "0,00");
 }

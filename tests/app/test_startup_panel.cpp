@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
+#include "cases/CasePicture.h"
 
 using namespace kestive;
 using namespace kestive::test;
@@ -23,6 +24,36 @@ TEST(StartUp, LoadsThePicturesShowsFocusesStartThenDrawsTheGridsAndThePanel) {
         EXPECT_EQ(rig.numlabel[i].value + " " + rig.stdlabel[i].value, "Num: 0 Std: 0.00");
         EXPECT_EQ(rig.avg[i].ops.size(), 14u);  // a bar of length 0 and the grid
     }
+}
+
+TEST(StartUp, APictureTheCurrentFolderLacksComesFromTheInstalledFoldersInTheirOrder) {
+    Rig rig(NumberFormat(), {"/inst", "/build/cases"});
+    rig.pictureFiles = std::set<std::string>{"oll01print.gif", "/inst/oll01print.gif", "/inst/oll02print.gif",
+                                             "/build/cases/oll02print.gif", "/build/cases/oll03print.gif"};
+    for (int i = 3; i < 56; ++i) rig.pictureFiles->insert("/inst/" + casePictureFileName(i));
+    rig.t->Form_Load();
+    const auto tried = [&](int i) {
+        std::string files;
+        for (const std::string& entry : rig.log)
+            if (entry.starts_with("pll" + std::to_string(i) + " load ")) files += entry.substr(entry.rfind(' ')) + ";";
+        return files;
+    };
+    EXPECT_EQ(tried(0), " oll01print.gif;");  // the current folder wins: its picture may be rotated
+    EXPECT_EQ(tried(1), " oll02print.gif; /inst/oll02print.gif;");
+    EXPECT_EQ(tried(2), " oll03print.gif; /inst/oll03print.gif; /build/cases/oll03print.gif;");
+    EXPECT_EQ(tried(56), " oll57print.gif; /inst/oll57print.gif; /build/cases/oll57print.gif;");
+    EXPECT_EQ(rig.t->missingPictures(), "oll57print.gif");
+    const std::string message = rig.log.back();  // shown once the window is up and drawn
+    EXPECT_TRUE(message.starts_with("message These case pictures were not found, so their boxes stay empty: "
+                                    "oll57print.gif. Looked for in: ")) << message;
+    EXPECT_TRUE(message.ends_with(" (the current folder), /inst, /build/cases.")) << message;
+
+    Rig found(NumberFormat(), {"/inst"});
+    found.pictureFiles = std::set<std::string>{};
+    for (int i = 0; i < kCaseCount; ++i) found.pictureFiles->insert("/inst/" + casePictureFileName(i));
+    found.t->Form_Load();
+    EXPECT_EQ(found.t->missingPictures(), "");
+    EXPECT_EQ(std::ranges::count_if(found.log, [](const std::string& e) { return e.starts_with("message"); }), 0);
 }
 
 TEST(Panel, BarsScaleByTheLargestMeanUnderAGridAndDisabledCasesAreGreen) {

@@ -18,7 +18,7 @@ static constexpr std::int32_t kMax = INT32_MAX, kMin = INT32_MIN;
 TEST(SessionReader, QuirksOfGoodFiles) {
     const std::tuple<std::string, int, std::vector<std::int32_t>> rows[] = {
         {"1:5,6,\r\n1:700,\r\n", 1, {700}},                           // the header is dropped unread
-        {"h\r3:1,2,\r4:5,\r", 3, {}},                                 // a lone CR ends no line
+        {"h\r3:1,2,\r4:5,\r3:7,\r\r\n", 3, {1, 2, 7}},              // a lone CR ends a line too
         {H + "7:\r\n7:850\r\n7:850,920\r\n7:1,2,x", 7, {850, 1, 2}},  // the last piece is ignored
         // Lines with fewer than two pieces are skipped before their case text is read; so are empty ones.
         {H + "abc:\r\n:\r\n99:\r\nxyz:123\r\n-5:7\r\n\r\n\n3:100,\r\n\r\n", 3, {100}},
@@ -40,7 +40,7 @@ TEST(SessionReader, RefusesABadFileNamingTheLineAndTheFault) {
     std::vector<std::tuple<std::string, int, std::string>> rows = {
         {"", 0, "empty"},
         {H + "0:1,\r\n\r\n3 100,200,\r\n", 4, "\":\""},
-        {"h\r\n\r\n\r\r\n", 3, "\":\""},  // a line of just CR is not empty
+        {"h\r\n\r\r\nx\r", 4, "\":\""},  // CR, then CR LF: two line ends
         {full + "\r\n12:1,\r\n", 3, "32767"},
         {full + "5,\r\n", 2, "32767"}};
     const std::pair<const char*, std::vector<std::string>> secondLines[] = {
@@ -108,6 +108,45 @@ TEST(SessionWriter, AReplacedFileKeepsItsPermissions) {
         ASSERT_TRUE(saveSession(dir / "s.pll", TimeStore{}, "now"));
         EXPECT_EQ(fs::status(dir / "s.pll").permissions(), mode) << "mode " << std::oct << int(mode);
     }
+}
+
+// Saving through a symbolic link writes the file it points to and keeps the link; long names fit.
+TEST(SessionWriter, WritesThroughLinksAndTakesNamesAsLongAsTheFolderAllows) {
+    TimeStore store;
+    store.addTime(4, 321, kC);
+    const std::string text = sessionText(store, "d");
+    TempDir dir;
+    fs::create_directory(dir / "real");
+    writeFile(dir / "real/target.pll", "old");
+    fs::create_symlink("real/target.pll", dir / "link.pll");
+    fs::create_symlink("link.pll", dir / "chain.pll");
+    fs::create_symlink("real/fresh.pll", dir / "dangling.pll");
+    for (const auto& [link, target] : {std::pair{"link.pll", "real/target.pll"},
+                                       {"chain.pll", "real/target.pll"},
+                                       {"dangling.pll", "real/fresh.pll"}}) {
+        SCOPED_TRACE(link);
+        writeFile(dir / target, "old");
+        const SaveResult saved = saveSession(dir / link, store, "d");
+        ASSERT_TRUE(saved) << saved.error().message();
+        EXPECT_TRUE(fs::is_symlink(dir / link));
+        EXPECT_EQ(readFile(dir / target), text);
+    }
+    for (const std::size_t length : {244u, 250u, 255u}) {
+        SCOPED_TRACE(length);
+        const std::string name = std::string(length - 4, 'n') + ".pll";
+        const SaveResult saved = saveSession(dir / name, store, "d");
+        ASSERT_TRUE(saved) << saved.error().message();
+        EXPECT_EQ(readFile(dir / name), text);
+        fs::remove(dir / name);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), {}), 2);  // no temporary file is left
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), {}), 4);
+    // A new file never takes the place of one that exists.
+    const auto taken = createSession(dir / "real/target.pll", TimeStore{}, "d");
+    ASSERT_FALSE(taken);
+    EXPECT_NE(taken.error().what.find("cannot create"), std::string::npos) << taken.error().what;
+    EXPECT_EQ(readFile(dir / "real/target.pll"), text);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), {}), 2);
 }
 
 TEST(SessionReader, KeptFuzzInputsKeepEveryRule) {

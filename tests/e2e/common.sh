@@ -26,12 +26,17 @@ else
 fi
 
 cd "$work"
-KESTIVE_TRACE="$work/trace.txt" "$bin" &
-pid=$!
-wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kestive$' | head -1) || fail "no window"
-# Wait for the first paint, then let the window settle.
-for _ in $(seq 100); do grep -q '^shown' trace.txt 2>/dev/null && break; sleep 0.1; done
-sleep 0.5
+# Starts the trainer in $work and waits for its first paint (again after an earlier run ended).
+start_program() {
+  rm -f trace.txt
+  KESTIVE_TRACE="$work/trace.txt" "$bin" &
+  pid=$!
+  wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kestive$' | head -1) || fail "no window"
+  # Wait for the first paint, then let the window settle.
+  for _ in $(seq 100); do grep -q '^shown' trace.txt 2>/dev/null && break; sleep 0.1; done
+  sleep 0.5
+}
+start_program
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 top=$((Y + HEIGHT - 819))  # the client area is the lowest 819 pixels, below the menu bar
 at() { echo "$((X + $1 / 15 + $3 / 30)) $((top + $2 / 15 + $4 / 30))"; }  # centre of a twip rect

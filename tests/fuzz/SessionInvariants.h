@@ -11,7 +11,12 @@ inline std::string sessionInvariantBroken(std::string_view content) {
     const LoadResult r = parseSession(content, "fuzz.pll", NumberFormat{});
     if (!r) {
         const SessionError& e = r.error();
-        const long lines = std::count(content.begin(), content.end(), '\n') + 1;
+        // Line ends: LF, CR LF, or CR alone.
+        long lines = 1;
+        for (std::size_t i = 0; i < content.size(); ++i) {
+            const bool crAlone = content[i] == '\r' && (i + 1 == content.size() || content[i + 1] != '\n');
+            if (content[i] == '\n' || crAlone) ++lines;
+        }
         const bool lineInFile = e.line >= (content.empty() ? 0 : 1) && e.line <= lines;
         return lineInFile && e.file == "fuzz.pll" && !e.what.empty() ? "" : "error out of place";
     }

@@ -137,6 +137,8 @@ echo "== contents and dependencies"
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|')
 for f in /usr/bin/kestive /usr/bin/kestive-report /usr/bin/kestive-launcher \
          /usr/share/applications/kestive.desktop /usr/share/man/man1/kestive-report.1.gz \
+         /usr/share/man/man1/kestive.1.gz /usr/share/man/man1/kestive-launcher.1.gz \
+         /usr/share/metainfo/org.kestive.Kestive.metainfo.xml \
          /usr/share/kestive/kestive.ico \
          /usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/kestive.png; do
     grep -qx "$f" <<<"$contents" || fail "the package lacks $f"
@@ -145,8 +147,12 @@ pictures=$(grep -c '^/usr/share/kestive/cases/oll[0-9][0-9]print\.gif$' <<<"$con
 [ "$pictures" = 57 ] || fail "the package holds $pictures case pictures, not 57"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for lib in libqt6widgets6 libqt6gui6 libqt6core6; do
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libcanberra0; do
     grep -q "$lib" <<<"$depends" || fail "the package does not depend on $lib"
+done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for p in qt6-wayland sound-theme-freedesktop; do
+    grep -q "$p" <<<"$recommends" || fail "the package does not recommend $p"
 done
 
 echo "== installing"
@@ -168,7 +174,10 @@ for bin in /usr/bin/kestive /usr/bin/kestive-report; do
     if ldd "$bin" | grep -q "not found"; then fail "$bin misses libraries: $(ldd "$bin" | grep 'not found')"; fi
 done
 desktop-file-validate /usr/share/applications/kestive.desktop || fail "the desktop entry does not validate"
-man -l /usr/share/man/man1/kestive-report.1.gz 2>/dev/null | grep -q "kestive-report" || fail "the manual page does not render"
+for page in kestive kestive-launcher kestive-report; do
+    man -l "/usr/share/man/man1/$page.1.gz" 2>/dev/null | grep -q "$page" || fail "the manual page of $page does not render"
+done
+appstreamcli validate --no-net /usr/share/metainfo/org.kestive.Kestive.metainfo.xml || fail "the AppStream metadata does not validate"
 
 # The installed report tool on a small session file: 57 case lines and the total.
 printf 'recorded on today\r\n0:600,700,\r\n1:\r\n' > "$tmp/small.pll"
@@ -219,6 +228,19 @@ cmp -s "$workdir/oll01print.gif" "$tmp/rotated.gif" || fail "the second start ov
 cmp -s "$workdir/oll02print.gif" /usr/share/kestive/cases/oll02print.gif || fail "a deleted picture did not come back"
 cmp -s "$workdir/mine.pll" "$tmp/mine.pll" || fail "the second start changed a session file"
 cmp -s "$workdir/kept.pll" "$tmp/kept.pll" || fail "the second start changed the saved session"
+
+echo "== started by hand in an empty folder, the trainer shows the installed pictures"
+empty="$tmp/empty"
+mkdir -p "$empty"
+(cd "$empty" && env -i PATH=/usr/bin:/bin HOME="$tmp/home" LANG=C.UTF-8 \
+    timeout 120 xvfb-run -a -s "-screen 0 1600x1000x24" \
+    bash "$0" --inside-x "$empty" "$tmp/shot3.png" "$tmp/trainer3.log" main kestive)
+yellow=$(convert "$tmp/shot3.png" -crop "+${grid_left}+0" +repage -alpha off \
+    -fuzz 8% -fill black +opaque '#FFD500' -fill white -opaque '#FFD500' \
+    -colorspace Gray -format '%[fx:round(mean*w*h)]' info:)
+echo "yellow sticker pixels in the case grid: $yellow"
+[ "$yellow" -ge $((54 * 19 * 19)) ] || fail "started in an empty folder, the trainer did not show the installed pictures"
+[ -z "$(ls -A "$empty")" ] || fail "the trainer wrote into the folder it was started in: $(ls -A "$empty")"
 
 echo "== removing"
 apt-get remove -y -q kestive >/dev/null

@@ -13,8 +13,8 @@
 
 #include "IcoFile.h"
 #include "IconArt.h"
-#include "IconSizes.h"
-#include "WindowIcon.h"
+#include "icon/IconSizes.h"
+#include "icon/WindowIcon.h"
 
 using namespace kestive::icon;
 

@@ -8,6 +8,7 @@
 #include "cases/CasePicture.h"
 #include "cases/OllCases.h"
 #include "session/SessionFile.h"
+#include "ui/CanberraSound.h"
 #include "ui/Form1.h"
 #include "ui/SaveSession.h"
 
@@ -45,7 +46,7 @@ struct ScriptedDialogs final : DialogPort {
 struct Window {
     ClockSeededRandom random;
     ScriptedDialogs dialogs;
-    Form1 form{random};
+    Form1 form{random, nullptr, {}, nullptr, 1.0};  // the design size, whatever the test screen
     Window() {
         form.secondary().setDialogs(dialogs);
         form.load();
@@ -165,7 +166,13 @@ private slots:
         QVERIFY(QStringList({"Liberation Sans", "DejaVu Sans"}).contains(QFontInfo(f.Command1->font()).family()));
         QVERIFY(f.Command1->font().pixelSize() == 11 && f.Label1->font().pixelSize() == 128 &&  // 8.25, 96 pt
                 f.Label5->font().pixelSize() == 13 && f.Label5->font().bold());                 // 9.75 pt bold
-        QVERIFY(f.Timer1->interval() == 1 && f.Timer1->timerType() == Qt::PreciseTimer && f.Timer1->isActive());
+        // Labels lie beneath the buttons and bars they touch, and over the case pictures' edge.
+        for (auto [where, top] : {std::pair<QPoint, QWidget*>{{20, 8640 / 15}, f.Command5},
+                                  {{7300 / 15, 600 / 15}, f.avg[0]},
+                                  {{7200 / 15, 700 / 15}, f.avglabel[0]},
+                                  {{7200 / 15, 1100 / 15}, f.stdlabel[0]}})
+            QCOMPARE(f.client()->childAt(where), top);
+        QVERIFY(f.Timer1->timerType() == Qt::PreciseTimer && !f.Timer1->isActive());  // asleep until timing
         const std::string_view alg = ollCases()[26].algorithm;
         QCOMPARE(f.pll[26]->toolTip(), "OLL 27 \u2014 " + QString::fromUtf8(alg.data(), alg.size()));
         QVERIFY(f.pll[56]->toolTip().startsWith("OLL 57 \u2014 ") && f.alg->toolTip().isEmpty());
@@ -230,13 +237,15 @@ private slots:
         QCOMPARE(w.form.Command1->text(), QStringLiteral("STOP!"));
         const int c = w.state().currentCase;
         QCOMPARE(at(w.form.alg, 80, 80), pictureColour(c));  // stretched into the large box
-        QCOMPARE(w.form.alg->toolTip(), w.form.pll[c]->toolTip());
+        QVERIFY(w.form.alg->toolTip().isEmpty());  // the answer stays hidden while timing
         QTest::qWait(30);
         QVERIFY(w.form.Label1->text() != "0.00");  // the timer runs the display
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // STOP
         QCOMPARE(QApplication::focusWidget(), w.form.Command2);
         const std::int32_t time = w.state().lastTime;
         QVERIFY(time >= 25 && time < 5000);
+        QCOMPARE(w.form.alg->toolTip(), w.form.pll[c]->toolTip());  // now it may be named
+        QCOMPARE(w.form.Label1->text().toStdString(), twoDecimals(time / 1000.0, NumberFormat{}));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // Accept
         QCOMPARE(w.timesOf(c), std::vector<std::int32_t>{time});
         QCOMPARE(w.form.Label1->text() + w.form.Command1->text(), QStringLiteral("0.00START"));
@@ -265,8 +274,18 @@ private slots:
     }
 
     void aCommaLocaleWritesEveryNumberWithAComma() {
+        struct Restore {
+            QByteArray all = qgetenv("LC_ALL"), numeric = qgetenv("LC_NUMERIC");
+            ~Restore() {
+                qputenv("LC_ALL", all);
+                qputenv("LC_NUMERIC", numeric);
+                QLocale::setDefault(QLocale::c());
+            }
+        } restore;
+        // As a program started in that locale sees it: in the environment and as Qt's default.
+        qunsetenv("LC_ALL");
+        qputenv("LC_NUMERIC", "de_DE.UTF-8");
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        struct Restore { ~Restore() { QLocale::setDefault(QLocale::c()); } } restore;
         Window w;
         QCOMPARE(w.form.avglabel[0]->text(), QStringLiteral("Avg: 0,00"));
         QCOMPARE(w.form.stdlabel[56]->text(), QStringLiteral("Std: 0,00"));
@@ -280,6 +299,99 @@ private slots:
         QCOMPARE(w.form.Command1->text(), QStringLiteral("STOP!"));
         QTest::mouseClick(w.form.Command3, Qt::LeftButton);
         QCOMPARE(w.form.Label1->text(), QStringLiteral("0,00"));
+    }
+
+    // STOP counts from the moment START/STOP goes down: holding it adds nothing, nor does a press let go
+    // off the button; the press takes the input event's time when that is of the tick counter's clock.
+    void stopCountsFromThePress() {
+        Window w;
+        w.form.WaitTime->setText("0");
+        QPushButton* b = w.form.Command1;
+        SteadyTickCounter ticks;
+        std::int32_t pressedAt = 0;
+        auto start = [&] {
+            QTest::mouseClick(b, Qt::LeftButton);  // after a STOP this drops the waiting attempt
+            QCOMPARE(w.state().drillState, kTiming);
+            QTest::qWait(60);
+            pressedAt = ticks.now();
+        };
+        auto stoppedAtThePress = [&](const char* how) {
+            QVERIFY2(w.state().drillState == kIdle, how);
+            const std::int32_t pressed = elapsedMs(w.state().startTick, pressedAt);
+            QVERIFY2(w.state().lastTime >= pressed && w.state().lastTime <= pressed + 20,
+                     qPrintable(QStringLiteral("%1: %2 ms, pressed at %3").arg(how).arg(w.state().lastTime).arg(pressed)));
+        };
+        start();
+        b->setFocus();
+        QTest::keyPress(b, Qt::Key_Space);
+        QTest::qWait(300);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+        QApplication::sendEvent(b, &repeat);  // the key's auto-repeat presses nothing
+        QTest::qWait(100);
+        QTest::keyRelease(b, Qt::Key_Space);
+        stoppedAtThePress("Space held 400 ms");
+
+        // A held key repeated as stamped release-press pairs (X without detectable auto-repeat): the first
+        // release stops, the rest press nothing, so Accept is not clicked by the same key.
+        start();
+        b->setFocus();
+        auto key = [](QEvent::Type type, quint64 stamp) {
+            QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+            e.setTimestamp(stamp);
+            QApplication::sendEvent(QApplication::focusWidget(), &e);
+        };
+        key(QEvent::KeyPress, 100);
+        key(QEvent::KeyRelease, 760);
+        QCOMPARE(QApplication::focusWidget(), w.form.Command2);
+        for (quint64 stamp : {760, 800, 840}) {
+            key(QEvent::KeyPress, stamp);
+            QVERIFY(!w.form.Command2->isDown());
+            key(QEvent::KeyRelease, stamp + 40);
+        }
+        QVERIFY(w.state().drillState == kIdle && w.form.trainer().attemptWaiting());
+
+        start();
+        const QPoint off(b->width() + 40, b->height() / 2);
+        QTest::mousePress(b, Qt::LeftButton);
+        QTest::mouseMove(b, off);
+        QTest::mouseRelease(b, Qt::LeftButton, {}, off);
+        QCOMPARE(w.state().drillState, kTiming);  // no click: the clock runs on
+        QTest::qWait(200);
+        pressedAt = ticks.now();
+        QTest::mouseClick(b, Qt::LeftButton);
+        stoppedAtThePress("pressed again after a press let go off the button");
+
+        // Events stamped by the window system: the stamp counts, unless it is of another clock.
+        for (bool ownClock : {true, false}) {
+            start();
+            QTest::qWait(200);
+            const quint64 stamp = ownClock ? static_cast<std::uint32_t>(w.state().startTick + 123) : 7;
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                const QPointF at = QRectF(b->rect()).center();
+                QMouseEvent e(type, at, b->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+                e.setTimestamp(stamp);
+                QApplication::sendEvent(b, &e);
+            }
+            QCOMPARE(w.state().drillState, kIdle);
+            if (ownClock) QCOMPARE(w.state().lastTime, 123);
+            else QVERIFY2(w.state().lastTime >= 250, qPrintable(QString::number(w.state().lastTime)));
+        }
+    }
+
+    // The case picture is stretched into alg without smoothing: only the picture's own colours appear.
+    void algStretchesThePictureWithHardEdges() {
+        Window w;
+        QImage two(2, 1, QImage::Format_RGB32);
+        two.setPixelColor(0, 0, kRed);
+        two.setPixelColor(1, 0, Qt::blue);
+        QVERIFY(two.save("two.png"));
+        QVERIFY(w.form.pll[3]->loadPicture("two.png"));
+        w.form.alg->paintPicture(*w.form.pll[3], 0, 0, w.form.alg->innerWidth(), w.form.alg->innerHeight());
+        QSet<QRgb> colours;
+        const QImage& shown = w.form.alg->image();
+        for (int x = 0; x < shown.width(); ++x) colours << shown.pixel(x, shown.height() / 2);
+        QCOMPARE(colours, (QSet<QRgb>{kRed.rgb(), QColor(Qt::blue).rgb()}));
     }
 
     // The countdown waits in the real event loop: a Discard runs inside it, and closing ends it at once.
@@ -305,6 +417,23 @@ private slots:
         QVERIFY(de.numberFromText("2,5") == 2.5 && de.numberFromText(" 2.5 ") == 2.5 && !de.numberFromText("x"));
         QVERIFY(!LocaleNumberReader{QLocale(QLocale::English)}.numberFromText("2,5"));
         QCOMPARE(numberFormatOf(QLocale(QLocale::German)).decimalSeparator, std::string(","));
+        // The window writes what kestive-report writes in the same environment, also for locales the
+        // system has not generated (none is here but C and POSIX).
+        const std::pair<const char*, const char*> rows[] = {{"LC_NUMERIC=fr_FR.UTF-8", "Avg: 1\u202f234,57"},
+                                                            {"LC_NUMERIC=de_CH.UTF-8", "Avg: 1\u2019234.57"},
+                                                            {"LC_NUMERIC=C.UTF-8", "Avg: 1234.57"}};
+        const QByteArray all = qgetenv("LC_ALL");
+        qunsetenv("LC_ALL");
+        for (auto [env, label] : rows) {
+            const QByteArray value = QByteArray(env).mid(QByteArray(env).indexOf('=') + 1);
+            qputenv("LC_NUMERIC", value);
+            Window w;
+            w.keep(5, 1234567);
+            w.form.trainer().drawTime(0);
+            QVERIFY2(w.form.avglabel[5]->text() == QString::fromUtf8(label), env);
+        }
+        qunsetenv("LC_NUMERIC");
+        qputenv("LC_ALL", all);
     }
 
     void secondaryWindowLayouts() {
@@ -378,7 +507,7 @@ private slots:
         QCOMPARE(lines.size(), 59);  // 58 lines, each ending in CR LF
         // The header: the user's regional short date, then the long time.
         const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-        QVERIFY2(lines[0].startsWith("recorded on " + date.toUtf8() + " ") && lines[0].endsWith('\r'), lines[0]);
+        QVERIFY2(lines[0].startsWith("recorded on " + date.toUtf8() + " ") && lines[0].endsWith('\r'), lines[0].constData());
         QCOMPARE(lines.mid(1, 3), QList<QByteArray>({"0:843,620,\r", "1:\r", "2:705,\r"}));
     }
 
@@ -393,6 +522,15 @@ private slots:
             writeFile(name, "recorded on x\r\n");
         Form2* dialog = w.pick(QString());
         QCOMPARE(listed(dialog), QStringList({" .pll", ".quiet.pll", "a.pll.pll", "Alpha.pll", "saved.pll"}));
+        // With the focus in the list and nothing selected, no row looks chosen.
+        QApplication::setActiveWindow(dialog);
+        dialog->File1->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(dialog) && dialog->File1->hasFocus());
+        const QImage unmarked = dialog->File1->grab().toImage();
+        dialog->File1->selectionModel()->setCurrentIndex(dialog->File1->model()->index(2, 0),
+                                                         QItemSelectionModel::NoUpdate);
+        QVERIFY(dialog->selectedName().isEmpty());
+        QCOMPARE(dialog->File1->grab().toImage(), unmarked);
         QTest::mouseClick(dialog->Command1, Qt::LeftButton);  // no selection: nothing happens
         QVERIFY(w.dialogs.warned.isEmpty() && dialog->isVisible() && w.timesOf(56) == std::vector<std::int32_t>{705});
         dialog->File1->setCurrentRow(4);
@@ -465,6 +603,14 @@ private slots:
         QVERIFY(about->isVisible() && w.form.findChildren<SecondaryWindow*>().size() == 3);  // one of each
         QTest::mouseClick(w.form.Command4, Qt::LeftButton);  // Exit: hidden windows go too
         QVERIFY(load.isNull() && about.isNull() && report.isNull() && w.form.trainer().unloaded());
+    }
+
+    void startSignalSoundReportsWhenItCannotPlay() {
+        // No sound card is needed: an output libcanberra lacks fails like a missing sound server, and the
+        // signal must then say so, for the bell to ring instead.
+        CanberraSound missing("bell", "no-such-output");
+        QVERIFY(!missing.play());
+        QVERIFY(!missing.play());
     }
 
     void reportOfAnEmptyStoreThenTheWorkedExampleReplacingIt() {

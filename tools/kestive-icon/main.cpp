@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "IconArt.h"
-#include "IconSizes.h"
+#include "icon/IconSizes.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -6,6 +6,7 @@
 
 #include "LocaleNumberFormat.h"
 #include "ReportJson.h"
+#include "SessionHistory.h"
 #include "session/SessionFile.h"
 #include "stats/Report.h"
 
@@ -13,6 +14,8 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: kestive-report [--json] FILE.pll\n"
+    "       kestive-report --progress [--json] FILE.pll...\n"
+    "       kestive-report --svg [-o OUT.svg] FILE.pll...\n"
     "       kestive-report --help\n"
     "\n"
     "Prints the report of the session file FILE.pll exactly as the trainer's \"Create report\" shows it\n"
@@ -20,6 +23,10 @@ constexpr const char* kUsage =
     "of LC_ALL / LC_NUMERIC / LANG.\n"
     "\n"
     "  --json   print every case's index, number, count, mean, rounded mean, deviation and record as JSON\n"
+    "  --progress  per case its mean in each session (files oldest first) and its change, and the\n"
+    "              total average per session; with --json as JSON\n"
+    "  --svg       a picture of every case's statistics (and, with several files, its progress) as\n"
+    "              SVG on standard output, or into OUT.svg with -o\n"
     "  --help   print this help\n"
     "\n"
     "Exit status: 0 success, 1 the file cannot be read or is damaged, 2 bad usage.\n";
@@ -36,7 +43,9 @@ bool writeOut(const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    bool json = false, help = false, optionsDone = false;
+    bool json = false, help = false, optionsDone = false, progress = false, svg = false;
+    std::string output;
+    bool outputGiven = false;
     std::vector<std::string> files;
     std::vector<std::string> unknown;
     for (int i = 1; i < argc; ++i) {
@@ -47,6 +56,14 @@ int main(int argc, char** argv) {
             help = true;
         } else if (!optionsDone && arg == "--json") {
             json = true;
+        } else if (!optionsDone && arg == "--progress") {
+            progress = true;
+        } else if (!optionsDone && arg == "--svg") {
+            svg = true;
+        } else if (!optionsDone && (arg == "-o" || arg == "--output")) {
+            if (i + 1 == argc || argv[i + 1][0] == '\0') return usageError("-o needs a file name");
+            output = argv[++i];
+            outputGiven = true;
         } else if (!optionsDone && arg.size() > 1 && arg[0] == '-') {
             unknown.emplace_back(arg);
         } else {
@@ -56,6 +73,11 @@ int main(int argc, char** argv) {
     if (!unknown.empty()) return usageError("unknown option " + unknown.front());
     if (help) return writeOut(kUsage) ? 0 : 1;
     if (files.empty()) return usageError("no session file given");
+    if (progress && svg) return usageError("give --progress or --svg, not both");
+    if (svg && json) return usageError("--json goes with --progress, not with --svg");
+    if (outputGiven && !svg) return usageError("-o goes with --svg");
+    if (progress) return kestive::runProgress(files, json, kestive::userNumberFormat());
+    if (svg) return kestive::runSvg(files, output, kestive::userNumberFormat());
     if (files.size() > 1) return usageError("give exactly one session file");
 
     const kestive::NumberFormat format = kestive::userNumberFormat();
@@ -65,7 +87,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     const kestive::TimeStore& store = loaded->store;
-    const std::string out = json ? kestive::reportJson(store) : kestive::reportText(store, format);
+    std::string out = json ? kestive::reportJson(store) : kestive::reportText(store, format);
+    if (!out.ends_with('\n')) out += "\r\n";  // the total line gets its line end too, as a terminal wants
     if (!writeOut(out)) {
         std::fprintf(stderr, "kestive-report: cannot write the report to standard output\n");
         return 1;

@@ -1,8 +1,8 @@
-#include "WindowIcon.h"
+#include "icon/WindowIcon.h"
 
 #include <QString>
 
-#include "IconSizes.h"
+#include "icon/IconSizes.h"
 
 namespace kestive::icon {
 

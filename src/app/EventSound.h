@@ -1,0 +1,13 @@
+#pragma once
+
+namespace kestive {
+
+// One of the desktop's event sounds, started without waiting for it to finish.
+class EventSound {
+public:
+    virtual ~EventSound() = default;
+    // False when it cannot be played: no sound server, no sound theme, event sounds switched off.
+    virtual bool play() = 0;
+};
+
+}  // namespace kestive

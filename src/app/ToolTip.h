@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+
+namespace kestive {
+
+// The text a control shows while the pointer rests on it; empty shows none.
+class ToolTip {
+public:
+    virtual ~ToolTip() = default;
+    virtual void setToolTip(const std::string& text) = 0;
+};
+
+}  // namespace kestive

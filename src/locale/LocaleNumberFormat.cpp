@@ -1,0 +1,27 @@
+#include "locale/LocaleNumberFormat.h"
+
+namespace kestive {
+
+NumberFormat numberFormatOf(const QLocale& locale) {
+    NumberFormat f;
+    f.decimalSeparator = locale.decimalPoint().toStdString();
+    const bool grouped = !locale.numberOptions().testFlag(QLocale::OmitGroupSeparator);  // the C locale omits it
+    f.groupSeparator = grouped ? locale.groupSeparator().toStdString() : std::string();
+    f.groupSize = 3;
+    f.leadingZero = true;
+    f.minusSign = locale.negativeSign().toStdString();
+    return f;
+}
+
+QLocale userNumericLocale() {
+    // The order in which the C library picks the locale for numbers.
+    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty()) return QLocale(name);
+    }
+    return QLocale::c();
+}
+
+NumberFormat userNumberFormat() { return numberFormatOf(userNumericLocale()); }
+
+}  // namespace kestive

@@ -1,0 +1,74 @@
+#include "report/SessionSeries.h"
+
+#include <utility>
+
+#include "stats/NumberText.h"
+
+namespace kestive {
+
+SessionSummary summarizeSession(std::string name, const TimeStore& store) {
+    SessionSummary summary;
+    summary.name = std::move(name);
+    for (int i = 0; i < kCaseCount; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        summary.count[k] = store.timeCount(i);
+        summary.roundedMean[k] = store.roundedMean(i);
+    }
+    summary.totalAverage = totalAverageSeconds(store);
+    return summary;
+}
+
+std::optional<double> totalAverageSeconds(const TimeStore& store) {
+    int counted = 0;
+    std::int64_t sum = 0;
+    for (int i = 0; i < kCaseCount; ++i) {
+        const std::int32_t rounded = store.roundedMean(i);
+        if (rounded > 0) {
+            ++counted;
+            sum += rounded;
+        }
+    }
+    if (counted == 0) return std::nullopt;
+    return static_cast<double>(sum) / (counted * 1000.0);
+}
+
+std::optional<std::int64_t> caseChange(const std::vector<SessionSummary>& sessions, int pll) {
+    const auto k = static_cast<std::size_t>(pll);
+    std::optional<std::int32_t> first, last;
+    int withTimes = 0;
+    for (const SessionSummary& session : sessions) {
+        if (session.count[k] == 0) continue;
+        if (!first) first = session.roundedMean[k];
+        last = session.roundedMean[k];
+        ++withTimes;
+    }
+    if (withTimes < 2) return std::nullopt;
+    return static_cast<std::int64_t>(*last) - *first;
+}
+
+std::optional<double> totalChange(const std::vector<SessionSummary>& sessions) {
+    std::optional<double> first, last;
+    int withTotal = 0;
+    for (const SessionSummary& session : sessions) {
+        if (!session.totalAverage) continue;
+        if (!first) first = session.totalAverage;
+        last = session.totalAverage;
+        ++withTotal;
+    }
+    if (withTotal < 2) return std::nullopt;
+    return *last - *first;
+}
+
+std::optional<std::string> addSessionTimes(TimeStore& into, const TimeStore& from) {
+    for (int i = 0; i < kCaseCount; ++i) {
+        for (const std::int32_t time : from.timesOf(i)) {
+            if (!into.keepTime(i, time)) {
+                return "case " + plainInteger(i + 1) + " holds more than " + plainInteger(kMaxTimesPerCase) +
+                       " times in the files together";
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace kestive

@@ -1,0 +1,139 @@
+#pragma once
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "session/SessionFile.h"
+#include "stats/TimeStore.h"
+
+namespace kestive {
+
+// A journal that another trainer left behind in the folder: nobody holds it any more.
+struct LeftJournal {
+    std::filesystem::path file;
+    std::string content;
+    std::time_t modified = 0;  // when its last line was written
+};
+
+// The file operations behind UnsavedTimes. PosixJournalDisk does them; tests put in one that fails.
+class JournalDisk {
+  public:
+    virtual ~JournalDisk() = default;
+    // Makes file this trainer's journal with exactly content: a new file, written, flushed and locked
+    // before it takes the name, so that the name always holds a whole journal. Error text or nothing.
+    virtual std::optional<std::string> replaceJournal(const std::filesystem::path& file,
+                                                      std::string_view content) = 0;
+    // Appends to this trainer's journal and flushes it to disk before returning.
+    virtual std::optional<std::string> appendJournal(std::string_view content) = 0;
+    // Removes this trainer's journal, if it has one.
+    virtual void removeJournal() = 0;
+    // The journals in folder that no running trainer holds, each claimed until released.
+    virtual std::vector<LeftJournal> claimLeftJournals(const std::filesystem::path& folder) = 0;
+    virtual void releaseLeftJournal(const std::filesystem::path& file, bool remove) = 0;
+    // A new session file (never replacing one), as createSession.
+    virtual SaveResult createSessionFile(const std::filesystem::path& file, const TimeStore& store,
+                                         std::string_view dateText) = 0;
+};
+
+// The real file system. The journal stays open and locked (flock) while the trainer runs, so that a
+// second trainer started in the same folder leaves it alone.
+class PosixJournalDisk final : public JournalDisk {
+  public:
+    // Room for keeps made in advance: blank lines (bare LF, which the reader skips) that keeps overwrite
+    // in place. Overwriting leaves the file's size alone, so the flush of a keep writes its data and no
+    // file-system metadata: less than growing the file on every keep costs.
+    explicit PosixJournalDisk(std::size_t roomForKeeps = 64 * 1024) : roomForKeeps_(roomForKeeps) {}
+    PosixJournalDisk(const PosixJournalDisk&) = delete;
+    PosixJournalDisk& operator=(const PosixJournalDisk&) = delete;
+    ~PosixJournalDisk() override;
+
+    std::optional<std::string> replaceJournal(const std::filesystem::path& file,
+                                              std::string_view content) override;
+    std::optional<std::string> appendJournal(std::string_view content) override;
+    void removeJournal() override;
+    std::vector<LeftJournal> claimLeftJournals(const std::filesystem::path& folder) override;
+    void releaseLeftJournal(const std::filesystem::path& file, bool remove) override;
+    SaveResult createSessionFile(const std::filesystem::path& file, const TimeStore& store,
+                                 std::string_view dateText) override;
+
+  private:
+    std::size_t roomForKeeps_;
+    int fd_ = -1;
+    std::filesystem::path file_;
+    std::size_t end_ = 0;   // where the next keep goes
+    std::size_t size_ = 0;  // the file's size: its lines and the blank room after them
+    std::map<std::filesystem::path, int> claimed_;
+};
+
+// Keeps every kept time on disk until it is saved, and turns times that were never saved into
+// ordinary session files in the working folder.
+//
+// The journal is a session text itself: a snapshot of the store (header and 57 case lines), then one
+// line "case:time," per kept time, and the mark "saved:" whenever everything up to there is in a
+// session file (after a load, after Save Session). The session reader gathers repeated case lines in
+// order and skips the mark, so reading the journal gives the store after the last keep; it holds
+// unsaved times unless its last line is the mark. A keep costs one short append and one flush,
+// whatever the size of the store; only a load writes the whole store, once.
+class UnsavedTimes {
+  public:
+    using DateText = std::function<std::string(std::time_t)>;  // the header's date for a moment
+
+    // folder: the working folder. journalName: this trainer's journal (journalNameFor gives a fresh one).
+    UnsavedTimes(JournalDisk& disk, std::filesystem::path folder, std::string journalName, DateText dateText);
+
+    // ".kestive-unsaved-PID-MS.journal": a hidden name that no other trainer uses and the load list skips.
+    static std::string journalNameFor(long pid, long long msSinceEpoch);
+    // "unsaved-2026-12-07-1412.pll" for a local time of 14:12 on that day.
+    static std::string sessionNameFor(std::time_t when);
+    // The journal's content up to its last whole line; nothing unsaved when its last line is the mark.
+    static bool holdsUnsavedTimes(std::string_view journal);
+
+    struct Recovered {
+        std::vector<std::string> files;   // new session files, names without folder
+        std::vector<std::string> errors;  // journals that could not be turned into one, and why
+    };
+    // At start-up: the journals of trainers that ended without saving become session files.
+    Recovered recoverLeftTimes();
+
+    // After the store kept one more time (pll, time). The first failure of a run of failures comes back
+    // as a text for the user; later keeps retry by writing the whole store.
+    std::optional<std::string> kept(const TimeStore& store, int pll, std::int32_t time);
+
+    // Before a loaded session replaces store: unsaved times go into a new session file, whose name
+    // comes back (nothing when there were none). On failure the error comes back and nothing is lost.
+    struct Kept {
+        std::optional<std::string> file;
+        std::optional<std::string> error;
+    };
+    Kept keepBeforeLoad(const TimeStore& store);
+    // After store was loaded, or written by Save Session: nothing in it is unsaved any more.
+    std::optional<std::string> loaded(const TimeStore& store);
+    std::optional<std::string> saved(const TimeStore& store);
+    // The program ends: without unsaved times nothing is left behind; with them the journal stays for
+    // the next start (or, if it could not be kept up, they go into a session file now).
+    void closing(const TimeStore& store);
+
+    bool hasUnsavedTimes() const { return unsaved_; }
+    std::filesystem::path journal() const { return folder_ / journalName_; }
+
+  private:
+    std::optional<std::string> rewrite(const TimeStore& store, bool clean);
+    std::optional<std::string> failed(std::string error);
+    // Writes store into a new "unsaved-..." session file; its name, or the error.
+    Kept newSessionFile(const TimeStore& store, std::time_t when);
+
+    JournalDisk& disk_;
+    std::filesystem::path folder_;
+    std::string journalName_;
+    DateText dateText_;
+    bool unsaved_ = false;      // times kept since the start, the last load or the last save
+    bool journalGood_ = false;  // the journal on disk holds the store: appending a line is enough
+    bool failureTold_ = false;  // the current run of write failures was told once
+};
+
+}  // namespace kestive

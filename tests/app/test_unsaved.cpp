@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "../core/FailingDisk.h"
+#include "../core/TestFiles.h"
+#include "Fakes.h"
+
+using namespace kestive;
+using namespace kestive::test;
+
+namespace {
+// The trainer keeping its times on disk in folder, as one run of the program.
+struct DiskRig : Rig {
+    FailingDisk disk;
+    UnsavedTimes unsaved;
+    DiskRig(const fs::path& folder, const char* journal)
+        : unsaved{disk, folder, journal, [](std::time_t) { return "DATE"; }} {
+        keepOnDisk(unsaved);
+    }
+};
+constexpr Rgb kRed{255, 0, 0}, kBlue{0, 0, 255};
+}  // namespace
+
+// A disk that refuses the journal is told once in red, the drill goes on as ever, and once the disk
+// works again nothing is missing at the next start, which says in blue where the times are.
+TEST(KeptOnDisk, AFailedWriteIsToldOnceNeverStopsADrillAndLosesNothing) {
+    TempDir dir;
+    {
+        DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
+        rig.load();
+        rig.waitTime.value = "0";
+        rig.disk.failReplace = true;
+        rig.play("S 800 S A");
+        EXPECT_EQ(rig.label5.value, Trainer::unsavedTimesNotWritten("cannot write: No space left on device"));
+        EXPECT_EQ(rig.label5.colour, kRed);
+        rig.play("S 900 S A");
+        EXPECT_EQ(rig.label5.value, "That was 100 ms worse than your record, 0.80");
+        EXPECT_EQ(rig.state().store.timeCount(28), 2);
+        EXPECT_EQ(rig.command1.value + " " + rig.focus, "START command1");
+        rig.disk.failReplace = false;
+        rig.play("S 700 S A X");  // the disk works again; Exit
+    }
+    DiskRig next(dir.path, ".kestive-unsaved-2-2.journal");
+    next.t->Form_Load();
+    std::vector<std::string> files;  // the journal gave way to one session file
+    for (const auto& entry : fs::directory_iterator(dir.path))
+        files.push_back(entry.path().filename().string());
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(next.label5.value, Trainer::unsavedTimesFrom(files));
+    EXPECT_EQ(next.label5.colour, kBlue);
+    const LoadResult recovered = readSession(dir / files[0], {});
+    const auto times = recovered.value().store.timesOf(28);
+    EXPECT_EQ(std::vector(times.begin(), times.end()), (std::vector<std::int32_t>{800, 900, 700}));
+}

@@ -1,0 +1,232 @@
+// Kept times on disk: what a restart after a crash finds, what a load or a save leaves, and writes
+// that fail.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "FailingDisk.h"
+#include "TestFiles.h"
+
+using namespace kestive;
+using kestive::test::FailingDisk;
+
+namespace {
+
+const NumberFormat kC{};
+std::string dateOf(std::time_t) {
+    return "DATE";
+}
+
+using Times = std::vector<std::pair<int, std::int32_t>>;
+
+TimeStore storeOf(const Times& times) {
+    TimeStore store;
+    for (const auto& [pll, time] : times) store.addTime(pll, time, kC);
+    return store;
+}
+
+// One run of the trainer in a folder; destroying it without closing() is a crash or kill -9.
+struct TrainerRun {
+    FailingDisk disk;
+    UnsavedTimes unsaved;
+    TimeStore store;
+    TrainerRun(const fs::path& folder, const std::string& journal = ".kestive-unsaved-1-1.journal")
+        : unsaved(disk, folder, journal, dateOf) {}
+    std::optional<std::string> keep(int pll, std::int32_t time) {
+        store.addTime(pll, time, kC);
+        return unsaved.kept(store, pll, time);
+    }
+    void load(const TimeStore& loaded) {
+        store = loaded;
+        unsaved.loaded(store);
+    }
+};
+
+// The journal's last keep at a fixed moment, which names the recovered file.
+constexpr std::time_t kLastKeep = 1796652720;  // 2026-12-07 14:12 UTC
+void lastKeptAt(const fs::path& journal) {
+    const timespec at[2] = {{kLastKeep, 0}, {kLastKeep, 0}};
+    ::utimensat(AT_FDCWD, journal.c_str(), at, 0);
+}
+
+std::vector<std::string> sessionFiles(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace
+
+// What the next start finds after each way a run can end.
+TEST(UnsavedTimes, TheNextStartMakesASessionFileOfTimesNeverSaved) {
+    const TimeStore base = storeOf({{0, 900}, {0, 800}, {5, 1500}});
+    struct Row {
+        const char* name;
+        std::function<void(TrainerRun&)> run;
+        bool closed;     // Exit rather than a kill
+        Times expected;  // the recovered store; none: no file
+    };
+    const Row rows[] = {
+        {"kept, killed",
+         [](TrainerRun& r) {
+             r.keep(3, 700);
+             r.keep(3, 650);
+             r.keep(56, -4);
+         },
+         false,
+         {{3, 700}, {3, 650}, {56, -4}}},
+        {"kept, Exit", [](TrainerRun& r) { r.keep(3, 700); }, true, {{3, 700}}},
+        {"loaded, kept, killed",
+         [&](TrainerRun& r) {
+             r.load(base);
+             r.keep(0, 700);
+             r.keep(5, 1400);
+         },
+         false,
+         {{0, 900}, {0, 800}, {0, 700}, {5, 1500}, {5, 1400}}},
+        {"saved, kept, killed",
+         [](TrainerRun& r) {
+             r.keep(1, 500);
+             r.unsaved.saved(r.store);
+             r.keep(1, 600);
+         },
+         false,
+         {{1, 500}, {1, 600}}},
+        {"kept, saved, killed",
+         [](TrainerRun& r) {
+             r.keep(1, 500);
+             r.unsaved.saved(r.store);
+         },
+         false,
+         {}},
+        {"kept, saved, Exit",
+         [](TrainerRun& r) {
+             r.keep(1, 500);
+             r.unsaved.saved(r.store);
+         },
+         true,
+         {}},
+        {"loaded, killed", [&](TrainerRun& r) { r.load(base); }, false, {}},
+        {"loaded, Exit", [&](TrainerRun& r) { r.load(base); }, true, {}},
+        {"nothing kept", [](TrainerRun&) {}, true, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempDir dir;
+        {
+            TrainerRun run(dir.path);
+            row.run(run);
+            if (row.closed) run.unsaved.closing(run.store);
+        }
+        lastKeptAt(dir / ".kestive-unsaved-1-1.journal");
+        TrainerRun next(dir.path, ".kestive-unsaved-2-2.journal");
+        const UnsavedTimes::Recovered recovered = next.unsaved.recoverLeftTimes();
+        EXPECT_TRUE(recovered.errors.empty());
+        const std::string name = UnsavedTimes::sessionNameFor(kLastKeep);
+        if (row.expected.empty()) {
+            EXPECT_TRUE(recovered.files.empty());
+            EXPECT_TRUE(sessionFiles(dir.path).empty());  // no journal left either
+            continue;
+        }
+        // Named by the minute of the last keep; in the Save Session format.
+        ASSERT_EQ(recovered.files, std::vector<std::string>{name});
+        EXPECT_EQ(readFile(dir / name), sessionText(storeOf(row.expected), "DATE"));
+        EXPECT_EQ(sessionFiles(dir.path), std::vector<std::string>{name});
+    }
+}
+
+TEST(UnsavedTimes, ATornLastKeepIsDroppedAndNoFileIsEverReplaced) {
+    ::setenv("TZ", "UTC", 1);
+    ::tzset();
+    EXPECT_EQ(UnsavedTimes::sessionNameFor(kLastKeep), "unsaved-2026-12-07-1412.pll");
+    TempDir dir;
+    const std::string name = UnsavedTimes::sessionNameFor(kLastKeep);
+    const std::string stem = name.substr(0, name.size() - 4);
+    writeFile(dir / name, "mine");
+    writeFile(dir / (stem + "-2.pll"), "mine too");
+    {
+        TrainerRun run(dir.path);
+        run.keep(7, 1200);
+        run.keep(7, 1300);
+    }
+    {  // killed in the middle of the next keep's write: its first bytes are in the blank room
+        const fs::path journal = dir / ".kestive-unsaved-1-1.journal";
+        std::fstream f(journal, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(static_cast<std::streamoff>(readFile(journal).rfind("\r\n") + 2));
+        f << "56";
+    }
+    lastKeptAt(dir / ".kestive-unsaved-1-1.journal");
+    TrainerRun next(dir.path, ".kestive-unsaved-2-2.journal");
+    EXPECT_EQ(next.unsaved.recoverLeftTimes().files, std::vector<std::string>{stem + "-3.pll"});
+    EXPECT_EQ(readFile(dir / (stem + "-3.pll")), sessionText(storeOf({{7, 1200}, {7, 1300}}), "DATE"));
+    EXPECT_EQ(readFile(dir / name), "mine");
+    EXPECT_EQ(readFile(dir / (stem + "-2.pll")), "mine too");
+}
+
+// Two trainers in one folder: each keeps its own journal, and neither takes the other's while it runs.
+TEST(UnsavedTimes, ATrainerStartedBesideARunningOneLeavesItsJournalAlone) {
+    TempDir dir;
+    TrainerRun first(dir.path);
+    first.keep(2, 800);
+    TrainerRun second(dir.path, ".kestive-unsaved-2-2.journal");
+    EXPECT_TRUE(second.unsaved.recoverLeftTimes().files.empty());
+    second.keep(4, 900);
+    first.keep(2, 700);
+    EXPECT_EQ(sessionFiles(dir.path),
+              (std::vector<std::string>{".kestive-unsaved-1-1.journal", ".kestive-unsaved-2-2.journal"}));
+    const auto read = [&](const char* journal) {
+        return sessionText(parseSession(readFile(dir / journal), journal, kC).value().store, "DATE");
+    };
+    EXPECT_EQ(read(".kestive-unsaved-1-1.journal"), sessionText(storeOf({{2, 800}, {2, 700}}), "DATE"));
+    EXPECT_EQ(read(".kestive-unsaved-2-2.journal"), sessionText(storeOf({{4, 900}}), "DATE"));
+}
+
+// A failing disk is told once per run of failures, never stops a keep, and loses nothing once it
+// works again: the next keep writes the whole store.
+TEST(UnsavedTimes, AFailedWriteIsToldOnceAndTheNextGoodWriteCatchesUp) {
+    TempDir dir;
+    {
+        TrainerRun run(dir.path);
+        EXPECT_FALSE(run.keep(1, 100));
+        run.disk.failAppend = run.disk.failReplace = true;
+        const auto told = run.keep(1, 200);
+        ASSERT_TRUE(told);
+        EXPECT_NE(told->find("No space left"), std::string::npos) << *told;
+        EXPECT_FALSE(run.keep(1, 300));  // said once
+        run.disk.failAppend = run.disk.failReplace = false;
+        EXPECT_FALSE(run.keep(2, 400));
+        run.disk.failAppend = true;
+        EXPECT_TRUE(run.keep(2, 500));  // a new run of failures is told again
+        run.disk.failAppend = false;
+        EXPECT_FALSE(run.keep(2, 600));
+        EXPECT_EQ(run.store.timeCount(1), 3);
+    }
+    TrainerRun next(dir.path, ".kestive-unsaved-2-2.journal");
+    const auto files = next.unsaved.recoverLeftTimes().files;
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(readFile(dir / files[0]),
+              sessionText(storeOf({{1, 100}, {1, 200}, {1, 300}, {2, 400}, {2, 500}, {2, 600}}), "DATE"));
+}
+
+// Before a load: unsaved times go into a file of their own; if that fails, the caller learns why.
+TEST(UnsavedTimes, KeepBeforeLoadWritesOnlyUnsavedTimesAndReportsAFailure) {
+    TempDir dir;
+    TrainerRun run(dir.path);
+    EXPECT_FALSE(run.unsaved.keepBeforeLoad(run.store).file);  // nothing kept yet
+    run.keep(9, 1000);
+    run.disk.failSession = true;
+    const UnsavedTimes::Kept failed = run.unsaved.keepBeforeLoad(run.store);
+    EXPECT_FALSE(failed.file);
+    ASSERT_TRUE(failed.error);
+    EXPECT_NE(failed.error->find("No space left"), std::string::npos);
+    run.disk.failSession = false;
+    const UnsavedTimes::Kept kept = run.unsaved.keepBeforeLoad(run.store);
+    ASSERT_TRUE(kept.file);
+    EXPECT_EQ(readFile(dir / *kept.file), sessionText(storeOf({{9, 1000}}), "DATE"));
+    run.disk.failReplace = true;  // no snapshot of the loaded store: the old journal must not stay
+    run.load(storeOf({{3, 3}}));
+    EXPECT_EQ(sessionFiles(dir.path), std::vector<std::string>{*kept.file});
+    EXPECT_FALSE(run.unsaved.keepBeforeLoad(run.store).file);  // nothing kept since the load
+    EXPECT_FALSE(run.unsaved.hasUnsavedTimes());
+}

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# On a screen smaller than the main window's design (run it under xvfb-run at 1366x768): the window
+# fits the screen and shows every case with its picture, bar and statistics; then a drill with real
+# presses (button down, a pause, button up), kept with Accept, and Exit.
+#   fit.sh <kestive binary> <folder with the 57 case pictures; made up when it has none>
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+eval "$(xdotool getdisplaygeometry --shell | sed 's/^/SCREEN_/')"
+[ "$WIDTH" -lt 1432 ] || fail "the window kept its design width $WIDTH on a ${SCREEN_WIDTH}x$SCREEN_HEIGHT screen"
+[ $((X + WIDTH)) -le "$SCREEN_WIDTH" ] && [ $((Y + HEIGHT)) -le "$SCREEN_HEIGHT" ] ||
+  fail "window $WIDTH x $HEIGHT at $X,$Y does not fit the ${SCREEN_WIDTH}x$SCREEN_HEIGHT screen"
+
+# The client area is drawn at WIDTH/1432 of the design; its top is below the menu bar.
+scaled() { echo $(( ($1 * WIDTH + 21480 / 2) / 21480 )); }  # twips to pixels at this scale
+top=$((Y + HEIGHT - $(scaled 12285)))
+at() { echo "$((X + $(scaled $(($1 + $3 / 2))))) $((top + $(scaled $(($2 + $4 / 2)))))"; }
+start=$(at 120 4920 1815 495); accept=$(at 2040 4920 1815 495); exitb=$(at 3960 5640 1815 495)
+wait_time=$(at 1560 5520 375 285)
+
+# Every case: the yellow centre sticker of its picture, its bar's background between two grid lines,
+# the colours of its three statistics labels at their right ends.
+case_place() {
+  case $1 in 54) echo "960 10680" ;; 55) echo "3480 10680" ;; 56) echo "2160 9360" ;;
+    *) echo "$((6000 + 2520 * ($1 % 6))) $((120 + 1320 * ($1 / 6)))" ;; esac
+}
+probes=$work/probes.txt
+: >"$probes"
+for i in $(seq 0 56); do
+  read -r l t < <(case_place "$i")
+  for probe in "picture $((l + 607)) $((t + 607)) #FFD500" "bar $((l + 1260)) $((t + 250)) #804040" \
+               "average $((l + 2300)) $((t + 607)) #C0C0FF" "count $((l + 2300)) $((t + 847)) #C0FFC0" \
+               "deviation $((l + 2300)) $((t + 1087)) #FFC0C0"; do
+    read -r what px py colour <<<"$probe"
+    echo "$i $what $((X + $(scaled "$px"))) $((top + $(scaled "$py"))) $colour" >>"$probes"
+  done
+done
+import -window root "$work/shot.png"
+convert "$work/shot.png" txt:- | awk -F'[,: ]+' 'NR == FNR { want[$3 "," $4] = $0; next }
+  FNR > 1 && ($1 "," $2) in want { split(want[$1 "," $2], p, " "); if (index($0, p[5]) == 0) print "case " p[1] " " p[2] " at " $1 "," $2 " shows " $0; seen++ }
+  END { if (seen != 285) print "only " seen " of 285 points were on the screen" }' "$probes" - >"$work/unseen.txt"
+[ -s "$work/unseen.txt" ] && { cat "$work/unseen.txt"; cp "$work/shot.png" /tmp/kestive-fit-fail.png; fail "not every case shows whole (screenshot /tmp/kestive-fit-fail.png)"; }
+
+# A drill as hands do it: WaitTime 0, press START, about a second, press again, Accept.
+xdotool mousemove $wait_time click 1 key ctrl+a type 0
+press() { xdotool mousemove $1 mousedown 1 sleep 0.08 mouseup 1; }
+press "$start"
+sleep 1
+press "$start"
+sleep 0.2
+press "$accept"
+sleep 0.3
+exit_program
+
+read -r _ drilled ms < <(grep '^stopped' trace.txt | head -1) || fail "the drill was never stopped"
+# Both presses act as the button comes up: a second plus the second press's hold.
+[ "$ms" -ge 1000 ] && [ "$ms" -le 1250 ] || fail "a drill of about a second measured $ms ms"
+grep -q "^kept $drilled $ms\$" trace.txt || fail "Accept did not keep the drilled time"
+echo "window ${WIDTH}x$HEIGHT on ${SCREEN_WIDTH}x$SCREEN_HEIGHT; every case shown; drill measured $ms ms"
+echo PASS

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The clock stops when START/STOP goes down, however long it is then held: drills with WaitTime 0 in
+# which the mouse button or Space is held from 0 to 500 ms (Space also 800 ms, past the key's
+# auto-repeat), then let go with xdotool. Each press is bracketed by readings of the wall clock
+# (xtest_down.py); the trace gives the reveal on the same clock. The stored time must lie within 2 ms
+# of the bracket, and the hold must neither stop twice nor click Accept.
+#   press.sh <kestive binary> <folder with the 57 case pictures; made up when it has none>
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/common.sh"
+
+count() { grep -c "^$1" trace.txt || true; }
+# Waits until the trace has more than $2 lines starting with $1.
+await() {
+  for _ in $(seq 200); do [ "$(count "$1")" -gt "$2" ] && return; sleep 0.01; done
+  fail "no new '$1' line"
+}
+
+xdotool mousemove $wait_time click 1 key ctrl+a type 0
+echo "device hold_ms stored_ms press_from_reveal_ms bracket_ms stored_minus_press_ms"
+round() {  # device hold
+  local device=$1 hold=$2 revealed stopped kept t0 t1 reveal_us line
+  revealed=$(count revealed); stopped=$(count stopped); kept=$(count kept)
+  if [ "$device" = mouse ]; then xdotool mousemove $start click --delay 0 1; else xdotool key space; fi
+  await revealed "$revealed"
+  sleep 0.4  # looking at the case
+  read -r t0 t1 < <(python3 "$here/xtest_down.py" "$device") || fail "could not press"
+  sleep "$(awk "BEGIN{print $hold/1000}")"
+  if [ "$device" = mouse ]; then xdotool mouseup 1; else xdotool keyup space; fi
+  await stopped "$stopped"
+  sleep 0.1
+  [ "$(count kept)" -eq "$kept" ] || fail "$device held $hold ms: the hold kept the time by itself"
+  [ "$(count stopped)" -eq $((stopped + 1)) ] || fail "$device held $hold ms: stopped more than once"
+  reveal_us=$(grep '^revealed' trace.txt | tail -1 | awk '{print $4}')
+  line=$(grep '^stopped' trace.txt | tail -1)
+  awk -v d="$device" -v h="$hold" -v s="${line##* }" -v r="$reveal_us" -v a="$t0" -v b="$t1" 'BEGIN {
+    lo = (a - r) / 1000; hi = (b - r) / 1000
+    printf "%s %d %d %.3f %.3f %+.3f\n", d, h, s, lo, hi - lo, s - lo
+    exit !(s >= lo - 2 && s <= hi + 2)
+  }' || fail "$device held $hold ms: stored time outside the press bracket +-2 ms"
+  xdotool mousemove $accept click --delay 0 1  # Accept; the focus goes back to START
+  await kept "$kept"
+}
+for hold in 0 50 150 300 500; do round mouse $hold; done
+xdotool windowfocus --sync "$wid" 2>/dev/null || true
+for hold in 0 50 150 300 500 800; do round key $hold; done
+exit_program
+[ "$(count kept)" -eq 11 ] || fail "expected 11 kept times, found $(count kept)"
+echo PASS

@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# Drives the real trainer on an X display (run it under xvfb-run) through every way of leaving kept
+# times unsaved, all in one working folder:
+#   1. a drill kept, then kill -9; the restart puts the time into an unsaved-....pll session file and
+#      says so in blue in the feedback line (screenshot in $KESTIVE_SHOTS, if set);
+#   2. a drill kept, then Exit; the restart does the same;
+#   3. a drill kept, then Load Session: the time goes into its own file before the load replaces it;
+#   4. a drill kept and saved, then Exit: nothing is left behind, and the restart says nothing.
+#   recovery.sh <kestive binary> <folder with the 57 case pictures; made up when it has none>
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/common.sh"
+source "$here/menus.sh"
+shots=${KESTIVE_SHOTS:-}
+feedback_rect=(120 7080 5775 615)
+
+# START, a pause, STOP, then Accept: each a real press (button down, a moment, button up).
+press() { xdotool mousemove $1 mousedown 1 sleep 0.05 mouseup 1; }
+drill() {
+  press "$start"
+  sleep 0.4
+  press "$start"
+  sleep 0.1
+  press "$accept"
+  sleep 0.3
+}
+# The case and time of the n-th kept drill of this run, as "case:ms,".
+kept_line() { sed -n "/^kept/{s/^kept \([0-9]*\) \(-\?[0-9]*\)$/\1:\2,/;p}" trace.txt | sed -n "${1}p"; }
+unsaved_files() { ls unsaved-*.pll 2>/dev/null | LC_ALL=C sort || true; }
+# Pixels of pure blue in the feedback line (the text is drawn in 0 0 255).
+blue_in_feedback() {
+  local shot=$1
+  local x=$((X + feedback_rect[0] / 15)) y=$((top + feedback_rect[1] / 15))
+  convert "$shot" -crop "$((feedback_rect[2] / 15))x$((feedback_rect[3] / 15))+$x+$y" +repage txt:- |
+    grep -c '#0000FF' || true
+}
+screenshot() {
+  local shot=$work/$1.png
+  import -window root "$shot"
+  [ -n "$shots" ] && cp "$shot" "$shots/"
+  echo "$shot"
+}
+restart() {
+  start_program
+  xdotool mousemove $wait_time click 1 key ctrl+a type 0
+}
+# A new session file beside those listed in $1, holding exactly the case lines given after it; its
+# name goes to $new_file (not to stdout: a failure must not be swallowed by a command substitution).
+expect_new_file() {
+  local before=$1 file
+  shift
+  file=$(comm -13 <(echo "$before") <(unsaved_files))
+  [ "$(echo "$file" | grep -c .)" -eq 1 ] || fail "expected one new unsaved file, found: $file"
+  [ "$(wc -l <"$file")" -eq 58 ] || fail "$file has $(wc -l <"$file") lines"
+  [ "$(grep -c $'\r$' "$file")" -eq 58 ] || fail "not every line of $file ends in CR LF"
+  head -1 "$file" | grep -q '^recorded on ' || fail "$file: bad header"
+  local want
+  want=$(for l in "$@"; do echo "$l"; done | sort -t: -k1,1n -s | awk -F: '
+    { c = $1; t[c] = t[c] $2 } END { for (c in t) print c ":" t[c] }' | sort)
+  [ "$(grep ',' "$file" | tr -d '\r' | sort)" = "$want" ] || fail "$file holds $(grep , "$file"), not $*"
+  new_file=$file
+}
+
+xdotool mousemove $wait_time click 1 key ctrl+a type 0
+
+# 1. kill -9 right after Accept.
+drill
+first=$(kept_line 1)
+[ -n "$first" ] || fail "no kept time"
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+pid=
+[ -z "$(unsaved_files)" ] || fail "a session file appeared before the restart"
+restart
+expect_new_file "" "$first"
+killed=$new_file
+shot=$(screenshot after-kill)
+blue=$(blue_in_feedback "$shot")
+[ "$blue" -gt 20 ] || fail "no blue text in the feedback line ($blue pixels)"
+echo "after kill -9: $killed holds $first; $blue blue pixels in the feedback line"
+
+# 2. Exit with an unsaved time.
+drill
+second=$(kept_line 1)
+before=$(unsaved_files)
+exit_program
+[ "$(unsaved_files)" = "$before" ] || fail "Exit wrote a session file itself"
+restart
+expect_new_file "$before" "$second"
+exited=$new_file
+echo "after Exit: $exited holds $second"
+
+# 3. Load Session over an unsaved time: the first file is loaded, the new time goes into a file.
+drill
+third=$(kept_line 1)
+before=$(unsaved_files)
+loaded=$(echo "$before" | head -1)
+file_item 1
+dlg=$(window_named '^Load\.\.\.$') || fail "no load dialog"
+eval "$(xdotool getwindowgeometry --shell "$dlg" | sed 's/^/D/')"
+xdotool mousemove $((DX + 40)) $((DY + 16)) click 1
+sleep 0.2
+xdotool mousemove $((DX + 98)) $((DY + 180)) mousedown 1 sleep 0.05 mouseup 1
+sleep 0.5
+xdotool search --onlyvisible --name '^Load\.\.\.$' >/dev/null && fail "the load dialog stayed open"
+expect_new_file "$before" "$third"
+overload=$new_file
+shot=$(screenshot after-load)
+[ "$(blue_in_feedback "$shot")" -gt 20 ] || fail "no blue text in the feedback line after the load"
+echo "load of $loaded over unsaved times: $overload holds $third"
+
+# 4. A kept time saved, then Exit: no file and no journal are left, and the restart is quiet.
+drill
+fourth=$(kept_line 2)
+save_as mine
+[ "$(grep ',' mine.pll | tr -d '\r' | sort)" = "$(grep ',' "$loaded" | tr -d '\r' | sort)" ] &&
+  fail "mine.pll lacks the time kept after the load"
+grep -q "${fourth%,}," mine.pll || fail "mine.pll lacks $fourth"
+before=$(unsaved_files)
+exit_program
+ls -A | grep -q '^\.kestive-unsaved' && fail "a journal was left behind after saving: $(ls -A)"
+restart
+[ "$(unsaved_files)" = "$before" ] || fail "a session file appeared though everything was saved"
+shot=$(screenshot after-save)
+[ "$(blue_in_feedback "$shot")" -eq 0 ] || fail "the feedback line speaks after a saved run"
+exit_program
+ls -A | grep -q '^\.kestive-unsaved' && fail "a journal was left behind: $(ls -A)"
+echo PASS

@@ -1,0 +1,32 @@
+#!/usr/bin/env python3
+"""Presses the left mouse button or Space down on the X display (XTest, as xdotool does) and prints
+the wall clock in microseconds just before the request and just after the server has taken it:
+    xtest_down.py mouse|key
+The press happened between the two numbers; xdotool's own start-up would blur that by milliseconds."""
+import ctypes
+import sys
+import time
+
+x11 = ctypes.CDLL("libX11.so.6")
+xtst = ctypes.CDLL("libXtst.so.6")
+x11.XOpenDisplay.restype = ctypes.c_void_p
+x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+x11.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+x11.XKeysymToKeycode.restype = ctypes.c_ubyte
+xtst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+
+display = x11.XOpenDisplay(None)
+if not display:
+    sys.exit("no X display")
+space = x11.XKeysymToKeycode(display, 0x20)
+x11.XSync(display, 0)
+before = time.time_ns() // 1000
+if sys.argv[1] == "mouse":
+    xtst.XTestFakeButtonEvent(display, 1, 1, 0)
+else:
+    xtst.XTestFakeKeyEvent(display, space, 1, 0)
+x11.XSync(display, 0)
+after = time.time_ns() // 1000
+print(before, after)

@@ -1,0 +1,43 @@
+"""The AppStream metadata: valid for appstreamcli, and saying what the desktop entry says.
+
+metainfo_test.py METAINFO DESKTOP_ENTRY VERSION
+"""
+import configparser
+import subprocess
+import sys
+import xml.etree.ElementTree as ET
+
+metainfo, desktop, version = sys.argv[1:4]
+failures = []
+
+
+def check(what, got, want):
+    if got != want:
+        failures.append(f"{what}: the metadata has {got!r}, expected {want!r}")
+
+
+result = subprocess.run(["appstreamcli", "validate", "--no-net", "--strict", metainfo],
+                        capture_output=True, text=True)
+if result.returncode != 0:
+    failures.append("appstreamcli validate --strict failed:\n" + result.stdout + result.stderr)
+
+entry = configparser.ConfigParser(interpolation=None)
+entry.optionxform = str
+entry.read(desktop, encoding="utf-8")
+d = entry["Desktop Entry"]
+root = ET.parse(metainfo).getroot()
+
+check("launchable", root.findtext("launchable[@type='desktop-id']"), desktop.rsplit("/", 1)[-1])
+check("name", root.findtext("name"), d["Name"])
+check("summary", root.findtext("summary"), d["Comment"])
+check("categories", [c.text for c in root.iter("category")], [c for c in d["Categories"].split(";") if c])
+check("keywords", [k.text for k in root.iter("keyword")], [k for k in d["Keywords"].split(";") if k])
+check("binary", root.findtext("provides/binary"), d["TryExec"].replace("-launcher", ""))
+check("newest release", root.find("releases/release").get("version"), version)
+for part in ("description/p", "screenshots/screenshot/image", "content_rating"):
+    if root.find(part) is None:
+        failures.append(f"the metadata has no {part}")
+
+for failure in failures:
+    print("FAIL:", failure)
+sys.exit(1 if failures else 0)

@@ -1,0 +1,233 @@
+// The windows drawn smaller than designed, on a screen with 1.5 screen pixels per logical pixel.
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+
+#include "cases/CasePicture.h"
+#include "ui/Form1.h"
+#include "ui/PictureResize.h"
+
+using namespace kestive;
+using namespace kestive::ui;
+
+namespace {
+const QColor kGrey(50, 50, 50);
+
+QString builtPicture(int i) {
+    return QStringLiteral(KESTIVE_BUILT_PICTURES_DIR "/") + QString::fromStdString(casePictureFileName(i));
+}
+
+// Widths of the runs of a colour along row y.
+QList<int> runWidths(const QImage& image, int y, const QColor& colour) {
+    QList<int> widths;
+    int run = 0;
+    for (int x = 0; x <= image.width(); ++x) {
+        if (x < image.width() && image.pixelColor(x, y) == colour) {
+            ++run;
+        } else if (run > 0) {
+            widths << run;
+            run = 0;
+        }
+    }
+    return widths;
+}
+
+// The picture with each run of equal columns and each run of equal rows taken once: what stays the
+// same when every sticker and gap keeps at least one column and one row, and nothing new appears.
+QList<QList<QRgb>> runsOf(const QImage& image) {
+    QList<int> columns;
+    for (int x = 0; x < image.width(); ++x) {
+        bool same = x > 0;
+        for (int y = 0; same && y < image.height(); ++y) same = image.pixel(x, y) == image.pixel(x - 1, y);
+        if (!same) columns << x;
+    }
+    QList<QList<QRgb>> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        QList<QRgb> row;
+        for (int x : columns) row << image.pixel(x, y);
+        if (rows.isEmpty() || rows.back() != row) rows << row;
+    }
+    return rows;
+}
+
+struct Main {
+    ClockSeededRandom random;
+    Form1 form;
+    explicit Main(std::optional<double> scale) : form(random, nullptr, {}, nullptr, scale) { form.load(); }
+};
+}  // namespace
+
+class Scaling : public QObject {
+    Q_OBJECT
+    QTemporaryDir folder;
+
+  private slots:
+    void initTestCase() {
+        QCOMPARE(qApp->devicePixelRatio(), 1.5);
+        for (int i = 0; i < kCaseCount; ++i)
+            QVERIFY(QFile::copy(builtPicture(i),
+                                folder.filePath(QString::fromStdString(casePictureFileName(i)))));
+        QDir::setCurrent(folder.path());
+    }
+
+    // The test screen (800 x 600 screen pixels, 533 x 400 logical) is far too small for the design.
+    void theMainWindowFitsItsScreenWithEveryCase() {
+        Main m(std::nullopt);
+        const double s = m.form.scale().factor();
+        const QSize space = m.form.screen()->availableGeometry().size() - Form1::kFrameAllowance;
+        const QSize slack = space - m.form.size();
+        QVERIFY2(
+            s < 1 && slack.width() >= 0 && slack.height() >= 0 &&
+                std::min(slack.width(), slack.height()) <= 1,
+            qPrintable(
+                QStringLiteral("scale %1, room left %2 x %3").arg(s).arg(slack.width()).arg(slack.height())));
+        for (int i = 0; i < kCaseCount; ++i)
+            for (QWidget* w : QList<QWidget*>{m.form.pll[i], m.form.avg[i], m.form.avglabel[i],
+                                              m.form.numlabel[i], m.form.stdlabel[i]})
+                QVERIFY2(m.form.client()->rect().contains(w->geometry()), qPrintable(w->objectName()));
+    }
+
+    // Places, sizes and fonts by one factor, in the main window and the windows it opens.
+    void everyPlaceAndFontByTheSameFactor() {
+        const double s = 0.87;
+        Main m(s);
+        Form1& f = m.form;
+        auto edge = [s](int twips) { return static_cast<int>(std::lround(twips * s / 15)); };
+        auto placed = [&](int l, int t, int w, int h) {
+            return QRect(QPoint(edge(l), edge(t)), QPoint(edge(l + w) - 1, edge(t + h) - 1));
+        };
+        const struct {
+            QWidget* w;
+            QRect place;
+        } controls[] = {
+            {f.alg, placed(1560, 240, 2655, 2535)},          {f.Command1, placed(120, 4920, 1815, 495)},
+            {f.Label3, placed(120, 8640, 1935, 615)},        {f.showWhen, placed(2880, 5880, 375, 285)},
+            {f.pll[53], placed(18600, 10680, 1215, 1215)},   {f.avg[53], placed(19800, 10680, 1215, 495)},
+            {f.stdlabel[56], placed(3360, 10320, 1215, 255)}};
+        for (const auto& c : controls) QCOMPARE(c.w->geometry(), c.place);
+        QCOMPARE(f.client()->size(), QSize(edge(21480), edge(12285)));
+        // Pixel sizes at the design: 11 (8.25 pt), 128 (96 pt), 13 (9.75 pt); rounded down.
+        const struct {
+            QWidget* w;
+            int pixels;
+        } fonts[] = {{f.Command1, 9},    {f.Label1, 111},    {f.Label5, 11},
+                     {f.avglabel[3], 9}, {f.numlabel[3], 9}, {f.mnuFile, 9}};
+        for (const auto& c : fonts)
+            QVERIFY2(c.w->font().pixelSize() == c.pixels, qPrintable(c.w->objectName()));
+        QCOMPARE(f.mnuFile->font(), f.font());
+
+        f.mnuAbout->trigger();
+        f.mnuLoad->trigger();
+        QTest::mouseClick(f.Command5, Qt::LeftButton);
+        Form2* load = f.secondary().form2();
+        Form3* about = f.secondary().form3();
+        Form4* report = f.secondary().form4();
+        QCOMPARE(load->size(), QSize(edge(2955), edge(3810)));
+        QCOMPARE(report->size(), QSize(edge(9090), edge(7035)));
+        QCOMPARE(load->Command2->geometry(), placed(120, 3120, 2655, 615));
+        QCOMPARE(about->Label7->geometry(), placed(120, 1800, 4455, 855));
+        QVERIFY(about->font().pixelSize() == 9 && about->Label2->font().pixelSize() == 27 &&  // 24 pt
+                report->Text1->font().pixelSize() == 9);
+    }
+
+    // No caption is cut off at a smaller scale that is whole at the design size.
+    void captionsFitAsAtTheDesignSize_data() {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("1280x720") << 0.81;
+        QTest::newRow("1366x768") << 0.87;
+        QTest::newRow("1280x800") << 0.91;
+        QTest::newRow("half") << 0.5;
+    }
+    void captionsFitAsAtTheDesignSize() {
+        QFETCH(double, scale);
+        Main design(1.0), small(scale);
+        for (Main* m : {&design, &small}) {
+            m->form.mnuAbout->trigger();
+            QTest::mouseClick(m->form.Command5, Qt::LeftButton);
+        }
+        auto fits = [](const QWidget* w) {
+            const QString text = w->property("text").toString();
+            if (text.isEmpty()) return true;
+            const QFontMetrics metrics(w->font());
+            if (qobject_cast<const QPushButton*>(w)) return metrics.horizontalAdvance(text) + 8 <= w->width();
+            const QRect needed =
+                metrics.boundingRect(QRect(0, 0, w->width(), 100000), Qt::TextWordWrap, text);
+            return needed.width() <= w->width() && needed.height() <= w->height();
+        };
+        auto captioned = [](Main& m) {
+            QList<QWidget*> all;
+            for (QWidget* window :
+                 QList<QWidget*>{m.form.client(), m.form.secondary().form3(), m.form.secondary().form4()})
+                for (QWidget* w : window->findChildren<QWidget*>())
+                    if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w)) all << w;
+            return all;
+        };
+        const QList<QWidget*> big = captioned(design), smaller = captioned(small);
+        QCOMPARE(big.size(), smaller.size());
+        for (qsizetype i = 0; i < big.size(); ++i)
+            if (fits(big[i]))
+                QVERIFY2(fits(smaller[i]), qPrintable(smaller[i]->objectName() + ": " +
+                                                      smaller[i]->property("text").toString()));
+    }
+
+    // One design pixel is 1.5 screen pixels: every grid line and outline gets the same whole number.
+    void gridLinesAllOfOneWidth_data() {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("design size") << 1.0;
+        QTest::newRow("1280x800") << 0.91;
+        QTest::newRow("1366x768") << 0.87;
+    }
+    void gridLinesAllOfOneWidth() {
+        QFETCH(double, scale);
+        Main m(scale);
+        QtPictureBox* bar = m.form.avg[4];
+        const int line = bar->linePixels();
+        QCOMPARE(line, std::max(1, static_cast<int>(std::lround(scale * 1.5))));
+        const QList<int> drawn = runWidths(bar->image(), bar->image().height() / 2, kGrey);
+        QVERIFY2(drawn.size() >= 11 && drawn == QList<int>(drawn.size(), line),
+                 qPrintable(QStringLiteral("grid line widths %1").arg(QString::number(drawn.size()))));
+        // On the screen, too: the drawing is put there pixel for pixel, inside an outline as wide.
+        const QImage shown = bar->grab().toImage();
+        QCOMPARE(shown.size(), bar->image().size() + QSize(2 * line, 2 * line));
+        QCOMPARE(runWidths(shown, shown.height() / 2, kGrey), drawn);
+        QCOMPARE(runWidths(shown, shown.height() / 2, Qt::black).first(), line);
+    }
+
+    // The real case pictures shrunk for the smaller scales: every sticker and gap stays, colours unmixed.
+    void shrunkPicturesKeepEveryStickerAndGap_data() {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < kCaseCount; ++i) QTest::newRow(casePictureFileName(i).c_str()) << i;
+    }
+    void shrunkPicturesKeepEveryStickerAndGap() {
+        QFETCH(int, index);
+        QImage picture(builtPicture(index));
+        QVERIFY(!picture.isNull());
+        picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        for (int size : {50, 60, 66, 70, 74, 80, 122}) {
+            const QImage shrunk = resizeKeepingEveryArea(picture, QSize(size, size));
+            QVERIFY2(shrunk.size() == QSize(size, size), qPrintable(QString::number(size)));
+            QVERIFY2(runsOf(shrunk) == runsOf(picture), qPrintable(QStringLiteral("at %1 pixels").arg(size)));
+        }
+    }
+
+    // A case picture box draws its picture at the scale, shrunk that way.
+    void caseBoxesShowTheShrunkPicture() {
+        Main m(0.87);
+        const QImage& shown = m.form.pll[20]->image();
+        const QImage& picture = m.form.pll[20]->picture();
+        // The pictures are made for their boxes: shrunk to the box as it is on the screen, they fill it.
+        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 resizeKeepingEveryArea(picture, shown.size()));
+        QVERIFY(std::abs(shown.width() - 81 * 0.87 * 1.5) < 2 &&
+                std::abs(shown.height() - 81 * 0.87 * 1.5) < 2);
+    }
+};
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_SCALE_FACTOR", "1.5");
+    QApplication app(argc, argv);
+    Scaling test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "test_scaling.moc"

@@ -1,0 +1,25 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "stats/NumberText.h"
+#include "stats/TimeStore.h"
+
+namespace kestive {
+
+// One session file read whole: its store, or the message that names the file, the line and the fault.
+struct LoadedStore {
+    std::optional<TimeStore> store;
+    std::string error;
+};
+LoadedStore loadSessionStore(const std::string& file, const NumberFormat& format);
+
+// kestive-report --progress [--json] FILE...: the sessions, oldest first, as a table or as JSON on stdout.
+// Returns the exit status; on a bad file prints its message on stderr and nothing on stdout.
+int runProgress(const std::vector<std::string>& files, bool json, const NumberFormat& format);
+
+// kestive-report --svg [-o OUT] FILE...: the picture, to stdout or to OUT (replaced only when complete).
+int runSvg(const std::vector<std::string>& files, const std::string& output, const NumberFormat& format);
+
+}  // namespace kestive
