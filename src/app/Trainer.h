@@ -86,10 +86,11 @@ private:
     // Kept times on disk: the one-line reports of the journal of unsaved times.
     void tellRecoveredTimes();
     void keepOnDisk(int pll, std::int32_t time);
-    std::optional<SessionError> keepUnsavedTimesBeforeLoad(const std::filesystem::path& name,
-                                                           std::optional<std::string>& keptIn);
+    // The session file that took the unsaved times (nothing when there were none), or why the load of
+    // name may not happen.
+    Result<std::optional<std::string>, SessionError> keepUnsavedTimesBeforeLoad(const std::filesystem::path& name);
     void keepLoadedStoreOnDisk(const std::optional<std::string>& keptIn);
-    void tellWriteFailure(const std::optional<std::string>& failure);
+    void tellWriteFailure(const UnsavedTimes::WriteResult& written);
     void paintCase(int caseIndex);
     void resetDisplay();
     void clearAlg();
