@@ -84,8 +84,8 @@ std::string temporaryName(const std::filesystem::path& file, unsigned serial) {
 
 // Writes the session into a new temporary file beside target, flushed to disk, then puts it in
 // place: renamed over target (replace), or linked under target's name only when that name is free.
-SaveResult writeSessionFile(const std::filesystem::path& named, const TimeStore& store, std::string_view dateText,
-                            bool replace) {
+SaveResult writeSessionFile(const std::filesystem::path& named, const TimeStore& store,
+                            std::string_view dateText, bool replace) {
     const std::string shownName = named.string();
     const auto fail = [&](const char* action, int err) -> SaveResult {
         return Failure{SessionError{shownName, 0, reason(action, err)}};
@@ -157,7 +157,8 @@ SaveResult saveSession(const std::filesystem::path& file, const TimeStore& store
     return writeSessionFile(file, store, dateText, true);
 }
 
-SaveResult createSession(const std::filesystem::path& file, const TimeStore& store, std::string_view dateText) {
+SaveResult createSession(const std::filesystem::path& file, const TimeStore& store,
+                         std::string_view dateText) {
     return writeSessionFile(file, store, dateText, false);
 }
 

@@ -25,7 +25,7 @@ using DiskResult = Result<Done, std::string>;
 
 // The file operations behind UnsavedTimes. PosixJournalDisk does them; tests put in one that fails.
 class JournalDisk {
-  public:
+public:
     virtual ~JournalDisk() = default;
     // Makes file this trainer's journal with exactly content: a new file, written, flushed and locked
     // before it takes the name, so that the name always holds a whole journal.
@@ -45,7 +45,7 @@ class JournalDisk {
 // The real file system. The journal stays open and locked (flock) while the trainer runs, so that a
 // second trainer started in the same folder leaves it alone.
 class PosixJournalDisk final : public JournalDisk {
-  public:
+public:
     // Room for keeps made in advance: blank lines (bare LF, which the reader skips) that keeps overwrite
     // in place. Overwriting leaves the file's size alone, so the flush of a keep writes its data and no
     // file-system metadata: less than growing the file on every keep costs.
@@ -62,7 +62,7 @@ class PosixJournalDisk final : public JournalDisk {
     SaveResult createSessionFile(const std::filesystem::path& file, const TimeStore& store,
                                  std::string_view dateText) override;
 
-  private:
+private:
     std::size_t roomForKeeps_;
     int fd_ = -1;
     std::filesystem::path file_;
@@ -81,7 +81,7 @@ class PosixJournalDisk final : public JournalDisk {
 // unsaved times unless its last line is the mark. A keep costs one short append and one flush,
 // whatever the size of the store; only a load writes the whole store, once.
 class UnsavedTimes {
-  public:
+public:
     using DateText = std::function<std::string(std::time_t)>;  // the header's date for a moment
 
     // folder: the working folder. journalName: this trainer's journal (journalNameFor gives a fresh one).
@@ -129,7 +129,7 @@ class UnsavedTimes {
     bool hasUnsavedTimes() const { return unsaved_; }
     std::filesystem::path journal() const { return folder_ / journalName_; }
 
-  private:
+private:
     WriteResult rewrite(const TimeStore& store, bool clean);
     WriteResult failed(std::string reason);
     // Writes store into a new "unsaved-..." session file; its name, or the error.

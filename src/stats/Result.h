@@ -22,7 +22,7 @@ struct Done {
 // the tools that can fail returns one; none throws and none answers with a flag beside a message.
 template <class T, class E>
 class Result {
-  public:
+public:
     using Value = T;
     using Error = E;
 
@@ -43,7 +43,7 @@ class Result {
     // The reason; only on failure.
     const E& error() const { return std::get<1>(v_); }
 
-  private:
+private:
     std::variant<T, E> v_;
 };
 

@@ -23,7 +23,8 @@ struct FailingDisk final : JournalDisk {
     void releaseLeftJournal(const std::filesystem::path& f, bool remove) override {
         real.releaseLeftJournal(f, remove);
     }
-    SaveResult createSessionFile(const std::filesystem::path& f, const TimeStore& s, std::string_view d) override {
+    SaveResult createSessionFile(const std::filesystem::path& f, const TimeStore& s,
+                                 std::string_view d) override {
         if (failSession) return Failure{SessionError{f.string(), 0, "cannot write: No space left on device"}};
         return real.createSessionFile(f, s, d);
     }

@@ -22,30 +22,52 @@ void expectShown(std::initializer_list<Shown> rows, const NumberFormat& format) 
 
 TEST(NumberText, TiesInTheThirdDecimalGoAwayFromZeroOnTheDecimalValue) {
     // Also when the double lies a hair below the tie; a value off a tie is none.
-    expectShown({{0.125, "0.13"}, {1.005, "1.01"}, {2.675, "2.68"}, {-0.125, "-0.13"}, {-1.005, "-1.01"},
-                 {9.995, "10.00"}, {3015 / 3000.0, "1.01"}, {0.12499, "0.12"}, {0.1 + 0.2, "0.30"}},
+    expectShown({{0.125, "0.13"},
+                 {1.005, "1.01"},
+                 {2.675, "2.68"},
+                 {-0.125, "-0.13"},
+                 {-1.005, "-1.01"},
+                 {9.995, "10.00"},
+                 {3015 / 3000.0, "1.01"},
+                 {0.12499, "0.12"},
+                 {0.1 + 0.2, "0.30"}},
                 kC);
 }
 
 TEST(NumberText, WhatShowsAsZeroCarriesNoMinus) {
-    expectShown({{-0.0, "0.00"}, {-0.004, "0.00"}, {-0.005, "-0.01"}, {12, "12.00"}, {-2147483.648, "-2147483.65"}},
-                kC);
+    expectShown(
+        {{-0.0, "0.00"}, {-0.004, "0.00"}, {-0.005, "-0.01"}, {12, "12.00"}, {-2147483.648, "-2147483.65"}},
+        kC);
 }
 
 TEST(NumberText, TheUsersSeparatorsGroupsAndMinus) {
-    expectShown({{0.65, "0,65"}, {-0.0049, "0,00"}, {123.4, "123,40"}, {999.995, "1.000,00"},
+    expectShown({{0.65, "0,65"},
+                 {-0.0049, "0,00"},
+                 {123.4, "123,40"},
+                 {999.995, "1.000,00"},
                  {-1234567.125, "-1.234.567,13"}},
                 kComma);
-    expectShown({{-0.5, "\u22120.50"}, {123456789.0, "1'2345'6789.00"}}, NumberFormat{".", "'", 4, true, "\u2212"});
+    expectShown({{-0.5, "\u22120.50"}, {123456789.0, "1'2345'6789.00"}},
+                NumberFormat{".", "'", 4, true, "\u2212"});
 }
 
 TEST(NumberText, PlainIntegerAndRoundHalfEven) {
     EXPECT_EQ(plainInteger(-7), "-7");
     EXPECT_EQ(plainInteger(INT64_MIN), "-9223372036854775808");
-    const std::pair<double, std::int32_t> rows[] = {
-        {900.5, 900},   {901.5, 902},   {-0.5, 0},          {-1.5, -2},           {-2.5, -2},
-        {650.49999, 650}, {650.50001, 651}, {-650.7, -651}, {2147483646.5, 2147483646},
-        {2147483647.4, INT32_MAX}, {5e9, INT32_MAX}, {-5e9, INT32_MIN}, {HUGE_VAL, INT32_MAX}, {std::nan(""), 0}};
+    const std::pair<double, std::int32_t> rows[] = {{900.5, 900},
+                                                    {901.5, 902},
+                                                    {-0.5, 0},
+                                                    {-1.5, -2},
+                                                    {-2.5, -2},
+                                                    {650.49999, 650},
+                                                    {650.50001, 651},
+                                                    {-650.7, -651},
+                                                    {2147483646.5, 2147483646},
+                                                    {2147483647.4, INT32_MAX},
+                                                    {5e9, INT32_MAX},
+                                                    {-5e9, INT32_MIN},
+                                                    {HUGE_VAL, INT32_MAX},
+                                                    {std::nan(""), 0}};
     for (const auto& [value, rounded] : rows) EXPECT_EQ(roundHalfEven(value), rounded) << "value " << value;
 }
 
@@ -66,7 +88,8 @@ TEST(Report, WorkedExampleEndsWithTheTotalLine) {
 
 TEST(Report, TiedMeansRoundToEvenBeforeTheyAreShown) {
     TimeStore store;
-    for (const auto& [pll, time] : {std::pair{0, 834}, {0, 835}, {1, 835}, {1, 836}}) store.addTime(pll, time, kC);
+    for (const auto& [pll, time] : {std::pair{0, 834}, {0, 835}, {1, 835}, {1, 836}})
+        store.addTime(pll, time, kC);
     const std::string text = reportText(store, kC);
     EXPECT_TRUE(text.starts_with("avg: 0.83, std: 0.00, num: 2\r\n")) << "834.5 ms: " << text.substr(0, 30);
     EXPECT_EQ(text.substr(30, 30), "avg: 0.84, std: 0.00, num: 2\r\n") << "835.5 ms";
