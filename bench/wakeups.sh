@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # How often the trainer wakes up and how much processor time it takes while idle, counting down,
-# timing and after STOP, next to a bare Qt window without a timer that gets the same clicks and keys.
+# timing, after STOP, with the focus in a text box and with the report window open, next to a bare Qt
+# window without a timer that gets the same clicks and keys. The last two states are measured once the
+# text cursor has stopped blinking, a little over 10 s after the click that put it there.
 # Starts its own virtual display; both programs run one after the other on it.
 #   bench/wakeups.sh BUILD_DIR [SECONDS per state, default 10]
 # Wake-ups: voluntary + involuntary context switches summed over every thread (/proc/PID/task/*/status);
@@ -50,8 +52,11 @@ set_wait_time() {
 }
 start_stop() { press 120 4920 1815 495; }
 discard() { press 3960 4920 1815 495; }
+focus_wait_time() { press 1560 5520 375 285; }
+create_report() { press 120 8040 1935 615; }
+cursor_rest=11.5  # seconds until a text cursor rests, with a margin
 
-# Runs one program through the four states; leaves "<state> <wake-ups/s> <cpu %>" lines in $1.out.
+# Runs one program through the six states; leaves "<state> <wake-ups/s> <cpu %>" lines in $1.out.
 run() {
   local name=$1 title=$2 bin=$3
   "$bin" >"$name.log" 2>&1 &
@@ -68,6 +73,10 @@ run() {
     echo "timing $(measure)"
     start_stop && sleep 0.5
     echo "after-STOP $(measure)"
+    focus_wait_time && sleep "$cursor_rest"
+    echo "box-focused $(measure)"
+    create_report && sleep "$cursor_rest"
+    echo "report-open $(measure)"
   } >"$name.out"
   kill "$pid"
   wait "$pid" 2>/dev/null || true

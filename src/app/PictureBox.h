@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "app/Picture.h"
 #include "stats/Feedback.h"
 
 namespace kestive {
@@ -16,13 +17,16 @@ public:
     // Filled rectangle between two corner points, both included.
     virtual void fillRect(double x1, double y1, double x2, double y2, Rgb colour) = 0;
     virtual void line(double x1, double y1, double x2, double y2, Rgb colour) = 0;
-    // Draws the picture loaded into source, stretched to width x height, at (x, y).
-    virtual void paintPicture(const PictureBox& source, double x, double y, double width, double height) = 0;
+    // Draws picture stretched to width x height at (x, y), pixels kept hard-edged; an empty picture
+    // draws nothing.
+    virtual void paintPicture(const Picture& picture, double x, double y, double width, double height) = 0;
     // Puts what was drawn on the screen now, before returning.
     virtual void showNow() = 0;
     // Makes the picture in the file (relative names against the current folder) the box's picture.
     // False when the file is missing or is not a readable picture; the box then stays empty.
     virtual bool loadPicture(const std::string& fileName) = 0;
+    // The loaded picture, to paint into another box; empty when none is loaded.
+    virtual Picture picture() const = 0;
 
     // Sizes in twips: outer is the control with its border, inner the drawing area.
     virtual double outerWidth() const = 0;

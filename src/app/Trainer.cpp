@@ -61,7 +61,7 @@ void Trainer::refuse(const char* text) {
 }
 
 void Trainer::paintCase(int caseIndex) {
-    c_.alg->paintPicture(*c_.pll[caseIndex], 0, 0, c_.alg->innerWidth(), c_.alg->innerHeight());
+    c_.alg->paintPicture(c_.pll[caseIndex]->picture(), 0, 0, c_.alg->innerWidth(), c_.alg->innerHeight());
 }
 
 void Trainer::Command1_Press(std::int32_t tick) {

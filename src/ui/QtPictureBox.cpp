@@ -100,13 +100,10 @@ void QtPictureBox::line(double x1, double y1, double x2, double y2, Rgb colour) 
     update();
 }
 
-void QtPictureBox::paintPicture(const PictureBox& source, double x, double y, double width, double height) {
-    const auto* from = dynamic_cast<const QtPictureBox*>(&source);
-    if (!from) return;
-    if (!from->picture_.isNull()) {
-        QPainter p(&image_);  // no smoothing: sticker edges stay hard at any stretch
-        p.drawImage(QRect(px(x), px(y), px(width), px(height)), from->picture_);
-    }
+void QtPictureBox::paintPicture(const Picture& picture, double x, double y, double width, double height) {
+    if (picture.empty()) return;
+    QPainter p(&image_);  // no smoothing: sticker edges stay hard at any stretch
+    p.drawImage(QRect(px(x), px(y), px(width), px(height)), picture.content()->image);
     update();
 }
 
@@ -116,6 +113,7 @@ bool QtPictureBox::loadPicture(const std::string& fileName) {
     QImage loaded;
     const bool ok = loaded.load(QString::fromStdString(fileName));
     picture_ = ok ? loaded.convertToFormat(QImage::Format_ARGB32_Premultiplied) : QImage();
+    loaded_ = ok ? Picture(std::make_shared<const Picture::Content>(Picture::Content{picture_})) : Picture();
     shown_ = resizeKeepingEveryArea(picture_, shownSize());
     image_.fill(background_);
     drawOwnPicture();

@@ -6,6 +6,11 @@
 #include "app/PictureBox.h"
 #include "ui/Twips.h"
 
+// A picture as the Qt boxes load and paint it; the image is shared, not copied, as it is handed on.
+struct kestive::Picture::Content {
+    QImage image;
+};
+
 namespace kestive::ui {
 
 // A picture box that keeps what was drawn into it in an image of its drawing area, so the drawing
@@ -24,9 +29,10 @@ public:
     void clear() override;
     void fillRect(double x1, double y1, double x2, double y2, Rgb colour) override;
     void line(double x1, double y1, double x2, double y2, Rgb colour) override;
-    void paintPicture(const PictureBox& source, double x, double y, double width, double height) override;
+    void paintPicture(const Picture& picture, double x, double y, double width, double height) override;
     void showNow() override;
     bool loadPicture(const std::string& fileName) override;
+    Picture picture() const override { return loaded_; }
     double outerWidth() const override;
     double outerHeight() const override;
     double innerWidth() const override;
@@ -36,7 +42,7 @@ public:
     const QImage& image() const { return image_; }
     // Screen pixels of one design pixel: the width of a line and of the outline.
     int linePixels() const { return pixel_; }
-    const QImage& picture() const { return picture_; }
+    const QImage& loadedImage() const { return picture_; }
     const QColor& background() const { return background_; }
 
   signals:
@@ -61,6 +67,7 @@ private:
     int pixel_ = 1;           // screen pixels per design pixel, at least one
     int widthTwips_ = 0, heightTwips_ = 0;
     QImage picture_;  // the loaded picture; clearing keeps it
+    Picture loaded_;  // the same, as handed to other boxes
     QImage shown_;    // the loaded picture at the size it is drawn
     QImage image_;    // the drawing area
     bool pressed_ = false;

@@ -12,6 +12,7 @@
 #include "app/FileDrillTrace.h"
 #include "ui/Form1.h"
 #include "ui/PictureFolders.h"
+#include "ui/SteadyCaretWhenIdle.h"
 #include "icon/WindowIcon.h"
 
 namespace {
@@ -42,6 +43,7 @@ int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     QApplication::setWindowIcon(kestive::icon::windowIcon());  // every window, the three secondary ones too
+    const kestive::ui::SteadyCaretWhenIdle steadyCaret;          // text cursors stop blinking in pauses
     std::unique_ptr<kestive::FileDrillTrace> trace;
     if (const char* path = std::getenv("KESTIVE_TRACE"); path && *path) {
         trace = std::make_unique<kestive::FileDrillTrace>(path);

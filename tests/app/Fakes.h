@@ -10,6 +10,11 @@
 
 #include "app/Trainer.h"
 
+// A stand-in picture is the name of the box that loaded it.
+struct kestive::Picture::Content {
+    std::string loadedBy;
+};
+
 namespace kestive::test {
 
 using Log = std::vector<std::string>;
@@ -36,8 +41,9 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable, ToolTip
     void clear() override { ops.clear(); note("clear"); }
     void fillRect(double a, double b, double c, double d, Rgb k) override { draw({"fill", a, b, c, d, k}); }
     void line(double a, double b, double c, double d, Rgb k) override { draw({"line", a, b, c, d, k}); }
-    void paintPicture(const PictureBox& s, double, double, double, double) override {
-        note("paint " + static_cast<const Control&>(s).name);
+    Picture loaded;
+    void paintPicture(const Picture& p, double, double, double, double) override {
+        note(p.empty() ? "paint nothing" : "paint " + p.content()->loadedBy);
     }
     void showNow() override {
         note("showNow");
@@ -45,8 +51,11 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable, ToolTip
     }
     bool loadPicture(const std::string& file) override {
         note("load " + file);
-        return !files || !*files || (*files)->count(file);
+        const bool found = !files || !*files || (*files)->count(file);
+        loaded = found ? Picture(std::make_shared<const Picture::Content>(Picture::Content{name})) : Picture();
+        return found;
     }
+    Picture picture() const override { return loaded; }
     double outerWidth() const override { return w; }
     double outerHeight() const override { return h; }
     double innerWidth() const override { return w - 30; }

@@ -1,13 +1,14 @@
 """The AppStream metadata: valid for appstreamcli, and saying what the desktop entry says.
 
-metainfo_test.py METAINFO DESKTOP_ENTRY VERSION
+metainfo_test.py METAINFO DESKTOP_ENTRY VERSION SCREENSHOT_URL
+(an empty SCREENSHOT_URL: the metadata must name no screenshot)
 """
 import configparser
 import subprocess
 import sys
 import xml.etree.ElementTree as ET
 
-metainfo, desktop, version = sys.argv[1:4]
+metainfo, desktop, version, screenshot = sys.argv[1:5]
 failures = []
 
 
@@ -34,7 +35,8 @@ check("categories", [c.text for c in root.iter("category")], [c for c in d["Cate
 check("keywords", [k.text for k in root.iter("keyword")], [k for k in d["Keywords"].split(";") if k])
 check("binary", root.findtext("provides/binary"), d["TryExec"].replace("-launcher", ""))
 check("newest release", root.find("releases/release").get("version"), version)
-for part in ("description/p", "screenshots/screenshot/image", "content_rating"):
+check("screenshot", root.findtext("screenshots/screenshot/image"), screenshot or None)
+for part in ("description/p", "content_rating"):
     if root.find(part) is None:
         failures.append(f"the metadata has no {part}")
 

@@ -215,7 +215,7 @@ class Scaling : public QObject {
     void caseBoxesShowTheShrunkPicture() {
         Main m(0.87);
         const QImage& shown = m.form.pll[20]->image();
-        const QImage& picture = m.form.pll[20]->picture();
+        const QImage& picture = m.form.pll[20]->loadedImage();
         // The pictures are made for their boxes: shrunk to the box as it is on the screen, they fill it.
         QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
                  resizeKeepingEveryArea(picture, shown.size()));

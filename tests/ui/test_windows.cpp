@@ -202,7 +202,7 @@ private slots:
         const auto boxes = w.form.findChildren<QMessageBox*>();  // one message names the missing pictures
         QVERIFY(boxes.size() == 1 && !boxes[0]->isModal());
         QVERIFY2(boxes[0]->text().contains("oll56print.gif, oll57print.gif"), qPrintable(boxes[0]->text()));
-        QCOMPARE(w.form.pll[9]->picture().pixelColor(0, 0), pictureColour(9));
+        QCOMPARE(w.form.pll[9]->loadedImage().pixelColor(0, 0), pictureColour(9));
         QCOMPARE(w.form.numlabel[56]->text() + w.form.stdlabel[56]->text(), QStringLiteral("Num: 0Std: 0.00"));
         QCOMPARE(columnsOf(w.form.avg[1], kRed), QList<int>());  // empty store: no bar
         w.keep(0, 900);
@@ -387,11 +387,23 @@ private slots:
         two.setPixelColor(1, 0, Qt::blue);
         QVERIFY(two.save("two.png"));
         QVERIFY(w.form.pll[3]->loadPicture("two.png"));
-        w.form.alg->paintPicture(*w.form.pll[3], 0, 0, w.form.alg->innerWidth(), w.form.alg->innerHeight());
+        w.form.alg->paintPicture(w.form.pll[3]->picture(), 0, 0, w.form.alg->innerWidth(), w.form.alg->innerHeight());
         QSet<QRgb> colours;
         const QImage& shown = w.form.alg->image();
         for (int x = 0; x < shown.width(); ++x) colours << shown.pixel(x, shown.height() / 2);
         QCOMPARE(colours, (QSet<QRgb>{kRed.rgb(), QColor(Qt::blue).rgb()}));
+    }
+
+    // A load that fails leaves the box without a picture, not with the one before; painting that paints nothing.
+    void aPictureThatDidNotLoadPaintsNothing() {
+        Window w;
+        QVERIFY(!w.form.pll[3]->picture().empty());
+        QVERIFY(!w.form.pll[3]->loadPicture("no such picture.gif"));
+        QVERIFY(w.form.pll[3]->picture().empty());
+        w.form.alg->paintPicture(w.form.pll[5]->picture(), 0, 0, w.form.alg->innerWidth(), w.form.alg->innerHeight());
+        const QImage before = w.form.alg->image();
+        w.form.alg->paintPicture(w.form.pll[3]->picture(), 0, 0, w.form.alg->innerWidth(), w.form.alg->innerHeight());
+        QCOMPARE(w.form.alg->image(), before);
     }
 
     // The countdown waits in the real event loop: a Discard runs inside it, and closing ends it at once.

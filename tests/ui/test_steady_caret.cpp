@@ -1,0 +1,163 @@
+// The text cursor blinks while the user types and clicks, and rests, steadily shown, in pauses, so a
+// focused text box leaves the program asleep.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyleHints>
+#include <QVBoxLayout>
+#include <QtTest>
+#include <chrono>
+#include <map>
+
+#include "ui/Form4.h"
+#include "ui/SteadyCaretWhenIdle.h"
+
+using namespace kestive::ui;
+using namespace std::chrono_literals;
+
+namespace {
+constexpr int kDesktopFlashTime = 100;  // a quick blink: its timer fires every 50 ms
+constexpr auto kRest = 400ms;
+
+// Counts the timer events the whole application handles, by receiver class.
+struct TimerEvents final : QObject {
+    std::map<QString, int> byClass;
+    TimerEvents() { QCoreApplication::instance()->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Timer)
+            ++byClass[QString::fromLatin1(watched->metaObject()->className())];
+        return false;
+    }
+    int total() const {
+        int n = 0;
+        for (const auto& [name, count] : byClass) n += count;
+        return n;
+    }
+    QString names() const {
+        QStringList list;
+        for (const auto& [name, count] : byClass) list << QStringLiteral("%1 x%2").arg(name).arg(count);
+        return list.join(QStringLiteral(", "));
+    }
+    // Timer events during the next ms milliseconds.
+    int during(int ms) {
+        byClass.clear();
+        QTest::qWait(ms);
+        return total();
+    }
+};
+
+// A window with a one-line box, a report window's text box and a button, one of the boxes focused.
+struct Boxes {
+    QWidget window;
+    QLineEdit* line = new QLineEdit(QStringLiteral("2"));
+    Form4 report{nullptr};
+    QPushButton* button = new QPushButton(QStringLiteral("START"));
+    Boxes() {
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(line);
+        layout->addWidget(button);
+        report.setReportText(QStringLiteral("avg: 0.00, std: 0.00, num: 0\r\n"));
+    }
+    // Shows and activates the window that holds `box` and gives `box` the focus.
+    bool focus(QWidget* box) {
+        QWidget* top = box->window();
+        top->show();
+        QApplication::setActiveWindow(top);
+        if (!QTest::qWaitForWindowActive(top)) return false;
+        box->setFocus(Qt::OtherFocusReason);
+        return box->hasFocus();
+    }
+};
+}  // namespace
+
+class SteadyCaret : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QGuiApplication::styleHints()->setCursorFlashTime(kDesktopFlashTime); }
+
+    // Blinking wakes the program; once the pause is long enough nothing does, and the cursor stays drawn.
+    void focusedBoxSleepsAfterAPause_data() {
+        QTest::addColumn<bool>("reportText");
+        QTest::newRow("one-line box") << false;
+        QTest::newRow("report text") << true;
+    }
+    void focusedBoxSleepsAfterAPause() {
+        QFETCH(bool, reportText);
+        Boxes boxes;
+        QWidget* box = reportText ? static_cast<QWidget*>(boxes.report.Text1) : boxes.line;
+        QVERIFY(boxes.focus(box));
+        TimerEvents timers;
+        SteadyCaretWhenIdle caret(kRest);
+        QVERIFY(caret.blinking());
+        QVERIFY2(timers.during(250) >= 3, qPrintable(timers.names()));  // blinking
+
+        QTRY_VERIFY_WITH_TIMEOUT(!caret.blinking(), 2000);
+        QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime(), 0);
+        const int resting = timers.during(600);
+        QVERIFY2(resting == 0, qPrintable(timers.names()));
+
+        // Steadily drawn: the box differs from itself without the focus by the cursor.
+        const QImage focused = box->grab().toImage();
+        boxes.button->window()->show();
+        box->clearFocus();
+        QVERIFY(focused != box->grab().toImage());
+    }
+
+    // Each of these wakes a resting cursor; it blinks at the desktop's pace and rests again after a pause.
+    void userWakesTheCursor_data() {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("key press") << "key";
+        QTest::newRow("click") << "click";
+        QTest::newRow("focus moves") << "focus";
+    }
+    void userWakesTheCursor() {
+        QFETCH(QString, action);
+        Boxes boxes;
+        QVERIFY(boxes.focus(boxes.line));
+        SteadyCaretWhenIdle caret(kRest);
+        QTRY_VERIFY_WITH_TIMEOUT(!caret.blinking(), 2000);
+
+        if (action == QLatin1String("key")) QTest::keyClick(boxes.line, Qt::Key_5);
+        if (action == QLatin1String("click")) QTest::mouseClick(boxes.line, Qt::LeftButton);
+        if (action == QLatin1String("focus")) boxes.button->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY_WITH_TIMEOUT(caret.blinking(), 500);
+        QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime(), kDesktopFlashTime);
+        QTRY_VERIFY_WITH_TIMEOUT(!caret.blinking(), 2000);
+    }
+
+    // Typing without a pause as long as the rest keeps the cursor blinking.
+    void typingKeepsItBlinking() {
+        Boxes boxes;
+        QVERIFY(boxes.focus(boxes.line));
+        SteadyCaretWhenIdle caret(kRest);
+        for (int i = 0; i < 12; ++i) {  // 1.2 s, three rests long
+            QTest::qWait(100);
+            QTest::keyClick(boxes.line, Qt::Key_1);
+            QVERIFY2(caret.blinking(), qPrintable(QStringLiteral("after %1 ms").arg(100 * (i + 1))));
+        }
+    }
+
+    // Gone, it leaves the desktop's blinking behind; where the desktop never blinks it changes nothing.
+    void desktopFlashTimeIsKept() {
+        {
+            SteadyCaretWhenIdle caret(kRest);
+            QTRY_VERIFY_WITH_TIMEOUT(!caret.blinking(), 2000);
+        }
+        QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime(), kDesktopFlashTime);
+
+        QGuiApplication::styleHints()->setCursorFlashTime(0);
+        Boxes boxes;
+        QVERIFY(boxes.focus(boxes.line));
+        SteadyCaretWhenIdle caret(kRest);
+        QTest::keyClick(boxes.line, Qt::Key_1);
+        QTest::qWait(2 * kRest.count());
+        QTest::keyClick(boxes.line, Qt::Key_2);
+        QTest::qWait(50);
+        QVERIFY(!caret.blinking());
+        QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime(), 0);
+    }
+};
+
+QTEST_MAIN(SteadyCaret)
+#include "test_steady_caret.moc"
