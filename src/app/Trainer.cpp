@@ -271,6 +271,7 @@ Result<Done, SessionError> Trainer::loadfile(const std::filesystem::path& name) 
 
 void Trainer::replaceTimes(TimeStore store) {
     state_.store = std::move(store);
+    if (p_.unsaved) tellWriteFailure(p_.unsaved->replaced(state_.store));
     drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
 }
 

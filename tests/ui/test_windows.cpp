@@ -59,6 +59,7 @@ struct Window {
         TimeStore more = store();
         more.addTime(c, ms, NumberFormat{});
         form.trainer().replaceTimes(std::move(more));
+        form.trainer().sessionSaved();  // as if saved: a load has no unsaved times to put aside first
     }
     std::vector<std::int32_t> timesOf(int c) { return {store().timesOf(c).begin(), store().timesOf(c).end()}; }
     Form2* pick(const QString& name) {
