@@ -15,13 +15,26 @@ feedback_rect=(120 7080 5775 615)
 
 # START, a pause, STOP, then Accept: each a real press (button down, a moment, button up).
 press() { xdotool mousemove $1 mousedown 1 sleep 0.05 mouseup 1; }
+# Waits (up to 10 s) until the trace holds more lines starting with $1 than the $2 it held before:
+# a loaded machine may take its time to handle a press.
+trace_grows() {
+  for _ in $(seq 100); do
+    [ "$(grep -c "^$1" trace.txt 2>/dev/null || true)" -gt "$2" ] && return 0
+    sleep 0.1
+  done
+  fail "no new '$1' line in the trace"
+}
+count() { grep -c "^$1" trace.txt 2>/dev/null || true; }
 drill() {
+  local revealed stopped kept
+  revealed=$(count revealed) stopped=$(count stopped) kept=$(count kept)
   press "$start"
+  trace_grows revealed "$revealed"
   sleep 0.4
   press "$start"
-  sleep 0.1
+  trace_grows stopped "$stopped"
   press "$accept"
-  sleep 0.3
+  trace_grows kept "$kept"
 }
 # The case and time of the n-th kept drill of this run, as "case:ms,".
 kept_line() { sed -n "/^kept/{s/^kept \([0-9]*\) \(-\?[0-9]*\)$/\1:\2,/;p}" trace.txt | sed -n "${1}p"; }

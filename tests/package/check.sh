@@ -15,6 +15,7 @@ else
 fi
 
 repo=$(cd "$(dirname "$0")/../.." && pwd)
+self=$repo/tests/package/$(basename "$0")  # runs itself again inside the virtual display, from any folder
 
 # Window geometry of the design, in pixels at 96 dots per inch (15 twips to the pixel).
 client_w=1432
@@ -194,7 +195,7 @@ mkdir -p "$tmp/home"
 workdir="$tmp/data/kestive"
 env -i PATH=/usr/bin:/bin HOME="$tmp/home" XDG_DATA_HOME="$tmp/data" LANG=C.UTF-8 \
     timeout 120 xvfb-run -a -s "-screen 0 1600x1000x24" \
-    bash "$0" --inside-x "$workdir" "$tmp/shot.png" "$tmp/trainer.log" all "${command[@]}"
+    bash "$self" --inside-x "$workdir" "$tmp/shot.png" "$tmp/trainer.log" all "${command[@]}"
 
 copied=$(ls "$workdir" | grep -c '^oll[0-9][0-9]print\.gif$' || true)
 [ "$copied" = 57 ] || fail "$copied pictures were copied into $workdir, not 57"
@@ -223,7 +224,7 @@ printf 'recorded on today\r\n0:612,\r\n' > "$workdir/mine.pll"
 cp "$workdir/mine.pll" "$tmp/mine.pll"
 env -i PATH=/usr/bin:/bin HOME="$tmp/home" XDG_DATA_HOME="$tmp/data" LANG=C.UTF-8 \
     timeout 120 xvfb-run -a -s "-screen 0 1600x1000x24" \
-    bash "$0" --inside-x "$workdir" "$tmp/shot2.png" "$tmp/trainer2.log" main "${command[@]}"
+    bash "$self" --inside-x "$workdir" "$tmp/shot2.png" "$tmp/trainer2.log" main "${command[@]}"
 cmp -s "$workdir/oll01print.gif" "$tmp/rotated.gif" || fail "the second start overwrote a rotated picture"
 cmp -s "$workdir/oll02print.gif" /usr/share/kestive/cases/oll02print.gif || fail "a deleted picture did not come back"
 cmp -s "$workdir/mine.pll" "$tmp/mine.pll" || fail "the second start changed a session file"
@@ -234,7 +235,7 @@ empty="$tmp/empty"
 mkdir -p "$empty"
 (cd "$empty" && env -i PATH=/usr/bin:/bin HOME="$tmp/home" LANG=C.UTF-8 \
     timeout 120 xvfb-run -a -s "-screen 0 1600x1000x24" \
-    bash "$0" --inside-x "$empty" "$tmp/shot3.png" "$tmp/trainer3.log" main kestive)
+    bash "$self" --inside-x "$empty" "$tmp/shot3.png" "$tmp/trainer3.log" main kestive)
 yellow=$(convert "$tmp/shot3.png" -crop "+${grid_left}+0" +repage -alpha off \
     -fuzz 8% -fill black +opaque '#FFD500' -fill white -opaque '#FFD500' \
     -colorspace Gray -format '%[fx:round(mean*w*h)]' info:)
