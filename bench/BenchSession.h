@@ -24,8 +24,8 @@ inline kestive::TimeStore fullStore() {
 inline const std::filesystem::path& fullSessionFile() {
     static const std::filesystem::path file = [] {
         const auto path = std::filesystem::temp_directory_path() / "kestive-bench-full.pll";
-        if (const auto error = kestive::saveSession(path, fullStore(), "12/6/2026 9:00:00 PM")) {
-            std::fprintf(stderr, "%s\n", error->message().c_str());
+        if (const auto saved = kestive::saveSession(path, fullStore(), "12/6/2026 9:00:00 PM"); !saved) {
+            std::fprintf(stderr, "%s\n", saved.error().message().c_str());
             std::abort();
         }
         return path;

@@ -33,14 +33,14 @@ void BM_Accept(benchmark::State& state) {
     kestive::TimeStore store = state.range(0) ? nearlyFullStore() : kestive::TimeStore{};
     kestive::PosixJournalDisk disk;
     kestive::UnsavedTimes unsaved(disk, ".", journalName(), [](std::time_t) { return std::string("now"); });
-    if (unsaved.loaded(store)) state.SkipWithError("the snapshot was not written");
+    if (!unsaved.loaded(store)) state.SkipWithError("the snapshot was not written");
     const kestive::NumberFormat format;
     int n = 0;
     for (auto _ : state) {
         const int pll = n++ % kestive::kCaseCount;
         const kestive::AddResult added = store.addTime(pll, 1234, format);
-        const auto failure = unsaved.kept(store, pll, 1234);
-        if (!added.stored || failure) state.SkipWithError("the keep failed");
+        const kestive::UnsavedTimes::WriteResult written = unsaved.kept(store, pll, 1234);
+        if (!added || !written) state.SkipWithError("the keep failed");
     }
     unsaved.closing(store);
     disk.removeJournal();
@@ -72,7 +72,7 @@ void BM_SnapshotAtLoadOfFullStore(benchmark::State& state) {
     kestive::PosixJournalDisk disk;
     kestive::UnsavedTimes unsaved(disk, ".", journalName(), [](std::time_t) { return std::string("now"); });
     for (auto _ : state) {
-        if (unsaved.loaded(store)) state.SkipWithError("the snapshot was not written");
+        if (!unsaved.loaded(store)) state.SkipWithError("the snapshot was not written");
     }
     unsaved.closing(store);
 }

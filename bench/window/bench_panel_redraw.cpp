@@ -16,7 +16,7 @@ void BM_DrawTimeOnAFullStore(benchmark::State& state) {
     kestive::ClockSeededRandom random;
     kestive::ui::Form1 form{random};
     form.load();
-    kestive::TimeStore& store = form.trainer().state().store;
+    kestive::TimeStore store;
     std::uint32_t x = 12345;
     for (int pll = 0; pll < kestive::kCaseCount; ++pll) {
         for (int k = 0; k < kestive::kMaxTimesPerCase; ++k) {
@@ -24,6 +24,7 @@ void BM_DrawTimeOnAFullStore(benchmark::State& state) {
             store.addTime(pll, static_cast<std::int32_t>(300 + (x >> 20) % (200 + 40 * pll)), kestive::NumberFormat{});
         }
     }
+    form.trainer().replaceTimes(std::move(store));
     for (auto _ : state) form.trainer().drawTime(0);
 }
 BENCHMARK(BM_DrawTimeOnAFullStore)->Unit(benchmark::kMillisecond);

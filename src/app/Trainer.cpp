@@ -157,12 +157,12 @@ void Trainer::Command2_Click() {
     if (attemptWaiting_) {
         attemptWaiting_ = false;
         const AddResult result = state_.store.addTime(state_.currentCase, state_.lastTime, p_.format);
-        if (result.stored) {
+        if (result) {
             if (p_.trace) p_.trace->kept(state_.currentCase, state_.lastTime);
-            if (result.feedback) showFeedback(*result.feedback);
+            if (result.value()) showFeedback(*result.value());
             keepOnDisk(state_.currentCase, state_.lastTime);
         } else {
-            showFeedback(Feedback{result.error, kRed});
+            showFeedback(Feedback{result.error(), kRed});
         }
         drawTime(state_.currentCase);
     }
@@ -256,20 +256,23 @@ void Trainer::drawTime(int /*pll*/) {
     }
 }
 
-std::optional<SessionError> Trainer::loadfile(const std::filesystem::path& name) {
+Result<Done, SessionError> Trainer::loadfile(const std::filesystem::path& name) {
     LoadResult loaded = readSession(name, p_.format);
-    if (!loaded.session) {
-        if (loaded.error) return loaded.error;
-        return SessionError{name.string(), 0, "the file could not be read"};
-    }
-    std::optional<std::string> keptIn;
-    if (auto refused = keepUnsavedTimesBeforeLoad(name, keptIn)) return refused;
+    if (!loaded) return Failure{loaded.error()};
+    const auto keptIn = keepUnsavedTimesBeforeLoad(name);
+    if (!keptIn) return Failure{keptIn.error()};
     // Only the store changes: the enabled cases, the drill and the controls stay as they are.
-    state_.store = std::move(loaded.session->store);
-    if (loaded.session->lastFeedback) showFeedback(*loaded.session->lastFeedback);
-    keepLoadedStoreOnDisk(keptIn);
+    state_.store = std::move(loaded->store);
+    if (loaded->lastFeedback) showFeedback(*loaded->lastFeedback);
+    keepLoadedStoreOnDisk(keptIn.value());
     drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
-    return std::nullopt;
+    return Done{};
+}
+
+void Trainer::replaceTimes(TimeStore store) {
+    state_.store = std::move(store);
+    if (p_.unsaved) tellWriteFailure(p_.unsaved->replaced(state_.store));
+    drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
 }
 
 // ---- kept times on disk ----
@@ -298,37 +301,39 @@ void Trainer::tellRecoveredTimes() {
     }
 }
 
-std::optional<SessionError> Trainer::keepUnsavedTimesBeforeLoad(const std::filesystem::path& name,
-                                                                std::optional<std::string>& keptIn) {
+Result<std::optional<std::string>, SessionError> Trainer::keepUnsavedTimesBeforeLoad(
+    const std::filesystem::path& name) {
     // Times kept since the last save or load go into a session file of their own before the load
     // replaces them; if that fails the load does not happen.
-    if (!p_.unsaved) return std::nullopt;
-    const UnsavedTimes::Kept kept = p_.unsaved->keepBeforeLoad(state_.store);
-    if (kept.error) {
-        return SessionError{name.string(), 0,
-                            "not loaded, because the times kept since the last save could not be put in a "
-                            "file of their own first (" +
-                                *kept.error + "); save them with File > Save Session"};
+    if (!p_.unsaved) return std::optional<std::string>{};
+    UnsavedTimes::KeptResult kept = p_.unsaved->keepBeforeLoad(state_.store);
+    if (!kept) {
+        return Failure{SessionError{name.string(), 0,
+                                    "not loaded, because the times kept since the last save could not be put "
+                                    "in a file of their own first (" +
+                                        kept.error() + "); save them with File > Save Session"}};
     }
-    keptIn = kept.file;
-    return std::nullopt;
+    return std::move(kept).value();
 }
 
 void Trainer::keepLoadedStoreOnDisk(const std::optional<std::string>& keptIn) {
     if (!p_.unsaved) return;
-    const std::optional<std::string> failure = p_.unsaved->loaded(state_.store);
-    if (!keptIn) return tellWriteFailure(failure);
+    const UnsavedTimes::WriteResult written = p_.unsaved->loaded(state_.store);
+    if (!keptIn) return tellWriteFailure(written);
     const std::string where = unsavedTimesWentTo(*keptIn);
-    showFeedback(failure ? Feedback{where + " " + unsavedTimesNotWritten(*failure), kRed}
-                         : Feedback{where, kBlue});
+    const bool news = !written && !written.error().alreadyTold;
+    showFeedback(news ? Feedback{where + " " + unsavedTimesNotWritten(written.error().reason), kRed}
+                      : Feedback{where, kBlue});
 }
 
 void Trainer::keepOnDisk(int pll, std::int32_t time) {
     if (p_.unsaved) tellWriteFailure(p_.unsaved->kept(state_.store, pll, time));
 }
 
-void Trainer::tellWriteFailure(const std::optional<std::string>& failure) {
-    if (failure) showFeedback({unsavedTimesNotWritten(*failure), kRed});
+void Trainer::tellWriteFailure(const UnsavedTimes::WriteResult& written) {
+    if (!written && !written.error().alreadyTold) {
+        showFeedback({unsavedTimesNotWritten(written.error().reason), kRed});
+    }
 }
 
 void Trainer::sessionSaved() {

@@ -44,7 +44,7 @@ public:
 
     // Replaces the kept times with those of a session file and redraws the panel. The file is taken
     // whole or not at all: on a fault the store stays as it was and the error comes back.
-    std::optional<SessionError> loadfile(const std::filesystem::path& name);
+    [[nodiscard]] Result<Done, SessionError> loadfile(const std::filesystem::path& name);
     // Save Session wrote the store: the times on disk need no keeping any more.
     void sessionSaved();
     // Shows a record comparison in the feedback line: colour first, then the text.
@@ -56,8 +56,13 @@ public:
     // window was closed meanwhile: the caller must then return without touching any control.
     bool delay(std::int32_t ms);
 
+    // Read-only: the handlers above are the only way to change the state.
     const TrainerState& state() const { return state_; }
-    TrainerState& state() { return state_; }
+    // The kept times, for saving and the report.
+    const TimeStore& store() const { return state_.store; }
+    // Replaces every kept time with those of store and redraws the panel; the enabled cases, the drill
+    // and the feedback line stay as they are. The new times are in no file: they count as unsaved.
+    void replaceTimes(TimeStore store);
     // A stopped attempt waits for Accept or Discard.
     bool attemptWaiting() const { return attemptWaiting_; }
     bool unloaded() const { return unloaded_; }
@@ -81,10 +86,11 @@ private:
     // Kept times on disk: the one-line reports of the journal of unsaved times.
     void tellRecoveredTimes();
     void keepOnDisk(int pll, std::int32_t time);
-    std::optional<SessionError> keepUnsavedTimesBeforeLoad(const std::filesystem::path& name,
-                                                           std::optional<std::string>& keptIn);
+    // The session file that took the unsaved times (nothing when there were none), or why the load of
+    // name may not happen.
+    Result<std::optional<std::string>, SessionError> keepUnsavedTimesBeforeLoad(const std::filesystem::path& name);
     void keepLoadedStoreOnDisk(const std::optional<std::string>& keptIn);
-    void tellWriteFailure(const std::optional<std::string>& failure);
+    void tellWriteFailure(const UnsavedTimes::WriteResult& written);
     void paintCase(int caseIndex);
     void resetDisplay();
     void clearAlg();

@@ -59,16 +59,16 @@ std::optional<double> totalChange(const std::vector<SessionSummary>& sessions) {
     return *last - *first;
 }
 
-std::optional<std::string> addSessionTimes(TimeStore& into, const TimeStore& from) {
+Result<Done, std::string> addSessionTimes(TimeStore& into, const TimeStore& from) {
     for (int i = 0; i < kCaseCount; ++i) {
         for (const std::int32_t time : from.timesOf(i)) {
-            if (!into.keepTime(i, time).stored) {
-                return "case " + plainInteger(i + 1) + " holds more than " + plainInteger(kMaxTimesPerCase) +
-                       " times in the files together";
+            if (!into.keepTime(i, time)) {
+                return Failure{"case " + plainInteger(i + 1) + " holds more than " +
+                               plainInteger(kMaxTimesPerCase) + " times in the files together"};
             }
         }
     }
-    return std::nullopt;
+    return Done{};
 }
 
 }  // namespace kestive

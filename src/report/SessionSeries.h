@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "stats/CaseCount.h"
+#include "stats/Result.h"
 #include "stats/TimeStore.h"
 
 namespace kestive {
 
 // What the progress views need of one session file: its name and, per case, the count and rounded mean.
 struct SessionSummary {
-    std::string name;                                   // the file as the user named it
+    std::string name;                                    // the file as the user named it
     std::array<std::int32_t, kCaseCount> roundedMean{};  // ms; meaningful where count > 0
     std::array<std::int32_t, kCaseCount> count{};
     std::optional<double> totalAverage;  // seconds, as the report's total line; none when no case counts
@@ -31,7 +32,7 @@ std::optional<std::int64_t> caseChange(const std::vector<SessionSummary>& sessio
 std::optional<double> totalChange(const std::vector<SessionSummary>& sessions);
 
 // Adds every time of `from` to `into`, case by case in the order kept, as if the sessions were one.
-// Returns the reason when a case would hold more times than one case can.
-std::optional<std::string> addSessionTimes(TimeStore& into, const TimeStore& from);
+// Fails, naming the case, when a case would hold more times than one case can.
+Result<Done, std::string> addSessionTimes(TimeStore& into, const TimeStore& from);
 
 }  // namespace kestive

@@ -6,6 +6,7 @@
 
 #include "stats/Feedback.h"
 #include "stats/NumberText.h"
+#include "stats/Result.h"
 #include "stats/TimeStore.h"
 
 namespace kestive {
@@ -26,29 +27,29 @@ struct LoadedSession {
     std::optional<Feedback> lastFeedback;
 };
 
-struct LoadResult {
-    std::optional<LoadedSession> session;  // set when the whole file is good
-    std::optional<SessionError> error;     // set otherwise
-};
+// The session of a file that is good throughout, or why the file was refused.
+using LoadResult = Result<LoadedSession, SessionError>;
+// Done when the file was written whole, or why it was not.
+using SaveResult = Result<Done, SessionError>;
 
 // The text of a session file: "recorded on " + dateText, then 57 case lines, every line ending in CR LF.
 std::string sessionText(const TimeStore& store, std::string_view dateText);
 
 // Writes the session file atomically (a temporary file in the same folder, renamed over the target
-// only when complete). A symbolic link stays a link: the file it points to is written. Returns the
-// error, or nothing on success.
-std::optional<SessionError> saveSession(const std::filesystem::path& file, const TimeStore& store,
-                                        std::string_view dateText);
+// only when complete). A symbolic link stays a link: the file it points to is written.
+[[nodiscard]] SaveResult saveSession(const std::filesystem::path& file, const TimeStore& store,
+                                     std::string_view dateText);
 
 // As saveSession, but for a new file: fails, leaving everything as it was, when the name is taken.
-std::optional<SessionError> createSession(const std::filesystem::path& file, const TimeStore& store,
-                                          std::string_view dateText);
+[[nodiscard]] SaveResult createSession(const std::filesystem::path& file, const TimeStore& store,
+                                       std::string_view dateText);
 
 // Reads and checks a whole session text (lines end in CR LF, LF or CR alone); fileName is only used in
 // errors.
-LoadResult parseSession(std::string_view content, std::string_view fileName, const NumberFormat& format);
+[[nodiscard]] LoadResult parseSession(std::string_view content, std::string_view fileName,
+                                      const NumberFormat& format);
 
 // Reads and checks a whole session file.
-LoadResult readSession(const std::filesystem::path& file, const NumberFormat& format);
+[[nodiscard]] LoadResult readSession(const std::filesystem::path& file, const NumberFormat& format);
 
 }  // namespace kestive

@@ -64,10 +64,8 @@ std::string shown(std::string_view piece) {
 }  // namespace
 
 LoadResult parseSession(std::string_view content, std::string_view fileName, const NumberFormat& format) {
-    LoadResult result;
-    const auto fail = [&](int line, std::string what) {
-        result.error = SessionError{std::string(fileName), line, std::move(what)};
-        return result;
+    const auto fail = [&](int line, std::string what) -> LoadResult {
+        return Failure{SessionError{std::string(fileName), line, std::move(what)}};
     };
     if (content.empty()) return fail(0, "the file is empty: it has no header line");
 
@@ -135,26 +133,23 @@ LoadResult parseSession(std::string_view content, std::string_view fileName, con
             }
             const KeepResult kept =
                 session.store.keepTime(static_cast<int>(*pll), static_cast<std::int32_t>(time.value));
-            if (!kept.stored) {
+            if (!kept) {  // a bad case number was refused above: only a full case is left
                 return fail(lineNumber, "case " + plainInteger(*pll) + " gets more than " +
                                             plainInteger(kMaxTimesPerCase) +
                                             " times, the most one case can hold");
             }
-            if (kept.comparison.kind != RecordComparison::Kind::None) lastComparison = kept.comparison;
+            if (kept->kind != RecordComparison::Kind::None) lastComparison = kept.value();
         }
     }
     // Only the last comparison's words stay on the feedback line.
     session.lastFeedback = feedbackFor(lastComparison, format);
-    result.session = std::move(session);
-    return result;
+    return session;
 }
 
 LoadResult readSession(const std::filesystem::path& file, const NumberFormat& format) {
     const std::string name = file.string();
-    LoadResult result;
-    const auto fail = [&](const char* action, int err) {
-        result.error = SessionError{name, 0, std::string(action) + ": " + std::strerror(err)};
-        return result;
+    const auto fail = [&](const char* action, int err) -> LoadResult {
+        return Failure{SessionError{name, 0, std::string(action) + ": " + std::strerror(err)}};
     };
     std::FILE* f = std::fopen(name.c_str(), "rb");
     if (!f) return fail("cannot open", errno);

@@ -84,11 +84,11 @@ std::string temporaryName(const std::filesystem::path& file, unsigned serial) {
 
 // Writes the session into a new temporary file beside target, flushed to disk, then puts it in
 // place: renamed over target (replace), or linked under target's name only when that name is free.
-std::optional<SessionError> writeSessionFile(const std::filesystem::path& named, const TimeStore& store,
-                                             std::string_view dateText, bool replace) {
+SaveResult writeSessionFile(const std::filesystem::path& named, const TimeStore& store,
+                            std::string_view dateText, bool replace) {
     const std::string shownName = named.string();
-    const auto fail = [&](const char* action, int err) {
-        return std::optional<SessionError>(SessionError{shownName, 0, reason(action, err)});
+    const auto fail = [&](const char* action, int err) -> SaveResult {
+        return Failure{SessionError{shownName, 0, reason(action, err)}};
     };
     if (shownName.empty()) return fail("cannot save", ENOENT);
     const std::filesystem::path file = replace ? writeTargetOf(named) : named;
@@ -108,8 +108,12 @@ std::optional<SessionError> writeSessionFile(const std::filesystem::path& named,
 
     // A session file that is replaced keeps its permissions.
     struct stat existing {};
-    if (replace && ::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
-        ::fchmod(fd, existing.st_mode & 07777);
+    if (replace && ::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
+        ::fchmod(fd, existing.st_mode & 07777) != 0) {
+        const int err = errno;
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return fail("cannot keep the permissions", err);
     }
 
     const std::string text = sessionText(store, dateText);
@@ -144,18 +148,17 @@ std::optional<SessionError> writeSessionFile(const std::filesystem::path& named,
         ::fsync(dirFd);
         ::close(dirFd);
     }
-    return std::nullopt;
+    return Done{};
 }
 
 }  // namespace
 
-std::optional<SessionError> saveSession(const std::filesystem::path& file, const TimeStore& store,
-                                        std::string_view dateText) {
+SaveResult saveSession(const std::filesystem::path& file, const TimeStore& store, std::string_view dateText) {
     return writeSessionFile(file, store, dateText, true);
 }
 
-std::optional<SessionError> createSession(const std::filesystem::path& file, const TimeStore& store,
-                                          std::string_view dateText) {
+SaveResult createSession(const std::filesystem::path& file, const TimeStore& store,
+                         std::string_view dateText) {
     return writeSessionFile(file, store, dateText, false);
 }
 

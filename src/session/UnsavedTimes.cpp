@@ -74,11 +74,10 @@ PosixJournalDisk::~PosixJournalDisk() {
     for (const auto& [file, fd] : claimed_) ::close(fd);
 }
 
-std::optional<std::string> PosixJournalDisk::replaceJournal(const std::filesystem::path& file,
-                                                            std::string_view content) {
+DiskResult PosixJournalDisk::replaceJournal(const std::filesystem::path& file, std::string_view content) {
     const std::string temp = file.string() + ".new";  // the journal's name is this trainer's alone
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return failure("cannot create", errno);
+    if (fd < 0) return Failure{failure("cannot create", errno)};
     // Locked before it takes the name: no other trainer ever sees the journal unlocked.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !writeAll(fd, content) ||
         !writeAll(fd, std::string(roomForKeeps_, '\n')) || ::fsync(fd) != 0 ||
@@ -86,7 +85,7 @@ std::optional<std::string> PosixJournalDisk::replaceJournal(const std::filesyste
         const int err = errno;
         ::close(fd);
         ::unlink(temp.c_str());
-        return failure("cannot write", err);
+        return Failure{failure("cannot write", err)};
     }
     syncFolderOf(file);
     if (fd_ >= 0) ::close(fd_);
@@ -94,20 +93,20 @@ std::optional<std::string> PosixJournalDisk::replaceJournal(const std::filesyste
     file_ = file;
     end_ = content.size();
     size_ = content.size() + roomForKeeps_;
-    return std::nullopt;
+    return Done{};
 }
 
-std::optional<std::string> PosixJournalDisk::appendJournal(std::string_view content) {
-    if (fd_ < 0) return failure("cannot write", EBADF);
+DiskResult PosixJournalDisk::appendJournal(std::string_view content) {
+    if (fd_ < 0) return Failure{failure("cannot write", EBADF)};
     // When the room is used up, the same write makes new room.
     const bool full = end_ + content.size() > size_;
     std::string bytes(content);
     if (full) bytes.append(roomForKeeps_, '\n');
-    if (!writeAllAt(fd_, bytes, static_cast<off_t>(end_))) return failure("cannot write", errno);
-    if (::fdatasync(fd_) != 0) return failure("cannot flush to disk", errno);
+    if (!writeAllAt(fd_, bytes, static_cast<off_t>(end_))) return Failure{failure("cannot write", errno)};
+    if (::fdatasync(fd_) != 0) return Failure{failure("cannot flush to disk", errno)};
     end_ += content.size();
     if (full) size_ = end_ + roomForKeeps_;
-    return std::nullopt;
+    return Done{};
 }
 
 void PosixJournalDisk::removeJournal() {
@@ -160,9 +159,8 @@ void PosixJournalDisk::releaseLeftJournal(const std::filesystem::path& file, boo
     claimed_.erase(it);
 }
 
-std::optional<SessionError> PosixJournalDisk::createSessionFile(const std::filesystem::path& file,
-                                                                const TimeStore& store,
-                                                                std::string_view dateText) {
+SaveResult PosixJournalDisk::createSessionFile(const std::filesystem::path& file, const TimeStore& store,
+                                               std::string_view dateText) {
     return createSession(file, store, dateText);
 }
 
@@ -193,20 +191,19 @@ bool UnsavedTimes::holdsUnsavedTimes(std::string_view journal) {
     return !lines.empty() && !lines.ends_with("\n" + std::string(kSavedMark));
 }
 
-UnsavedTimes::Kept UnsavedTimes::newSessionFile(const TimeStore& store, std::time_t when) {
+Result<std::string, std::string> UnsavedTimes::newSessionFile(const TimeStore& store, std::time_t when) {
     const std::string first = sessionNameFor(when);
     const std::string stem = first.substr(0, first.size() - 4);
     for (int n = 1; n <= 100; ++n) {
         const std::string name = n == 1 ? first : stem + "-" + std::to_string(n) + ".pll";
         std::error_code ec;
         if (std::filesystem::exists(folder_ / name, ec)) continue;
-        const std::optional<SessionError> error =
-            disk_.createSessionFile(folder_ / name, store, dateText_(when));
-        if (!error) return {name, std::nullopt};
-        if (!std::filesystem::exists(folder_ / name, ec)) return {std::nullopt, error->message()};
+        const SaveResult created = disk_.createSessionFile(folder_ / name, store, dateText_(when));
+        if (created) return name;
+        if (!std::filesystem::exists(folder_ / name, ec)) return Failure{created.error().message()};
         // Taken meanwhile (another trainer): the next name.
     }
-    return {std::nullopt, first + " and the names after it are all taken"};
+    return Failure{first + " and the names after it are all taken"};
 }
 
 UnsavedTimes::Recovered UnsavedTimes::recoverLeftTimes() {
@@ -218,65 +215,77 @@ UnsavedTimes::Recovered UnsavedTimes::recoverLeftTimes() {
         }
         const LoadResult read =
             parseSession(wholeLines(left.content), left.file.filename().string(), NumberFormat{});
-        if (!read.session) {
+        if (!read) {
             disk_.releaseLeftJournal(left.file, false);  // kept as it is: nothing is thrown away
-            result.errors.push_back(read.error ? read.error->message() : left.file.filename().string());
+            result.errors.push_back(read.error().message());
             continue;
         }
-        const Kept kept = newSessionFile(read.session->store, left.modified);
-        disk_.releaseLeftJournal(left.file, kept.file.has_value());
-        if (kept.file) result.files.push_back(*kept.file);
-        if (kept.error) result.errors.push_back(*kept.error);
+        const Result<std::string, std::string> kept = newSessionFile(read->store, left.modified);
+        disk_.releaseLeftJournal(left.file, kept.ok());
+        if (kept) {
+            result.files.push_back(kept.value());
+        } else {
+            result.errors.push_back(kept.error());
+        }
     }
     return result;
 }
 
-std::optional<std::string> UnsavedTimes::failed(std::string error) {
+UnsavedTimes::WriteResult UnsavedTimes::failed(std::string reason) {
     journalGood_ = false;
-    if (failureTold_) return std::nullopt;
+    const bool alreadyTold = failureTold_;
     failureTold_ = true;
-    return error;
+    return Failure{WriteFailure{std::move(reason), alreadyTold}};
 }
 
-std::optional<std::string> UnsavedTimes::rewrite(const TimeStore& store, bool clean) {
+UnsavedTimes::WriteResult UnsavedTimes::rewrite(const TimeStore& store, bool clean) {
     std::string content = sessionText(store, dateText_(std::time(nullptr)));
     if (clean) content += kSavedMark;
-    if (auto error = disk_.replaceJournal(journal(), content)) {
+    if (const DiskResult written = disk_.replaceJournal(journal(), content); !written) {
         // An older journal would bring back times that are now in a session file.
         if (clean) disk_.removeJournal();
-        return failed(*error);
+        return failed(written.error());
     }
     journalGood_ = true;
     failureTold_ = false;
-    return std::nullopt;
+    return Done{};
 }
 
-std::optional<std::string> UnsavedTimes::kept(const TimeStore& store, int pll, std::int32_t time) {
+UnsavedTimes::WriteResult UnsavedTimes::kept(const TimeStore& store, int pll, std::int32_t time) {
     unsaved_ = true;
     if (!journalGood_) return rewrite(store, false);
-    if (auto error = disk_.appendJournal(keepLine(pll, time))) return failed(*error);
+    if (const DiskResult written = disk_.appendJournal(keepLine(pll, time)); !written) {
+        return failed(written.error());
+    }
     failureTold_ = false;
-    return std::nullopt;
+    return Done{};
 }
 
-UnsavedTimes::Kept UnsavedTimes::keepBeforeLoad(const TimeStore& store) {
-    if (!unsaved_) return {};
-    return newSessionFile(store, std::time(nullptr));
+UnsavedTimes::KeptResult UnsavedTimes::keepBeforeLoad(const TimeStore& store) {
+    if (!unsaved_) return std::optional<std::string>{};
+    Result<std::string, std::string> file = newSessionFile(store, std::time(nullptr));
+    if (!file) return Failure{file.error()};
+    return std::optional<std::string>{std::move(file).value()};
 }
 
-std::optional<std::string> UnsavedTimes::loaded(const TimeStore& store) {
+UnsavedTimes::WriteResult UnsavedTimes::replaced(const TimeStore& store) {
+    unsaved_ = true;
+    return rewrite(store, false);
+}
+
+UnsavedTimes::WriteResult UnsavedTimes::loaded(const TimeStore& store) {
     unsaved_ = false;
     return rewrite(store, true);
 }
 
-std::optional<std::string> UnsavedTimes::saved(const TimeStore& store) {
+UnsavedTimes::WriteResult UnsavedTimes::saved(const TimeStore& store) {
     unsaved_ = false;
     if (!journalGood_) return rewrite(store, true);
-    if (auto error = disk_.appendJournal(kSavedMark)) {
+    if (const DiskResult written = disk_.appendJournal(kSavedMark); !written) {
         disk_.removeJournal();  // it would bring back times that are saved
-        return failed(*error);
+        return failed(written.error());
     }
-    return std::nullopt;
+    return Done{};
 }
 
 void UnsavedTimes::closing(const TimeStore& store) {

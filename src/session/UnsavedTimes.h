@@ -20,31 +20,32 @@ struct LeftJournal {
     std::time_t modified = 0;  // when its last line was written
 };
 
+// Done when the disk took the write, or what went wrong.
+using DiskResult = Result<Done, std::string>;
+
 // The file operations behind UnsavedTimes. PosixJournalDisk does them; tests put in one that fails.
 class JournalDisk {
-  public:
+public:
     virtual ~JournalDisk() = default;
     // Makes file this trainer's journal with exactly content: a new file, written, flushed and locked
-    // before it takes the name, so that the name always holds a whole journal. Error text or nothing.
-    virtual std::optional<std::string> replaceJournal(const std::filesystem::path& file,
-                                                      std::string_view content) = 0;
+    // before it takes the name, so that the name always holds a whole journal.
+    virtual DiskResult replaceJournal(const std::filesystem::path& file, std::string_view content) = 0;
     // Appends to this trainer's journal and flushes it to disk before returning.
-    virtual std::optional<std::string> appendJournal(std::string_view content) = 0;
+    virtual DiskResult appendJournal(std::string_view content) = 0;
     // Removes this trainer's journal, if it has one.
     virtual void removeJournal() = 0;
     // The journals in folder that no running trainer holds, each claimed until released.
     virtual std::vector<LeftJournal> claimLeftJournals(const std::filesystem::path& folder) = 0;
     virtual void releaseLeftJournal(const std::filesystem::path& file, bool remove) = 0;
     // A new session file (never replacing one), as createSession.
-    virtual std::optional<SessionError> createSessionFile(const std::filesystem::path& file,
-                                                          const TimeStore& store,
-                                                          std::string_view dateText) = 0;
+    virtual SaveResult createSessionFile(const std::filesystem::path& file, const TimeStore& store,
+                                         std::string_view dateText) = 0;
 };
 
 // The real file system. The journal stays open and locked (flock) while the trainer runs, so that a
 // second trainer started in the same folder leaves it alone.
 class PosixJournalDisk final : public JournalDisk {
-  public:
+public:
     // Room for keeps made in advance: blank lines (bare LF, which the reader skips) that keeps overwrite
     // in place. Overwriting leaves the file's size alone, so the flush of a keep writes its data and no
     // file-system metadata: less than growing the file on every keep costs.
@@ -53,16 +54,15 @@ class PosixJournalDisk final : public JournalDisk {
     PosixJournalDisk& operator=(const PosixJournalDisk&) = delete;
     ~PosixJournalDisk() override;
 
-    std::optional<std::string> replaceJournal(const std::filesystem::path& file,
-                                              std::string_view content) override;
-    std::optional<std::string> appendJournal(std::string_view content) override;
+    DiskResult replaceJournal(const std::filesystem::path& file, std::string_view content) override;
+    DiskResult appendJournal(std::string_view content) override;
     void removeJournal() override;
     std::vector<LeftJournal> claimLeftJournals(const std::filesystem::path& folder) override;
     void releaseLeftJournal(const std::filesystem::path& file, bool remove) override;
-    std::optional<SessionError> createSessionFile(const std::filesystem::path& file, const TimeStore& store,
-                                                  std::string_view dateText) override;
+    SaveResult createSessionFile(const std::filesystem::path& file, const TimeStore& store,
+                                 std::string_view dateText) override;
 
-  private:
+private:
     std::size_t roomForKeeps_;
     int fd_ = -1;
     std::filesystem::path file_;
@@ -81,7 +81,7 @@ class PosixJournalDisk final : public JournalDisk {
 // unsaved times unless its last line is the mark. A keep costs one short append and one flush,
 // whatever the size of the store; only a load writes the whole store, once.
 class UnsavedTimes {
-  public:
+public:
     using DateText = std::function<std::string(std::time_t)>;  // the header's date for a moment
 
     // folder: the working folder. journalName: this trainer's journal (journalNameFor gives a fresh one).
@@ -101,20 +101,29 @@ class UnsavedTimes {
     // At start-up: the journals of trainers that ended without saving become session files.
     Recovered recoverLeftTimes();
 
-    // After the store kept one more time (pll, time). The first failure of a run of failures comes back
-    // as a text for the user; later keeps retry by writing the whole store.
-    std::optional<std::string> kept(const TimeStore& store, int pll, std::int32_t time);
-
-    // Before a loaded session replaces store: unsaved times go into a new session file, whose name
-    // comes back (nothing when there were none). On failure the error comes back and nothing is lost.
-    struct Kept {
-        std::optional<std::string> file;
-        std::optional<std::string> error;
+    // Why the journal does not hold the store. Only the first failure of a run of failures is news for
+    // the user; the later ones say alreadyTold.
+    struct WriteFailure {
+        std::string reason;
+        bool alreadyTold = false;
     };
-    Kept keepBeforeLoad(const TimeStore& store);
+    using WriteResult = Result<Done, WriteFailure>;
+
+    // After the store kept one more time (pll, time). After a failure, later keeps retry by writing the
+    // whole store.
+    WriteResult kept(const TimeStore& store, int pll, std::int32_t time);
+
+    // The name of the new session file that holds the unsaved times (nothing when there were none),
+    // or why they could not be put in one.
+    using KeptResult = Result<std::optional<std::string>, std::string>;
+    // Before a loaded session replaces store: unsaved times go into a new session file. On failure
+    // nothing is lost.
+    KeptResult keepBeforeLoad(const TimeStore& store);
+    // After every time of the store was replaced by times that are in no file: all of them are unsaved.
+    WriteResult replaced(const TimeStore& store);
     // After store was loaded, or written by Save Session: nothing in it is unsaved any more.
-    std::optional<std::string> loaded(const TimeStore& store);
-    std::optional<std::string> saved(const TimeStore& store);
+    WriteResult loaded(const TimeStore& store);
+    WriteResult saved(const TimeStore& store);
     // The program ends: without unsaved times nothing is left behind; with them the journal stays for
     // the next start (or, if it could not be kept up, they go into a session file now).
     void closing(const TimeStore& store);
@@ -122,11 +131,11 @@ class UnsavedTimes {
     bool hasUnsavedTimes() const { return unsaved_; }
     std::filesystem::path journal() const { return folder_ / journalName_; }
 
-  private:
-    std::optional<std::string> rewrite(const TimeStore& store, bool clean);
-    std::optional<std::string> failed(std::string error);
+private:
+    WriteResult rewrite(const TimeStore& store, bool clean);
+    WriteResult failed(std::string reason);
     // Writes store into a new "unsaved-..." session file; its name, or the error.
-    Kept newSessionFile(const TimeStore& store, std::time_t when);
+    Result<std::string, std::string> newSessionFile(const TimeStore& store, std::time_t when);
 
     JournalDisk& disk_;
     std::filesystem::path folder_;

@@ -42,35 +42,22 @@ std::optional<Feedback> feedbackFor(const RecordComparison& comparison, const Nu
 
 AddResult TimeStore::addTime(int pll, std::int32_t time, const NumberFormat& format) {
     const KeepResult kept = keepTime(pll, time);
-    AddResult result;
-    result.stored = kept.stored;
-    switch (kept.refusal) {
-        case KeepResult::Refusal::BadCase:
-            result.error = "case index " + plainInteger(pll) + " is outside 0..56";
-            break;
-        case KeepResult::Refusal::CaseFull:
-            result.error = "case " + plainInteger(pll) + " already holds " + plainInteger(kMaxTimesPerCase) +
-                           " times, the most one case can hold";
-            break;
-        case KeepResult::Refusal::None:
-            result.feedback = feedbackFor(kept.comparison, format);
+    if (kept) return feedbackFor(kept.value(), format);
+    switch (kept.error()) {
+        case Refusal::BadCase:
+            return Failure{"case index " + plainInteger(pll) + " is outside 0..56"};
+        case Refusal::CaseFull:
             break;
     }
-    return result;
+    return Failure{"case " + plainInteger(pll) + " already holds " + plainInteger(kMaxTimesPerCase) +
+                   " times, the most one case can hold"};
 }
 
 KeepResult TimeStore::keepTime(int pll, std::int32_t time) {
-    KeepResult result;
-    if (!isCaseIndex(pll)) {
-        result.refusal = KeepResult::Refusal::BadCase;
-        return result;
-    }
+    if (!isCaseIndex(pll)) return Failure{Refusal::BadCase};
     const auto i = static_cast<std::size_t>(pll);
     auto& caseTimes = times_[i];
-    if (caseTimes.size() >= static_cast<std::size_t>(kMaxTimesPerCase)) {
-        result.refusal = KeepResult::Refusal::CaseFull;
-        return result;
-    }
+    if (caseTimes.size() >= static_cast<std::size_t>(kMaxTimesPerCase)) return Failure{Refusal::CaseFull};
 
     // The shared attempt dimension grows by one slot when this case's next time would not fit.
     const auto count = static_cast<std::int32_t>(caseTimes.size());
@@ -80,7 +67,6 @@ KeepResult TimeStore::keepTime(int pll, std::int32_t time) {
     sum_[i] += time;
     const std::int64_t t = time;
     sumOfSquares_[i] += Int128{t * t};
-    result.stored = true;
 
     // mean > maxAverage exactly when sum > maxAverage * count; the division is needed only then.
     const auto n = static_cast<std::int64_t>(caseTimes.size());
@@ -88,18 +74,19 @@ KeepResult TimeStore::keepTime(int pll, std::int32_t time) {
 
     // Differences are taken in 64 bits: a time far below zero must not wrap around.
     const std::int32_t best = bestTime_[i];
-    result.comparison.record = best;
+    RecordComparison comparison;
+    comparison.record = best;
     if (time < best) {
         if (best != kNoRecord) {
-            result.comparison.kind = RecordComparison::Kind::Beat;
-            result.comparison.difference = std::int64_t{best} - time;
+            comparison.kind = RecordComparison::Kind::Beat;
+            comparison.difference = std::int64_t{best} - time;
         }
         bestTime_[i] = time;
     } else if (best != kNoRecord) {
-        result.comparison.kind = RecordComparison::Kind::Worse;
-        result.comparison.difference = std::int64_t{time} - best;
+        comparison.kind = RecordComparison::Kind::Worse;
+        comparison.difference = std::int64_t{time} - best;
     }
-    return result;
+    return comparison;
 }
 
 double TimeStore::average(int pll) const {

@@ -10,15 +10,13 @@
 #include "stats/Feedback.h"
 #include "stats/Int128.h"
 #include "stats/NumberText.h"
+#include "stats/Result.h"
 
 namespace kestive {
 
-// Outcome of one addTime: either stored (with the record feedback, if any) or refused with a reason.
-struct AddResult {
-    bool stored = false;
-    std::optional<Feedback> feedback;  // nothing when the case had no record yet
-    std::string error;                 // why the time was refused; empty when stored
-};
+// Outcome of one addTime: stored, with the record feedback (nothing when the case had no record yet),
+// or refused with the reason in words.
+using AddResult = Result<std::optional<Feedback>, std::string>;
 
 // How a kept time compared with the case's record, before it is put into words.
 struct RecordComparison {
@@ -32,13 +30,11 @@ struct RecordComparison {
 // "That was D ms worse than your record, S" (S the record in seconds); nothing for Kind::None.
 std::optional<Feedback> feedbackFor(const RecordComparison& comparison, const NumberFormat& format);
 
+// Why keepTime refused a time.
+enum class Refusal : std::uint8_t { BadCase, CaseFull };
+
 // Outcome of keepTime: addTime's outcome with neither the feedback nor a refusal put into words.
-struct KeepResult {
-    enum class Refusal : std::uint8_t { None, BadCase, CaseFull };
-    bool stored = false;
-    Refusal refusal = Refusal::None;
-    RecordComparison comparison;
-};
+using KeepResult = Result<RecordComparison, Refusal>;
 
 // Every kept time of every case, each case's record, and the bar scale of the case panel.
 // The observable rules of the trainer's table hold (timesCapacity grows by one attempt slot when a

@@ -30,9 +30,9 @@ SaveOutcome saveSessionDialog(QWidget* parent, const TimeStore& store, DialogPor
     // The name as the file system spells it (the local 8-bit encoding of the answer).
     const std::filesystem::path file(QFile::encodeName(QString::fromStdString(*name)).toStdString());
     const std::string date = sessionDateText(when, locale).toStdString();
-    if (const std::optional<SessionError> error = saveSession(file, store, date)) {
+    if (const SaveResult saved = saveSession(file, store, date); !saved) {
         dialogs.warn(parent, QStringLiteral("The session was not saved.\n") +
-                                 QString::fromStdString(error->message()));
+                                 QString::fromStdString(saved.error().message()));
         return SaveOutcome::Failed;
     }
     dialogs.inform(parent, savedMessage());

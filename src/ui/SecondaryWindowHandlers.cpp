@@ -26,7 +26,7 @@ void SecondaryWindowHandlers::mnuLoad_Click() {
 }
 
 void SecondaryWindowHandlers::mnuSave_Click() {
-    if (saveSessionDialog(&form_, form_.trainer().state().store, *dialogs_) == SaveOutcome::Saved) {
+    if (saveSessionDialog(&form_, form_.trainer().store(), *dialogs_) == SaveOutcome::Saved) {
         form_.trainer().sessionSaved();
     }
 }
@@ -40,7 +40,7 @@ void SecondaryWindowHandlers::mnuAbout_Click() {
 }
 
 void SecondaryWindowHandlers::Command5_Click() {
-    const std::string report = reportText(form_.trainer().state().store, form_.trainer().numberFormat());
+    const std::string report = reportText(form_.trainer().store(), form_.trainer().numberFormat());
     if (!form4_) {
         form4_ = new Form4(&form_);
         form_.adoptSecondaryWindow(form4_);
@@ -51,11 +51,11 @@ void SecondaryWindowHandlers::Command5_Click() {
 
 bool SecondaryWindowHandlers::loadfile(const QString& name) {
     const std::filesystem::path file(QFile::encodeName(name).toStdString());
-    const std::optional<SessionError> error = form_.trainer().loadfile(file);
-    if (!error) return true;
+    const auto loaded = form_.trainer().loadfile(file);
+    if (loaded) return true;
     QWidget* over = form2_ && form2_->isVisible() ? static_cast<QWidget*>(form2_) : &form_;
-    dialogs_->warn(
-        over, QStringLiteral("The session was not loaded.\n") + QString::fromStdString(error->message()));
+    dialogs_->warn(over, QStringLiteral("The session was not loaded.\n") +
+                             QString::fromStdString(loaded.error().message()));
     return false;
 }
 

@@ -33,6 +33,7 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable, ToolTip
     double w = 1215, h = 495;  // outer size in twips; the drawing area is 30 twips smaller
     Rgb colour;
     std::vector<Op> ops;  // drawn since the last clear
+    std::function<void()> onShowNow;  // what the screen update costs, e.g. ms passing
     const std::optional<std::set<std::string>>* files = nullptr;  // the picture files there are; unset: all
 
     void note(const std::string& s) { log->push_back(name + " " + s); }
@@ -44,7 +45,10 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable, ToolTip
     void paintPicture(const Picture& p, double, double, double, double) override {
         note(p.empty() ? "paint nothing" : "paint " + p.content()->loadedBy);
     }
-    void showNow() override { note("showNow"); }
+    void showNow() override {
+        note("showNow");
+        if (onShowNow) onShowNow();
+    }
     bool loadPicture(const std::string& file) override {
         note("load " + file);
         const bool found = !files || !*files || (*files)->count(file);
@@ -114,7 +118,7 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
     }
     // Loaded and idle, with the log emptied.
     void load() { t->Form_Load(); log.clear(); }
-    TrainerState& state() { return t->state(); }
+    const TrainerState& state() const { return t->state(); }
     void pass(std::int32_t ms) { ticks = static_cast<std::int32_t>(static_cast<std::uint32_t>(ticks) + ms); }
 
     std::int32_t now() override { return ticks; }

@@ -26,6 +26,35 @@ TEST(Drill, CountdownWaitsForEventsShowsTheCaseEarlyThenRevealsItBeforeTheClockR
     EXPECT_EQ(rig.avglabel[27].value, "Avg: 1.51");
 }
 
+TEST(Drill, TheClockStartsOnceTheCaseIsOnTheScreen) {
+    Rig rig;
+    rig.load();
+    rig.waitTime.value = "0";
+    rig.alg.onShowNow = [&] { rig.pass(40); };  // the picture takes 40 ms to reach the screen
+    rig.play("S 700 S");
+    EXPECT_EQ(rig.state().lastTime, 700);
+}
+
+TEST(Drill, DiscardEmptiesTheLargeBox) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"0", "S 800 S D"},  // stopped
+        {"0", "S 300 D"},    // timing
+        {"2", "S"},          // counting down, the case shown early; Discard inside the countdown
+    };
+    for (const auto& [wait, steps] : rows) {
+        Rig rig;
+        rig.load();
+        rig.waitTime.value = wait;
+        rig.showWhen.value = "9";
+        rig.during[1] = [&] { rig.play("D"); };
+        rig.play(steps);
+        const auto last = std::ranges::find_if(rig.log.rbegin(), rig.log.rend(),
+                                               [](const std::string& e) { return e.starts_with("alg "); });
+        ASSERT_NE(last, rig.log.rend()) << steps;
+        EXPECT_EQ(*last, "alg clear") << "wait " << wait << ", steps " << steps;
+    }
+}
+
 // What each button does in each state. Steps: S START/STOP, A Accept, D Discard, X Exit, T timer tick,
 // a number: that many ms pass; `during` is played inside the first second of a countdown.
 TEST(Drill, StateTable) {
@@ -63,7 +92,12 @@ TEST(Drill, StateTable) {
         EXPECT_EQ(kept, r.kept) << row;
         EXPECT_EQ(std::ranges::count(rig.log, "label1 = 0.00"), r.resets) << row;
         EXPECT_EQ(std::ranges::count(rig.log, "beep"), r.beeps) << row;
-        EXPECT_EQ(rig.command1.value + " " + rig.label1.value + " " + rig.focus, r.shown) << row;
+        std::istringstream shown(r.shown);
+        std::string caption, running, focus;
+        shown >> caption >> running >> focus;
+        EXPECT_EQ(rig.command1.value, caption) << row;
+        EXPECT_EQ(rig.label1.value, running) << row;
+        EXPECT_EQ(rig.focus, focus) << row;
     }
 }
 
@@ -94,7 +128,7 @@ TEST(Drill, WaitTimeAndShowWhenSetCountdownAndEarlyPictureOrStartRefuses) {
     }
     Rig rig;  // no case enabled: the pick would never end
     rig.load();
-    rig.state().caseEnabled.fill(false);
+    for (int i = 0; i < kCaseCount; ++i) rig.t->pll_Click(i);
     rig.play("S");
     EXPECT_EQ(rig.state().drillState, kIdle);
     EXPECT_EQ(rig.label5.value, Trainer::kNoCaseEnabled);

@@ -59,8 +59,10 @@ TEST(StartUp, APictureTheCurrentFolderLacksComesFromTheInstalledFoldersInTheirOr
 TEST(Panel, BarsScaleByTheLargestMeanUnderAGridAndDisabledCasesAreGreen) {
     Rig rig;
     rig.load();
+    TimeStore store;
     for (auto [c, ms] : {std::pair{0, 1200}, {1, 600}, {2, 700}, {2, 701}, {40, 1000}, {40, 1100}})
-        rig.state().store.addTime(c, ms, {});
+        store.addTime(c, ms, {});
+    rig.t->replaceTimes(store);
     rig.t->pll_Click(40);                                           // disables case 40 and redraws every case
     std::vector<Op> half{{"fill", 0, 0, 607.5, 495, {255, 0, 0}}};  // half the largest mean: half the box
     for (double x = 0; x <= 1200; x += 100) half.push_back({"line", x, 0, x, 495, {50, 50, 50}});
@@ -71,7 +73,8 @@ TEST(Panel, BarsScaleByTheLargestMeanUnderAGridAndDisabledCasesAreGreen) {
     EXPECT_EQ(rig.avglabel[2].value + " " + rig.numlabel[2].value, "Avg: 0.70 Num: 2");     // 700.5 to even
     EXPECT_EQ(rig.avglabel[40].value + " " + rig.stdlabel[40].value, "Avg: 1.05 Std: 0.05");
 
-    rig.state().store.addTime(4, 2400, {});  // a new largest mean shrinks the other bars
+    store.addTime(4, 2400, {});  // a new largest mean shrinks the other bars
+    rig.t->replaceTimes(store);
     rig.t->pll_Click(40);
     rig.t->pll_Click(57);  // not cases: ignored
     rig.t->pll_Click(-1);
@@ -79,4 +82,16 @@ TEST(Panel, BarsScaleByTheLargestMeanUnderAGridAndDisabledCasesAreGreen) {
     EXPECT_EQ(rig.numlabel[4].value, "Num: 1");
     EXPECT_EQ(rig.avg[40].ops.size(), 14u);
     EXPECT_EQ(std::ranges::count(rig.state().caseEnabled, true), kCaseCount);
+}
+
+TEST(Panel, TiedMeansShowRoundedToEven) {
+    Rig rig;
+    rig.load();
+    rig.waitTime.value = "0";
+    rig.draw = 3.5f / 57;
+    rig.play("S 834 S A S 835 S A");  // 834.5 ms: 834
+    rig.draw = 4.5f / 57;
+    rig.play("S 835 S A S 836 S A");  // 835.5 ms: 836
+    EXPECT_EQ(rig.avglabel[3].value, "Avg: 0.83");
+    EXPECT_EQ(rig.avglabel[4].value, "Avg: 0.84");
 }

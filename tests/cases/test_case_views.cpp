@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "cases/Cube.h"
 #include "cases/OllCases.h"
 #include "cases/TopView.h"
 
@@ -63,12 +64,29 @@ TEST(CaseViews, KnownGroupsAndWellKnownPictures) {
         EXPECT_EQ(edges == 4, n >= 21 && n <= 27) << "case " << n;
         EXPECT_EQ(v.up[0] + v.up[2] + v.up[6] + v.up[8] == 4, n == 20 || n == 28 || n == 57) << "case " << n;
     }
-    // Up to a U turn, as cubers know them; sune and anti-sune tell a mirrored picture.
-    const std::pair<int, const char*> known[] = {{27, " Y.. |..Y.Y|.YYY.|.YY..| ..Y "},  // sune
-                                                 {26, " ..Y |Y.Y..|.YYY.|..YY.| Y.. "},  // anti-sune
-                                                 {28, " .Y. |.Y.Y.|Y.YY.|.YYY.| ... "}};  // arrow
-    for (const auto& [n, picture] : known)
-        EXPECT_TRUE(sameCase(ollCaseView(n - 1), drawn(picture))) << "case " << n;
+    // As cubers know them, seen from where the algorithm starts. Sune (R U R' U R U2 R'): the oriented
+    // corner front left, the front right corner's yellow to the front; anti-sune (R U2 R' U' R U' R'):
+    // the oriented corner back right, the front left corner's yellow to the front. The arrow up to a turn.
+    EXPECT_EQ(ollCaseView(26), drawn(" Y.. |..Y.Y|.YYY.|.YY..| ..Y "));
+    EXPECT_EQ(ollCaseView(25), drawn(" ... |Y.YY.|.YYY.|..Y.Y| Y.. "));
+    EXPECT_TRUE(sameCase(ollCaseView(27), drawn(" .Y. |.Y.Y.|Y.YY.|.YYY.| ... ")));
+}
+
+TEST(CaseViews, EachAlgorithmOrientsTheTopFromItsPictureAsShown) {
+    for (const OllCase& c : ollCases()) {
+        const Algorithm moves = parseAlgorithm(c.algorithm).value();
+        Cube cube;
+        cube.apply(inverse(moves));
+        // Turn the top until it looks like the picture; only a turn that changes nothing may be needed.
+        int quarters = 0;
+        for (; quarters < 4 && topView(cube) != ollCaseView(c.number - 1); ++quarters)
+            cube.apply(Move{MoveKind::U, 1});
+        ASSERT_LT(quarters, 4) << "case " << c.number << ": the picture is not this algorithm's case";
+        cube.apply(moves);
+        int up = 0;
+        for (int i = 0; i < 9; ++i) up += cube.sticker(Face::U, i / 3, i % 3) == Face::U;
+        EXPECT_EQ(up, 9) << "case " << c.number << " (" << c.algorithm << ") shown turned by " << quarters;
+    }
 }
 
 }  // namespace

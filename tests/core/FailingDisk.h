@@ -8,12 +8,12 @@ struct FailingDisk final : JournalDisk {
     PosixJournalDisk real{40};  // room for three keeps: the room runs out often
     bool failAppend = false, failReplace = false, failSession = false;
 
-    std::optional<std::string> replaceJournal(const std::filesystem::path& f, std::string_view c) override {
-        if (failReplace) return "cannot write: No space left on device";
+    DiskResult replaceJournal(const std::filesystem::path& f, std::string_view c) override {
+        if (failReplace) return Failure{std::string("cannot write: No space left on device")};
         return real.replaceJournal(f, c);
     }
-    std::optional<std::string> appendJournal(std::string_view c) override {
-        if (failAppend) return "cannot write: No space left on device";
+    DiskResult appendJournal(std::string_view c) override {
+        if (failAppend) return Failure{std::string("cannot write: No space left on device")};
         return real.appendJournal(c);
     }
     void removeJournal() override { real.removeJournal(); }
@@ -23,9 +23,9 @@ struct FailingDisk final : JournalDisk {
     void releaseLeftJournal(const std::filesystem::path& f, bool remove) override {
         real.releaseLeftJournal(f, remove);
     }
-    std::optional<SessionError> createSessionFile(const std::filesystem::path& f, const TimeStore& s,
-                                                  std::string_view d) override {
-        if (failSession) return SessionError{f.string(), 0, "cannot write: No space left on device"};
+    SaveResult createSessionFile(const std::filesystem::path& f, const TimeStore& s,
+                                 std::string_view d) override {
+        if (failSession) return Failure{SessionError{f.string(), 0, "cannot write: No space left on device"}};
         return real.createSessionFile(f, s, d);
     }
 };

@@ -3,64 +3,115 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
 #include "stats/Report.h"
 
 using namespace kestive;
 
 namespace {
-// The texts of several values, blank-separated, so that one line holds a whole table.
-std::string texts(std::initializer_list<double> values, const NumberFormat& format) {
-    std::string out;
-    for (const double v : values) out += (out.empty() ? "" : " ") + twoDecimals(v, format);
-    return out;
+const NumberFormat kC{}, kComma{",", ".", 3, true, "-"};
+struct Shown {
+    double value;
+    const char* text;
+};
+void expectShown(std::initializer_list<Shown> rows, const NumberFormat& format) {
+    for (const Shown& r : rows) EXPECT_EQ(twoDecimals(r.value, format), r.text) << "value " << r.value;
 }
 }  // namespace
 
-TEST(NumberText, TwoDecimalsInTheCAndACommaFormat) {
-    const NumberFormat c{}, comma{",", ".", 3, true, "-"};
-    // A tie in the third decimal goes away from zero on the decimal value the user sees, also when the
-    // double lies a hair below it; a value off a tie is none.
-    EXPECT_EQ(texts({0.125, 1.005, 2.675, -0.125, -1.005, 9.995, 3015 / 3000.0, 0.12499, 0.1 + 0.2}, c),
-              "0.13 1.01 2.68 -0.13 -1.01 10.00 1.01 0.12 0.30");
-    // What shows as zero carries no minus.
-    EXPECT_EQ(texts({-0.0, -0.004, -0.005, 12, -2147483.648}, c), "0.00 0.00 -0.01 12.00 -2147483.65");
-    EXPECT_EQ(texts({0.65, -0.0049, 123.4, 999.995, -1234567.125}, comma),
-              "0,65 0,00 123,40 1.000,00 -1.234.567,13");
-    // The minus sign of the user's settings, and groups of another size.
-    EXPECT_EQ(texts({-0.5, 123456789.0}, NumberFormat{".", "'", 4, true, "\u2212"}),
-              "\u22120.50 1'2345'6789.00");
+TEST(NumberText, TiesInTheThirdDecimalGoAwayFromZeroOnTheDecimalValue) {
+    // Also when the double lies a hair below the tie; a value off a tie is none.
+    expectShown({{0.125, "0.13"},
+                 {1.005, "1.01"},
+                 {2.675, "2.68"},
+                 {-0.125, "-0.13"},
+                 {-1.005, "-1.01"},
+                 {9.995, "10.00"},
+                 {3015 / 3000.0, "1.01"},
+                 {0.12499, "0.12"},
+                 {0.1 + 0.2, "0.30"}},
+                kC);
+}
+
+TEST(NumberText, WhatShowsAsZeroCarriesNoMinus) {
+    expectShown(
+        {{-0.0, "0.00"}, {-0.004, "0.00"}, {-0.005, "-0.01"}, {12, "12.00"}, {-2147483.648, "-2147483.65"}},
+        kC);
+}
+
+TEST(NumberText, TheUsersSeparatorsGroupsAndMinus) {
+    expectShown({{0.65, "0,65"},
+                 {-0.0049, "0,00"},
+                 {123.4, "123,40"},
+                 {999.995, "1.000,00"},
+                 {-1234567.125, "-1.234.567,13"}},
+                kComma);
+    expectShown({{-0.5, "\u22120.50"}, {123456789.0, "1'2345'6789.00"}},
+                NumberFormat{".", "'", 4, true, "\u2212"});
 }
 
 TEST(NumberText, PlainIntegerAndRoundHalfEven) {
-    EXPECT_EQ(plainInteger(-7) + " " + plainInteger(INT64_MIN), "-7 -9223372036854775808");
-    std::string rounded;
-    for (const double v : {900.5, 901.5, -0.5, -1.5, -2.5, 650.49999, 650.50001, -650.7, 2147483646.5,
-                           2147483647.4, 5e9, -5e9, HUGE_VAL, std::nan("")})
-        rounded += std::to_string(roundHalfEven(v)) + " ";
-    EXPECT_EQ(rounded,
-              "900 902 0 -2 -2 650 651 -651 2147483646 2147483647 2147483647 -2147483648 2147483647 0 ");
+    EXPECT_EQ(plainInteger(-7), "-7");
+    EXPECT_EQ(plainInteger(INT64_MIN), "-9223372036854775808");
+    const std::pair<double, std::int32_t> rows[] = {{900.5, 900},
+                                                    {901.5, 902},
+                                                    {-0.5, 0},
+                                                    {-1.5, -2},
+                                                    {-2.5, -2},
+                                                    {650.49999, 650},
+                                                    {650.50001, 651},
+                                                    {-650.7, -651},
+                                                    {2147483646.5, 2147483646},
+                                                    {2147483647.4, INT32_MAX},
+                                                    {5e9, INT32_MAX},
+                                                    {-5e9, INT32_MIN},
+                                                    {HUGE_VAL, INT32_MAX},
+                                                    {std::nan(""), 0}};
+    for (const auto& [value, rounded] : rows) EXPECT_EQ(roundHalfEven(value), rounded) << "value " << value;
 }
 
-TEST(Report, EmptyStoreWorkedExampleAndTotalLine) {
-    const NumberFormat c{}, comma{",", ".", 3, true, "-"};
-    std::string empty56;
-    for (int i = 0; i < 56; ++i) empty56 += "avg: 0.00, std: 0.00, num: 0\r\n";
+TEST(Report, EmptyStoreIs57LinesWithoutTotal) {
+    std::string empty;
+    for (int i = 0; i < kCaseCount; ++i) empty += "avg: 0.00, std: 0.00, num: 0\r\n";
+    EXPECT_EQ(reportText(TimeStore{}, kC), empty);
+}
+
+TEST(Report, WorkedExampleEndsWithTheTotalLine) {
     TimeStore store;
-    EXPECT_EQ(reportText(store, c), empty56 + "avg: 0.00, std: 0.00, num: 0\r\n");
-    store.addTime(0, 600, c);
-    store.addTime(0, 700, c);
-    EXPECT_EQ(reportText(store, c), "avg: 0.65, std: 0.05, num: 2\r\n" + empty56 + "Total Average: 0.65");
-    // The total is the mean of the rounded means above zero: case 1's negative and case 2's zero mean show
-    // but do not count, case 3's 1 ms does. (650 + 1 + 53 * 2000000000) / 55 ms is far past 32 bits.
-    const int adds[][2] = {{1, -1500}, {2, 0}, {2, 0}, {3, 1}};
-    for (const auto& [pll, time] : adds) store.addTime(pll, time, c);
-    for (int i = 4; i < 57; ++i) store.addTime(i, 2000000000, c);
-    const std::string text = reportText(store, comma);
-    EXPECT_TRUE(
-        text.starts_with("avg: 0,65, std: 0,05, num: 2\r\navg: -1,50, std: 0,00, num: 1\r\n"
-                         "avg: 0,00, std: 0,00, num: 2\r\navg: 0,00, std: 0,00, num: 1\r\n"
-                         "avg: 2.000.000,00, std: 0,00, num: 1\r\n"))
-        << text;
-    EXPECT_TRUE(text.ends_with("num: 1\r\nTotal Average: 1.927.272,74")) << text.substr(text.size() - 40);
+    store.addTime(0, 600, kC);
+    store.addTime(0, 700, kC);
+    std::string empty56;
+    for (int i = 1; i < kCaseCount; ++i) empty56 += "avg: 0.00, std: 0.00, num: 0\r\n";
+    EXPECT_EQ(reportText(store, kC), "avg: 0.65, std: 0.05, num: 2\r\n" + empty56 + "Total Average: 0.65");
+}
+
+TEST(Report, TiedMeansRoundToEvenBeforeTheyAreShown) {
+    TimeStore store;
+    for (const auto& [pll, time] : {std::pair{0, 834}, {0, 835}, {1, 835}, {1, 836}})
+        store.addTime(pll, time, kC);
+    const std::string text = reportText(store, kC);
+    EXPECT_TRUE(text.starts_with("avg: 0.83, std: 0.00, num: 2\r\n")) << "834.5 ms: " << text.substr(0, 30);
+    EXPECT_EQ(text.substr(30, 30), "avg: 0.84, std: 0.00, num: 2\r\n") << "835.5 ms";
+}
+
+TEST(Report, TotalCountsOnlyMeansAboveZeroInTheUsersFormat) {
+    // Case 1's negative and case 2's zero mean show but do not count, case 3's 1 ms does.
+    // (650 + 1 + 53 * 2000000000) / 55 ms is far past 32 bits.
+    TimeStore store;
+    const int adds[][2] = {{0, 600}, {0, 700}, {1, -1500}, {2, 0}, {2, 0}, {3, 1}};
+    for (const auto& [pll, time] : adds) store.addTime(pll, time, kC);
+    for (int i = 4; i < kCaseCount; ++i) store.addTime(i, 2000000000, kC);
+    std::istringstream text(reportText(store, kComma));
+    const char* const lines[] = {"avg: 0,65, std: 0,05, num: 2\r", "avg: -1,50, std: 0,00, num: 1\r",
+                                 "avg: 0,00, std: 0,00, num: 2\r", "avg: 0,00, std: 0,00, num: 1\r",
+                                 "avg: 2.000.000,00, std: 0,00, num: 1\r"};
+    std::string line;
+    for (int i = 0; i < 5; ++i) {
+        std::getline(text, line);
+        EXPECT_EQ(line, lines[i]) << "case " << i;
+    }
+    for (int i = 5; i < kCaseCount; ++i) std::getline(text, line);
+    std::getline(text, line);
+    EXPECT_EQ(line, "Total Average: 1.927.272,74");
 }

@@ -28,8 +28,8 @@ TEST(SessionReader, QuirksOfGoodFiles) {
         {"h\n56.9:2147483647,-2147483648,2147483647.9,-2147483647.5,", 56, {kMax, kMin, kMax, kMin}}};
     for (const auto& [text, pll, times] : rows) {
         const LoadResult r = parseSession(text, "good.pll", kC);
-        ASSERT_TRUE(r.session) << text << r.error->message();
-        const auto read = r.session->store.timesOf(pll);
+        ASSERT_TRUE(r) << text << r.error().message();
+        const auto read = r->store.timesOf(pll);
         EXPECT_EQ(std::vector(read.begin(), read.end()), times) << text;
     }
 }
@@ -54,11 +54,12 @@ TEST(SessionReader, RefusesABadFileNamingTheLineAndTheFault) {
         for (const std::string& line : lines) rows.emplace_back(H + line, 2, phrase);
     for (const auto& [text, line, phrase] : rows) {
         const LoadResult r = parseSession(text, "bad.pll", kC);
-        ASSERT_TRUE(r.error && !r.session) << text;
-        EXPECT_EQ(std::tuple(r.error->file, r.error->line), std::tuple("bad.pll", line)) << text;
-        EXPECT_NE(r.error->what.find(phrase), std::string::npos) << r.error->what;
+        ASSERT_FALSE(r) << text;
+        EXPECT_EQ(r.error().file, "bad.pll") << text;
+        EXPECT_EQ(r.error().line, line) << text;
+        EXPECT_NE(r.error().what.find(phrase), std::string::npos) << r.error().what;
     }
-    EXPECT_EQ(parseSession(H + "\r\n58:1,", "dec13.pll", kC).error.value().message(),
+    EXPECT_EQ(parseSession(H + "\r\n58:1,", "dec13.pll", kC).error().message(),
               "dec13.pll, line 3: the case number \"58\" is outside 0..56");
 }
 
@@ -79,8 +80,8 @@ TEST(SessionWriter, SaveReplacesAFileWholeOrNotAtAll) {
     for (int k = 0; k < 2000; ++k) store.addTime(k % 57, static_cast<std::int32_t>(k * 2654435761u), kC);
     TempDir dir;
     writeFile(dir / "s.pll", "old session");
-    ASSERT_FALSE(saveSession(dir / "s.pll", store, "now"));
-    EXPECT_EQ(sessionText(readSession(dir / "s.pll", kC).session.value().store, "now"),
+    ASSERT_TRUE(saveSession(dir / "s.pll", store, "now"));
+    EXPECT_EQ(sessionText(readSession(dir / "s.pll", kC).value().store, "now"),
               sessionText(store, "now"));
     // A file size limit makes the write fail half-way, as a full disk would, even for root.
     rlimit old{};
@@ -91,11 +92,22 @@ TEST(SessionWriter, SaveReplacesAFileWholeOrNotAtAll) {
     const auto halfWritten = saveSession(dir / "s.pll", store, "d");
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
-    ASSERT_TRUE(halfWritten);
-    EXPECT_EQ(halfWritten->message().find((dir / "s.pll").string() + ": cannot write"), 0u)
-        << halfWritten->message();
+    ASSERT_FALSE(halfWritten);
+    EXPECT_EQ(halfWritten.error().message().find((dir / "s.pll").string() + ": cannot write"), 0u)
+        << halfWritten.error().message();
     EXPECT_EQ(readFile(dir / "s.pll"), sessionText(store, "now"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), {}), 1);  // no temporary file is left
+}
+
+TEST(SessionWriter, AReplacedFileKeepsItsPermissions) {
+    TempDir dir;
+    for (const fs::perms mode : {fs::perms::owner_read | fs::perms::owner_write,
+                                 fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read}) {
+        writeFile(dir / "s.pll", "old session");
+        fs::permissions(dir / "s.pll", mode);
+        ASSERT_TRUE(saveSession(dir / "s.pll", TimeStore{}, "now"));
+        EXPECT_EQ(fs::status(dir / "s.pll").permissions(), mode) << "mode " << std::oct << int(mode);
+    }
 }
 
 // Saving through a symbolic link writes the file it points to and keeps the link; long names fit.
@@ -114,14 +126,16 @@ TEST(SessionWriter, WritesThroughLinksAndTakesNamesAsLongAsTheFolderAllows) {
                                        {"dangling.pll", "real/fresh.pll"}}) {
         SCOPED_TRACE(link);
         writeFile(dir / target, "old");
-        ASSERT_FALSE(saveSession(dir / link, store, "d"));
+        const SaveResult saved = saveSession(dir / link, store, "d");
+        ASSERT_TRUE(saved) << saved.error().message();
         EXPECT_TRUE(fs::is_symlink(dir / link));
         EXPECT_EQ(readFile(dir / target), text);
     }
     for (const std::size_t length : {244u, 250u, 255u}) {
         SCOPED_TRACE(length);
         const std::string name = std::string(length - 4, 'n') + ".pll";
-        ASSERT_FALSE(saveSession(dir / name, store, "d")) << saveSession(dir / name, store, "d")->message();
+        const SaveResult saved = saveSession(dir / name, store, "d");
+        ASSERT_TRUE(saved) << saved.error().message();
         EXPECT_EQ(readFile(dir / name), text);
         fs::remove(dir / name);
     }
@@ -129,8 +143,8 @@ TEST(SessionWriter, WritesThroughLinksAndTakesNamesAsLongAsTheFolderAllows) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), {}), 4);
     // A new file never takes the place of one that exists.
     const auto taken = createSession(dir / "real/target.pll", TimeStore{}, "d");
-    ASSERT_TRUE(taken);
-    EXPECT_NE(taken->what.find("cannot create"), std::string::npos) << taken->what;
+    ASSERT_FALSE(taken);
+    EXPECT_NE(taken.error().what.find("cannot create"), std::string::npos) << taken.error().what;
     EXPECT_EQ(readFile(dir / "real/target.pll"), text);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), {}), 2);
 }

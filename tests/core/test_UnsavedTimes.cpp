@@ -32,7 +32,7 @@ struct TrainerRun {
     TimeStore store;
     TrainerRun(const fs::path& folder, const std::string& journal = ".kestive-unsaved-1-1.journal")
         : unsaved(disk, folder, journal, dateOf) {}
-    std::optional<std::string> keep(int pll, std::int32_t time) {
+    UnsavedTimes::WriteResult keep(int pll, std::int32_t time) {
         store.addTime(pll, time, kC);
         return unsaved.kept(store, pll, time);
     }
@@ -176,7 +176,7 @@ TEST(UnsavedTimes, ATrainerStartedBesideARunningOneLeavesItsJournalAlone) {
     EXPECT_EQ(sessionFiles(dir.path),
               (std::vector<std::string>{".kestive-unsaved-1-1.journal", ".kestive-unsaved-2-2.journal"}));
     const auto read = [&](const char* journal) {
-        return sessionText(parseSession(readFile(dir / journal), journal, kC).session.value().store, "DATE");
+        return sessionText(parseSession(readFile(dir / journal), journal, kC).value().store, "DATE");
     };
     EXPECT_EQ(read(".kestive-unsaved-1-1.journal"), sessionText(storeOf({{2, 800}, {2, 700}}), "DATE"));
     EXPECT_EQ(read(".kestive-unsaved-2-2.journal"), sessionText(storeOf({{4, 900}}), "DATE"));
@@ -188,18 +188,23 @@ TEST(UnsavedTimes, AFailedWriteIsToldOnceAndTheNextGoodWriteCatchesUp) {
     TempDir dir;
     {
         TrainerRun run(dir.path);
-        EXPECT_FALSE(run.keep(1, 100));
+        EXPECT_TRUE(run.keep(1, 100));
         run.disk.failAppend = run.disk.failReplace = true;
         const auto told = run.keep(1, 200);
-        ASSERT_TRUE(told);
-        EXPECT_NE(told->find("No space left"), std::string::npos) << *told;
-        EXPECT_FALSE(run.keep(1, 300));  // said once
+        ASSERT_FALSE(told);
+        EXPECT_NE(told.error().reason.find("No space left"), std::string::npos) << told.error().reason;
+        EXPECT_FALSE(told.error().alreadyTold);
+        const auto again = run.keep(1, 300);
+        ASSERT_FALSE(again);
+        EXPECT_TRUE(again.error().alreadyTold);  // said once
         run.disk.failAppend = run.disk.failReplace = false;
-        EXPECT_FALSE(run.keep(2, 400));
+        EXPECT_TRUE(run.keep(2, 400));
         run.disk.failAppend = true;
-        EXPECT_TRUE(run.keep(2, 500));  // a new run of failures is told again
+        const auto newRun = run.keep(2, 500);
+        ASSERT_FALSE(newRun);
+        EXPECT_FALSE(newRun.error().alreadyTold);  // a new run of failures is told again
         run.disk.failAppend = false;
-        EXPECT_FALSE(run.keep(2, 600));
+        EXPECT_TRUE(run.keep(2, 600));
         EXPECT_EQ(run.store.timeCount(1), 3);
     }
     TrainerRun next(dir.path, ".kestive-unsaved-2-2.journal");
@@ -213,20 +218,19 @@ TEST(UnsavedTimes, AFailedWriteIsToldOnceAndTheNextGoodWriteCatchesUp) {
 TEST(UnsavedTimes, KeepBeforeLoadWritesOnlyUnsavedTimesAndReportsAFailure) {
     TempDir dir;
     TrainerRun run(dir.path);
-    EXPECT_FALSE(run.unsaved.keepBeforeLoad(run.store).file);  // nothing kept yet
+    EXPECT_EQ(run.unsaved.keepBeforeLoad(run.store).value(), std::nullopt);  // nothing kept yet
     run.keep(9, 1000);
     run.disk.failSession = true;
-    const UnsavedTimes::Kept failed = run.unsaved.keepBeforeLoad(run.store);
-    EXPECT_FALSE(failed.file);
-    ASSERT_TRUE(failed.error);
-    EXPECT_NE(failed.error->find("No space left"), std::string::npos);
+    const UnsavedTimes::KeptResult failed = run.unsaved.keepBeforeLoad(run.store);
+    ASSERT_FALSE(failed);
+    EXPECT_NE(failed.error().find("No space left"), std::string::npos) << failed.error();
     run.disk.failSession = false;
-    const UnsavedTimes::Kept kept = run.unsaved.keepBeforeLoad(run.store);
-    ASSERT_TRUE(kept.file);
-    EXPECT_EQ(readFile(dir / *kept.file), sessionText(storeOf({{9, 1000}}), "DATE"));
+    const UnsavedTimes::KeptResult kept = run.unsaved.keepBeforeLoad(run.store);
+    ASSERT_TRUE(kept && kept.value()) << (kept ? "no file" : kept.error());
+    EXPECT_EQ(readFile(dir / *kept.value()), sessionText(storeOf({{9, 1000}}), "DATE"));
     run.disk.failReplace = true;  // no snapshot of the loaded store: the old journal must not stay
     run.load(storeOf({{3, 3}}));
-    EXPECT_EQ(sessionFiles(dir.path), std::vector<std::string>{*kept.file});
-    EXPECT_FALSE(run.unsaved.keepBeforeLoad(run.store).file);  // nothing kept since the load
+    EXPECT_EQ(sessionFiles(dir.path), std::vector<std::string>{*kept.value()});
+    EXPECT_EQ(run.unsaved.keepBeforeLoad(run.store).value(), std::nullopt);  // nothing kept since the load
     EXPECT_FALSE(run.unsaved.hasUnsavedTimes());
 }

@@ -9,27 +9,26 @@ namespace kestive {
 // Empty when every rule holds, else the first rule broken.
 inline std::string sessionInvariantBroken(std::string_view content) {
     const LoadResult r = parseSession(content, "fuzz.pll", NumberFormat{});
-    if (r.session.has_value() == r.error.has_value()) return "exactly one of session and error must be set";
-    if (r.error) {
+    if (!r) {
+        const SessionError& e = r.error();
         // Line ends: LF, CR LF, or CR alone.
         long lines = 1;
         for (std::size_t i = 0; i < content.size(); ++i) {
             const bool crAlone = content[i] == '\r' && (i + 1 == content.size() || content[i + 1] != '\n');
             if (content[i] == '\n' || crAlone) ++lines;
         }
-        const bool lineInFile = r.error->line >= (content.empty() ? 0 : 1) && r.error->line <= lines;
-        return lineInFile && r.error->file == "fuzz.pll" && !r.error->what.empty() ? ""
-                                                                                   : "error out of place";
+        const bool lineInFile = e.line >= (content.empty() ? 0 : 1) && e.line <= lines;
+        return lineInFile && e.file == "fuzz.pll" && !e.what.empty() ? "" : "error out of place";
     }
-    const TimeStore& store = r.session->store;
+    const TimeStore& store = r->store;
     const LoadResult back = parseSession(sessionText(store, "x"), "back.pll", NumberFormat{});
-    if (!back.session) return "written session does not read back: " + back.error->message();
+    if (!back) return "written session does not read back: " + back.error().message();
     for (int i = 0; i < kCaseCount; ++i) {
         const int count = store.timeCount(i), mean = store.roundedMean(i);
         if (count < 0 || count > store.timesCapacity() + 1 || store.bestTime(i) > kNoRecord ||
             mean > store.maxAverage() || !(store.std(i, mean) >= 0))
             return "a store rule broken in case " + std::to_string(i);
-        const auto a = store.timesOf(i), b = back.session->store.timesOf(i);
+        const auto a = store.timesOf(i), b = back->store.timesOf(i);
         if (!std::equal(a.begin(), a.end(), b.begin(), b.end())) return "round trip changed a case";
     }
     return {};

@@ -51,9 +51,9 @@ IcoImage patterned(int width, int height, int colours) {
 
 TEST(IconDrawing, NineYellowStickersOnADarkBodyAtEveryThemeSize) {
     for (int size : kThemeSizes) {
-        const QImage image = drawIcon(size);
+        const QImage image = drawIcon(size).value();
         ASSERT_EQ(image.size(), QSize(size, size));
-        const IconGeometry g = geometryFor(size);
+        const IconGeometry g = geometryFor(size).value();
         for (int cell = 0; cell < 9; ++cell) {
             const QRgb c = image.pixel(g.stickerLeft(cell % 3) + g.sticker / 2, g.stickerLeft(cell / 3) + g.sticker / 2);
             EXPECT_TRUE(qRed(c) >= 240 && qGreen(c) >= 180 && qBlue(c) <= 40 && qAlpha(c) == 255) << size;
@@ -65,9 +65,10 @@ TEST(IconDrawing, NineYellowStickersOnADarkBodyAtEveryThemeSize) {
 }
 
 TEST(IcoFile, QtReadsBackEveryPixelAndTheDepthOfEachImage) {
-    const std::vector<IcoImage> drawn = {drawPaletteIcon(32, 2), drawPaletteIcon(32, 16), drawPaletteIcon(16, 16),
-                                         patterned(5, 3, 16), patterned(9, 2, 2), patterned(33, 4, 16)};
-    const std::string ico = encodeIco(drawn);
+    const std::vector<IcoImage> drawn = {drawPaletteIcon(32, 2).value(), drawPaletteIcon(32, 16).value(),
+                                         drawPaletteIcon(16, 16).value(), patterned(5, 3, 16), patterned(9, 2, 2),
+                                         patterned(33, 4, 16)};
+    const std::string ico = encodeIco(drawn).value();
     const unsigned bits[] = {1, 4, 4, 4, 1, 4};
     const std::vector<QImage> decoded = decodeWithQt(ico);
     ASSERT_EQ(decoded.size(), drawn.size());
@@ -88,10 +89,10 @@ TEST(IcoFile, QtReadsBackEveryPixelAndTheDepthOfEachImage) {
 TEST(IcoFile, RefusesImagesItCannotStore) {
     IcoImage threeColours = patterned(4, 4, 2);
     threeColours.palette.push_back(0x123456);
-    EXPECT_THROW(encodeIco({threeColours}), std::invalid_argument);
+    EXPECT_FALSE(encodeIco({threeColours}));
     IcoImage outsidePalette = patterned(4, 4, 2);
     outsidePalette.index[5] = 2;
-    EXPECT_THROW(encodeIco({outsidePalette}), std::invalid_argument);
+    EXPECT_FALSE(encodeIco({outsidePalette}));
 }
 
 TEST(WindowIcon, CarriesEveryThemeSizeAsDrawnAndTheClassicThreeImages) {
@@ -99,7 +100,7 @@ TEST(WindowIcon, CarriesEveryThemeSizeAsDrawnAndTheClassicThreeImages) {
     for (int size : kThemeSizes) {
         EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
         EXPECT_EQ(icon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32),
-                  drawIcon(size).convertToFormat(QImage::Format_ARGB32))
+                  drawIcon(size)->convertToFormat(QImage::Format_ARGB32))
             << size;
     }
     QImageReader reader(QString::fromLatin1(kClassicIconPath), "ico");

@@ -24,10 +24,10 @@ int colourMapSize(std::size_t colours) {
     return size;
 }
 
-std::string writeGifFile(const std::string& path, const PaletteImage& image) {
+GifResult writeGifFile(const std::string& path, const PaletteImage& image) {
     if (image.palette.empty() || image.palette.size() > 256 || image.width <= 0 || image.height <= 0 ||
         image.pixels.size() != static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height)) {
-        return "not a picture that fits a GIF file";
+        return Failure{std::string("not a picture that fits a GIF file")};
     }
     std::vector<GifColorType> colours(static_cast<std::size_t>(colourMapSize(image.palette.size())), GifColorType{0, 0, 0});
     for (std::size_t i = 0; i < image.palette.size(); ++i) {
@@ -35,13 +35,13 @@ std::string writeGifFile(const std::string& path, const PaletteImage& image) {
     }
     ColorMapObject* map = GifMakeMapObject(static_cast<int>(colours.size()), colours.data());
     if (map == nullptr) {
-        return "out of memory";
+        return Failure{std::string("out of memory")};
     }
     int error = 0;
     GifFileType* gif = EGifOpenFileName(path.c_str(), false, &error);
     if (gif == nullptr) {
         GifFreeMapObject(map);
-        return gifError("cannot create the file", error);
+        return Failure{gifError("cannot create the file", error)};
     }
     std::string problem;
     if (EGifPutScreenDesc(gif, image.width, image.height, map->BitsPerPixel, 0, map) == GIF_ERROR) {
@@ -64,25 +64,22 @@ std::string writeGifFile(const std::string& path, const PaletteImage& image) {
         problem = gifError("cannot finish the file", error);
     }
     GifFreeMapObject(map);
-    return problem;
+    if (!problem.empty()) return Failure{problem};
+    return Done{};
 }
 
 }  // namespace
 
-std::string writeGif(const std::string& path, const PaletteImage& image) {
+GifResult writeGif(const std::string& path, const PaletteImage& image) {
     const std::string partial = path + ".part";
-    std::string problem = writeGifFile(partial, image);
+    GifResult written = writeGifFile(partial, image);
     std::error_code ec;
-    if (problem.empty()) {
+    if (written) {
         std::filesystem::rename(partial, path, ec);
-        if (ec) {
-            problem = "cannot rename " + partial + ": " + ec.message();
-        }
+        if (ec) written = Failure{"cannot rename " + partial + ": " + ec.message()};
     }
-    if (!problem.empty()) {
-        std::filesystem::remove(partial, ec);
-    }
-    return problem;
+    if (!written) std::filesystem::remove(partial, ec);
+    return written;
 }
 
 }  // namespace kestive

@@ -25,9 +25,10 @@ int main(int argc, char** argv) {
     }
     for (int pll = 0; pll < kestive::kCaseCount; ++pll) {
         const std::filesystem::path file = folder / kestive::casePictureFileName(pll);
-        const std::string problem = kestive::writeGif(file.string(), kestive::drawCasePicture(kestive::ollCaseView(pll)));
-        if (!problem.empty()) {
-            std::cerr << "kestive-casepics: " << file.string() << ": " << problem << '\n';
+        const kestive::GifResult written =
+            kestive::writeGif(file.string(), kestive::drawCasePicture(kestive::ollCaseView(pll)));
+        if (!written) {
+            std::cerr << "kestive-casepics: " << file.string() << ": " << written.error() << '\n';
             return 1;
         }
     }

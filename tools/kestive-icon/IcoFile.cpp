@@ -1,7 +1,5 @@
 #include "IcoFile.h"
 
-#include <stdexcept>
-
 namespace kestive::icon {
 namespace {
 
@@ -18,20 +16,21 @@ void put32(std::string& out, std::uint32_t value) {
 // Bitmap rows are padded to whole 32-bit words.
 std::size_t rowBytes(int width, int bits) { return ((static_cast<std::size_t>(width) * bits + 31) / 32) * 4; }
 
-void check(const IcoImage& image) {
+IconResult<Done> check(const IcoImage& image) {
     if (image.palette.size() != 2 && image.palette.size() != 16) {
-        throw std::invalid_argument("an icon image needs a palette of 2 or 16 colours");
+        return Failure{std::string("an icon image needs a palette of 2 or 16 colours")};
     }
     if (image.width < 1 || image.width > 255 || image.height < 1 || image.height > 255) {
-        throw std::invalid_argument("an icon image must be 1 to 255 pixels wide and high");
+        return Failure{std::string("an icon image must be 1 to 255 pixels wide and high")};
     }
     const auto pixels = static_cast<std::size_t>(image.width) * image.height;
     if (image.index.size() != pixels || image.transparent.size() != pixels) {
-        throw std::invalid_argument("an icon image's pixel tables do not match its size");
+        return Failure{std::string("an icon image's pixel tables do not match its size")};
     }
     for (auto i : image.index) {
-        if (i >= image.palette.size()) throw std::invalid_argument("an icon pixel lies outside its palette");
+        if (i >= image.palette.size()) return Failure{std::string("an icon pixel lies outside its palette")};
     }
+    return Done{};
 }
 
 // Header, palette, colour bitmap and mask of one image, as the .ico directory entry points at them.
@@ -86,8 +85,10 @@ std::string bitmapOf(const IcoImage& image) {
 
 int bitsPerPixel(const IcoImage& image) { return image.palette.size() <= 2 ? 1 : 4; }
 
-std::string encodeIco(const std::vector<IcoImage>& images) {
-    for (const auto& image : images) check(image);
+IconResult<std::string> encodeIco(const std::vector<IcoImage>& images) {
+    for (const auto& image : images) {
+        if (const IconResult<Done> checked = check(image); !checked) return Failure{checked.error()};
+    }
     std::string out;
     put16(out, 0);  // reserved
     put16(out, 1);  // an icon, not a cursor

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "stats/Result.h"
+
 namespace kestive::icon {
 
 // One palette image of an icon. Pixels run row by row from the top-left corner.
@@ -20,8 +22,12 @@ struct IcoImage {
 // Bits per pixel with which an image of that palette is stored: 1 for 2 colours, 4 for 16.
 int bitsPerPixel(const IcoImage& image);
 
-// The whole .ico file. Throws std::invalid_argument for an image whose palette is not 2 or 16 entries,
-// whose size is outside 1..255, or whose pixel tables do not match its size or its palette.
-std::string encodeIco(const std::vector<IcoImage>& images);
+// A drawing or an encoding, or why it could not be made.
+template <class T>
+using IconResult = Result<T, std::string>;
+
+// The whole .ico file; refused for an image whose palette is not 2 or 16 entries, whose size is outside
+// 1..255, or whose pixel tables do not match its size or its palette.
+IconResult<std::string> encodeIco(const std::vector<IcoImage>& images);
 
 }  // namespace kestive::icon

@@ -4,7 +4,6 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 namespace kestive::icon {
 namespace {
@@ -66,8 +65,8 @@ QImage drawSmooth(const IconGeometry& g) {
 
 }  // namespace
 
-IconGeometry geometryFor(int size) {
-    if (size < 8) throw std::invalid_argument("an icon needs at least 8 pixels");
+IconResult<IconGeometry> geometryFor(int size) {
+    if (size < 8) return Failure{std::string("an icon needs at least 8 pixels")};
     IconGeometry g{};
     g.size = size;
     g.gap = std::max(1, static_cast<int>(std::lround(size / 16.0)));
@@ -76,8 +75,10 @@ IconGeometry geometryFor(int size) {
     return g;
 }
 
-QImage drawIcon(int size) {
-    const IconGeometry g = geometryFor(size);
+IconResult<QImage> drawIcon(int size) {
+    const IconResult<IconGeometry> geometry = geometryFor(size);
+    if (!geometry) return Failure{geometry.error()};
+    const IconGeometry& g = geometry.value();
     if (size >= 48) return drawSmooth(g);
     QImage image(size, size, QImage::Format_ARGB32);
     for (int y = 0; y < size; ++y) {
@@ -93,9 +94,11 @@ QImage drawIcon(int size) {
     return image;
 }
 
-IcoImage drawPaletteIcon(int size, int colours) {
-    if (colours != 2 && colours != 16) throw std::invalid_argument("palette icons have 2 or 16 colours");
-    const IconGeometry g = geometryFor(size);
+IconResult<IcoImage> drawPaletteIcon(int size, int colours) {
+    if (colours != 2 && colours != 16) return Failure{std::string("palette icons have 2 or 16 colours")};
+    const IconResult<IconGeometry> geometry = geometryFor(size);
+    if (!geometry) return Failure{geometry.error()};
+    const IconGeometry& g = geometry.value();
     IcoImage image;
     image.width = size;
     image.height = size;

@@ -18,16 +18,17 @@ struct IconGeometry {
     int stickerLeft(int column) const { return margin + gap + column * (sticker + gap); }
 };
 
-IconGeometry geometryFor(int size);
+// At least 8 pixels.
+IconResult<IconGeometry> geometryFor(int size);
 
 // Full colour with alpha, for the desktop's icon theme and the window icon. Sizes from 48 up are
 // drawn with smooth edges and rounded corners; smaller ones are drawn pixel-exact.
-QImage drawIcon(int size);
+IconResult<QImage> drawIcon(int size);
 
 // The classic palette images: 16 colours (the standard 16-colour palette, black body, yellow stickers
 // with a dark olive edge at 32 pixels) and 2 colours (black body, white stickers). Outside the body
 // is transparent.
-IcoImage drawPaletteIcon(int size, int colours);
+IconResult<IcoImage> drawPaletteIcon(int size, int colours);
 
 // Sticker yellow, the same as in the case pictures.
 constexpr QRgb kStickerYellow = qRgb(255, 213, 0);

@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QString>
 #include <cstdio>
-#include <exception>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "IconArt.h"
 #include "icon/IconSizes.h"
@@ -21,28 +23,29 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kestive-icon: cannot create folder %s\n", argv[1]);
         return 1;
     }
-    try {
-        for (int size : kestive::icon::kThemeSizes) {
-            const QString name = QDir(dir).filePath(QStringLiteral("kestive-%1.png").arg(size));
-            if (!kestive::icon::drawIcon(size).save(name, "PNG")) {
-                std::fprintf(stderr, "kestive-icon: cannot write %s\n", qPrintable(name));
-                return 1;
-            }
-        }
-        const std::string ico = kestive::icon::encodeIco({
-            kestive::icon::drawPaletteIcon(32, 2),
-            kestive::icon::drawPaletteIcon(32, 16),
-            kestive::icon::drawPaletteIcon(16, 16),
-        });
-        QFile file(QDir(dir).filePath(QStringLiteral("kestive.ico")));
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(ico.data(), static_cast<qint64>(ico.size())) != static_cast<qint64>(ico.size())) {
-            std::fprintf(stderr, "kestive-icon: cannot write %s\n", qPrintable(file.fileName()));
-            return 1;
-        }
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "kestive-icon: %s\n", e.what());
+    const auto failed = [](const std::string& why) {
+        std::fprintf(stderr, "kestive-icon: %s\n", why.c_str());
         return 1;
+    };
+    for (int size : kestive::icon::kThemeSizes) {
+        const QString name = QDir(dir).filePath(QStringLiteral("kestive-%1.png").arg(size));
+        const kestive::icon::IconResult<QImage> image = kestive::icon::drawIcon(size);
+        if (!image) return failed(image.error());
+        if (!image->save(name, "PNG")) return failed("cannot write " + name.toStdString());
+    }
+    std::vector<kestive::icon::IcoImage> images;
+    for (const auto& [size, colours] : {std::pair{32, 2}, {32, 16}, {16, 16}}) {
+        const kestive::icon::IconResult<kestive::icon::IcoImage> image =
+            kestive::icon::drawPaletteIcon(size, colours);
+        if (!image) return failed(image.error());
+        images.push_back(image.value());
+    }
+    const kestive::icon::IconResult<std::string> ico = kestive::icon::encodeIco(images);
+    if (!ico) return failed(ico.error());
+    QFile file(QDir(dir).filePath(QStringLiteral("kestive.ico")));
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(ico->data(), static_cast<qint64>(ico->size())) != static_cast<qint64>(ico->size())) {
+        return failed("cannot write " + file.fileName().toStdString());
     }
     return 0;
 }

@@ -23,40 +23,40 @@ bool writeStdout(const std::string& text) {
 }
 
 // Writes beside the target first and renames it over the target, so a failed run leaves no half picture.
-std::optional<std::string> writeFileWhole(const std::string& file, const std::string& content) {
+Result<Done, std::string> writeFileWhole(const std::string& file, const std::string& content) {
     const std::string partial = file + ".part";
     {
         std::ofstream out(partial, std::ios::binary | std::ios::trunc);
         if (!(out << content) || !out.flush()) {
             std::error_code ignored;
             std::filesystem::remove(partial, ignored);
-            return file + ": cannot write";
+            return Failure{file + ": cannot write"};
         }
     }
     std::error_code error;
     std::filesystem::rename(partial, file, error);
     if (error) {
         std::filesystem::remove(partial, error);
-        return file + ": cannot write";
+        return Failure{file + ": cannot write"};
     }
-    return std::nullopt;
+    return Done{};
 }
 
 }  // namespace
 
-LoadedStore loadSessionStore(const std::string& file, const NumberFormat& format) {
+Result<TimeStore, std::string> loadSessionStore(const std::string& file, const NumberFormat& format) {
     LoadResult loaded = readSession(file, format);
-    if (!loaded.session) return {std::nullopt, loaded.error->message()};
-    return {std::move(loaded.session->store), {}};
+    if (!loaded) return Failure{loaded.error().message()};
+    return std::move(loaded->store);
 }
 
 int runProgress(const std::vector<std::string>& files, bool json, const NumberFormat& format) {
     std::vector<SessionSummary> sessions;
     sessions.reserve(files.size());
     for (const std::string& file : files) {
-        const LoadedStore loaded = loadSessionStore(file, format);
-        if (!loaded.store) return fail(loaded.error);
-        sessions.push_back(summarizeSession(file, *loaded.store));
+        const Result<TimeStore, std::string> loaded = loadSessionStore(file, format);
+        if (!loaded) return fail(loaded.error());
+        sessions.push_back(summarizeSession(file, loaded.value()));
     }
     const std::string out = json ? progressJson(sessions) : progressText(sessions, format);
     if (!writeStdout(out)) return fail("cannot write to standard output");
@@ -68,16 +68,20 @@ int runSvg(const std::vector<std::string>& files, const std::string& output, con
     sessions.reserve(files.size());
     TimeStore all;
     for (const std::string& file : files) {
-        const LoadedStore loaded = loadSessionStore(file, format);
-        if (!loaded.store) return fail(loaded.error);
-        if (const auto tooMany = addSessionTimes(all, *loaded.store)) return fail(*tooMany);
-        sessions.push_back(summarizeSession(std::filesystem::path(file).filename().string(), *loaded.store));
+        const Result<TimeStore, std::string> loaded = loadSessionStore(file, format);
+        if (!loaded) return fail(loaded.error());
+        if (const Result<Done, std::string> added = addSessionTimes(all, loaded.value()); !added) {
+            return fail(added.error());
+        }
+        sessions.push_back(summarizeSession(std::filesystem::path(file).filename().string(), loaded.value()));
     }
     const std::string svg = svgReport(all, sessions, format);
     if (output.empty()) {
         return writeStdout(svg) ? 0 : fail("cannot write to standard output");
     }
-    if (const auto error = writeFileWhole(output, svg)) return fail(*error);
+    if (const Result<Done, std::string> written = writeFileWhole(output, svg); !written) {
+        return fail(written.error());
+    }
     return 0;
 }
 

@@ -1,19 +1,15 @@
 #pragma once
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "stats/NumberText.h"
+#include "stats/Result.h"
 #include "stats/TimeStore.h"
 
 namespace kestive {
 
 // One session file read whole: its store, or the message that names the file, the line and the fault.
-struct LoadedStore {
-    std::optional<TimeStore> store;
-    std::string error;
-};
-LoadedStore loadSessionStore(const std::string& file, const NumberFormat& format);
+Result<TimeStore, std::string> loadSessionStore(const std::string& file, const NumberFormat& format);
 
 // kestive-report --progress [--json] FILE...: the sessions, oldest first, as a table or as JSON on stdout.
 // Returns the exit status; on a bad file prints its message on stderr and nothing on stdout.

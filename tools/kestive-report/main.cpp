@@ -82,11 +82,11 @@ int main(int argc, char** argv) {
 
     const kestive::NumberFormat format = kestive::userNumberFormat();
     const kestive::LoadResult loaded = kestive::readSession(files.front(), format);
-    if (!loaded.session) {
-        std::fprintf(stderr, "kestive-report: %s\n", loaded.error->message().c_str());
+    if (!loaded) {
+        std::fprintf(stderr, "kestive-report: %s\n", loaded.error().message().c_str());
         return 1;
     }
-    const kestive::TimeStore& store = loaded.session->store;
+    const kestive::TimeStore& store = loaded->store;
     std::string out = json ? kestive::reportJson(store) : kestive::reportText(store, format);
     if (!out.ends_with('\n')) out += "\r\n";  // the total line gets its line end too, as a terminal wants
     if (!writeOut(out)) {
