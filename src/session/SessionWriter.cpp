@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "session/PosixFiles.h"
 #include "session/SessionFile.h"
 
 namespace kestive {
@@ -37,22 +38,9 @@ std::string sessionText(const TimeStore& store, std::string_view dateText) {
 
 namespace {
 
-std::string reason(const char* action, int err) {
-    return std::string(action) + ": " + std::strerror(err);
-}
+using posix::writeAll;
 
-// Writes all of data to fd; false with errno set on failure.
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
+std::string reason(const char* action, int err) { return posix::failureText(action, err); }
 
 // The file a save writes: a symbolic link is followed to the file it names (through a chain of links,
 // a dangling one included), so that the link stays and its target gets the new content.
@@ -141,13 +129,7 @@ SaveResult writeSessionFile(const std::filesystem::path& named, const TimeStore&
     if (placed != 0 || !replace) ::unlink(temp.c_str());
     if (placed != 0) return fail(replace ? "cannot replace" : "cannot create", placeError);
     // Make the new name itself durable; a failure here no longer endangers the file's content.
-    const std::filesystem::path folder = file.parent_path();
-    const std::string dir = folder.empty() ? std::string(".") : folder.string();
-    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    posix::syncFolderOf(file);
     return Done{};
 }
 

@@ -1,5 +1,7 @@
 #include "session/UnsavedTimes.h"
 
+#include "session/PosixFiles.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -17,29 +19,10 @@ constexpr std::string_view kJournalSuffix = ".journal";
 // The line that says: everything above is in a session file. The reader skips it (no ",").
 constexpr std::string_view kSavedMark = "saved:\r\n";
 
-std::string failure(const char* action, int err) {
-    return std::string(action) + ": " + std::strerror(err);
-}
+using posix::syncFolderOf;
+using posix::writeAll;
 
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-void syncFolderOf(const std::filesystem::path& file) {
-    const std::filesystem::path folder = file.parent_path();
-    const int dirFd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd < 0) return;
-    ::fsync(dirFd);
-    ::close(dirFd);
-}
+std::string failure(const char* action, int err) { return posix::failureText(action, err); }
 
 // The journal's whole lines, each ending in CR LF: the blank room after them and a keep torn by a
 // crash in the middle of its write are dropped.
