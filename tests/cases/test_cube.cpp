@@ -26,7 +26,7 @@ TEST(CubeModel, PrimesDoublesWideSliceAndRotationMovesAgreeWithFaceTurns) {
     const std::pair<const char*, const char*> same[] = {
         {"R'", "R R R"}, {"U2", "U U"}, {"M2'", "M M"}, {"x'", "x x x"}, {"D3", "D'"}, {"Rw", "r"},
         {"M'", "r R'"}, {"M", "L' l"}, {"E", "D' d"}, {"S", "f F'"}, {"u", "U E'"}, {"b", "B S'"},
-        {"x", "r L'"}, {"y", "u D'"}, {"z", "f B'"},
+        {"x", "r L'"}, {"y", "u D'"}, {"z", "f B'"}, {"x", "R M' L'"}, {"y", "U E' D'"}, {"z", "F S B'"},
         {"x U", "F x"}, {"y F", "R y"}, {"y R", "B y"}, {"z U", "L z"}};
     for (const auto& [left, right] : same)
         EXPECT_EQ(after(left, scrambled()), after(right, scrambled())) << left << " vs " << right;
