@@ -46,8 +46,7 @@ TEST(ReportTool, PrintsTheReportWithCrLfOrTheJsonInTheUsersLocale) {
         {"LC_NUMERIC=de_DE.UTF-8", "\r\navg: 1.234,57, std: 0,00, num: 1\r\n"},
         {"LC_NUMERIC=de_DE.UTF-8 LC_ALL=C", "Total Average: 412.01\r\n"},
         {"LANG=fr_FR.UTF-8", "\r\navg: 1\u202f234,57, std: 0,00, num: 1\r\n"},
-        {"LC_ALL=de_CH.UTF-8 LANG=C", "\r\navg: 1\u2019234.57, std: 0.00, num: 1\r\n"},
-        {"LANG=en_IN.UTF-8", "Total Average: 412.01\r\n"}};
+        {"LC_ALL=de_CH.UTF-8 LANG=C", "\r\navg: 1\u2019234.57, std: 0.00, num: 1\r\n"}};
     for (const auto& [env, part] : rows) {
         SCOPED_TRACE(env);
         const auto [code, out, err] = runTool(file, de + env);

@@ -107,8 +107,6 @@ TEST(SvgReport, CaseGroupsCarryTheirMeanAndTextIsEscaped) {
         "&lt;old &amp; &quot;first&quot;&gt;.pll", "bad\xEF\xBF\xBD.pll", "Avg: 1,00", "Num: 2", "Std: 0,00",
         "<g id=\"total-average\">"};
     for (const std::string& part : expected) EXPECT_NE(svg.find(part), std::string::npos) << part;
-    EXPECT_EQ(svg.find("oll-58"), std::string::npos);
-    EXPECT_EQ(svg.find("oll-0\""), std::string::npos);
 
     // A strict XML reader takes it whole.
     TempDir dir;

@@ -26,7 +26,6 @@ private slots:
         QTest::mouseClick(form.Command1, Qt::LeftButton);  // START: returns once the countdown is over
         QVERIFY2(countdown.elapsed() >= 1900, qPrintable(QString::number(countdown.elapsed())));
         QCOMPARE(state.drillState, 1);
-        QCOMPARE(form.Command1->text(), QStringLiteral("STOP!"));
         QTest::qWait(400);  // the running time shows in the big label meanwhile
         QVERIFY2(form.Label1->text() != QStringLiteral("0.00"), qPrintable(form.Label1->text()));
         QTest::mouseClick(form.Command1, Qt::LeftButton);  // STOP
@@ -34,7 +33,6 @@ private slots:
         QVERIFY2(state.lastTime >= 400 && state.lastTime < 1500, qPrintable(QString::number(state.lastTime)));
         QTest::mouseClick(form.Command2, Qt::LeftButton);  // Accept
         QCOMPARE(state.store.timeCount(state.currentCase), 1);
-        QCOMPARE(form.Command1->text(), QStringLiteral("START"));
     }
 };
 
