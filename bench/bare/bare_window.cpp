@@ -9,7 +9,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Bare"));
-    window.menuBar()->addMenu(QStringLiteral("File"))->addAction(QStringLiteral("Quit"), &app, &QApplication::quit);
+    window.menuBar()
+        ->addMenu(QStringLiteral("File"))
+        ->addAction(QStringLiteral("Quit"), &app, &QApplication::quit);
     window.menuBar()->addAction(QStringLiteral("About"));
     auto* client = new QWidget(&window);
     client->setAutoFillBackground(true);

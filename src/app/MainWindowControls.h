@@ -13,16 +13,16 @@ namespace kestive {
 
 // The controls of the main window that the handlers read and write, as the window system offers them.
 struct MainWindowControls {
-    PictureBox* alg = nullptr;       // the large box that shows the drilled case
-    Caption* label1 = nullptr;       // countdown numbers and running time
-    Caption* label5 = nullptr;       // feedback line
+    PictureBox* alg = nullptr;  // the large box that shows the drilled case
+    Caption* label1 = nullptr;  // countdown numbers and running time
+    Caption* label5 = nullptr;  // feedback line
     TextColour* label5Colour = nullptr;
-    Caption* command1 = nullptr;     // START / STOP!
+    Caption* command1 = nullptr;  // START / STOP!
     Focusable* command1Focus = nullptr;
     Focusable* command2Focus = nullptr;  // Accept
     TextSource* waitTime = nullptr;
     TextSource* showWhen = nullptr;
-    ToolTip* algTip = nullptr;       // names the case in alg once it has been answered
+    ToolTip* algTip = nullptr;  // names the case in alg once it has been answered
 
     // The case panel: element i belongs to case i.
     std::array<PictureBox*, kCaseCount> pll{};

@@ -25,12 +25,12 @@ struct Platform {
     NumberFormat format;              // numbers to text, in the user's locale
     Messenger* messenger = nullptr;
     WindowLifetime* window = nullptr;
-    RandomSource* random = nullptr;   // seeded from the clock when it was made
-    DrillTrace* trace = nullptr;      // optional
+    RandomSource* random = nullptr;  // seeded from the clock when it was made
+    DrillTrace* trace = nullptr;     // optional
     // Where a case picture that the current folder lacks is looked for next, in this order: the
     // pictures installed with the program.
     std::vector<std::string> pictureFolders;
-    UnsavedTimes* unsaved = nullptr;  // optional: keeps kept times on disk until they are saved
+    UnsavedTimes* unsaved = nullptr;    // optional: keeps kept times on disk until they are saved
     RunningDisplay* display = nullptr;  // Timer1, ticking only while timing
 };
 

@@ -24,7 +24,9 @@ const char* const Trainer::kWaitTimeOutOfRange = "Wait Time must lie between -32
 
 Trainer::Trainer(const MainWindowControls& controls, const Platform& platform) : c_(controls), p_(platform) {}
 
-std::string Trainer::twoDecimals(double value) const { return kestive::twoDecimals(value, p_.format); }
+std::string Trainer::twoDecimals(double value) const {
+    return kestive::twoDecimals(value, p_.format);
+}
 
 // ---- start-up and shut-down ----
 
@@ -49,9 +51,13 @@ void Trainer::Form_Unload(int& /*cancel*/) {
     p_.window->destroySecondaryWindows();
 }
 
-void Trainer::Command4_Click() { p_.window->close(); }
+void Trainer::Command4_Click() {
+    p_.window->close();
+}
 
-void Trainer::mnuQuit_Click() { Command4_Click(); }
+void Trainer::mnuQuit_Click() {
+    Command4_Click();
+}
 
 // ---- the drill ----
 
@@ -117,7 +123,7 @@ void Trainer::Command1_Click() {
         // Read anew at every step; text that is not a number never shows the case early.
         const std::optional<double> showWhen = p_.numbers->numberFromText(c_.showWhen->text());
         if (showWhen && std::isfinite(*showWhen) && std::floor(*showWhen) >= count) paintCase(*picked);
-        if (!delay(kCountdownStepMs)) return;  // the window was closed: touch nothing
+        if (!delay(kCountdownStepMs)) return;   // the window was closed: touch nothing
         if (drillNumber_ != thisDrill) return;  // Discard aborted this drill meanwhile
     }
 

@@ -88,7 +88,8 @@ private:
     void keepOnDisk(int pll, std::int32_t time);
     // The session file that took the unsaved times (nothing when there were none), or why the load of
     // name may not happen.
-    Result<std::optional<std::string>, SessionError> keepUnsavedTimesBeforeLoad(const std::filesystem::path& name);
+    Result<std::optional<std::string>, SessionError> keepUnsavedTimesBeforeLoad(
+        const std::filesystem::path& name);
     void keepLoadedStoreOnDisk(const std::optional<std::string>& keptIn);
     void tellWriteFailure(const UnsavedTimes::WriteResult& written);
     void paintCase(int caseIndex);
@@ -103,8 +104,8 @@ private:
     bool unloaded_ = false;
     std::optional<std::int32_t> stopPress_;  // tick of a press made while timing, until its click
     bool earlyPress_ = false;                // Command1 went down before the case was shown
-    std::uint32_t drillNumber_ = 0;  // changes whenever a drill starts or is aborted
-    std::string missingPictures_;  // the files LoadPictures could not load, in case order
+    std::uint32_t drillNumber_ = 0;          // changes whenever a drill starts or is aborted
+    std::string missingPictures_;            // the files LoadPictures could not load, in case order
 };
 
 }  // namespace kestive

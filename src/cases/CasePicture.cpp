@@ -7,15 +7,17 @@
 namespace kestive {
 namespace {
 
-constexpr int kFaceStart = 9;   // the top face covers 9..71 in both directions
-constexpr int kCell = 21;       // three cells per row and column
-constexpr int kSticker = 19;    // a sticker fills its cell less one pixel on every side
-constexpr int kBar = 6;         // thickness of a side bar
-constexpr int kBarLow = 2;      // the bars lie outside the face: 2..7 above or left of it,
-constexpr int kBarHigh = 73;    // 73..78 below or right of it
+constexpr int kFaceStart = 9;  // the top face covers 9..71 in both directions
+constexpr int kCell = 21;      // three cells per row and column
+constexpr int kSticker = 19;   // a sticker fills its cell less one pixel on every side
+constexpr int kBar = 6;        // thickness of a side bar
+constexpr int kBarLow = 2;     // the bars lie outside the face: 2..7 above or left of it,
+constexpr int kBarHigh = 73;   // 73..78 below or right of it
 
 // First pixel of the sticker in cell i (0..2) along either direction.
-constexpr int stickerStart(int i) { return kFaceStart + i * kCell + 1; }
+constexpr int stickerStart(int i) {
+    return kFaceStart + i * kCell + 1;
+}
 
 }  // namespace
 

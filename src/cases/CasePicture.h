@@ -17,7 +17,8 @@ struct PaletteImage {
     std::vector<std::uint8_t> pixels;
 
     Rgb at(int x, int y) const {
-        return palette[pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]];
+        return palette[pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                              static_cast<std::size_t>(x)]];
     }
 };
 

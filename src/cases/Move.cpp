@@ -21,18 +21,29 @@ std::optional<MoveKind> kindOf(char letter) {
 // The wide turn that goes with an outer face: R -> r.
 std::optional<MoveKind> wideOf(MoveKind kind) {
     switch (kind) {
-        case MoveKind::U: return MoveKind::u;
-        case MoveKind::D: return MoveKind::d;
-        case MoveKind::L: return MoveKind::l;
-        case MoveKind::R: return MoveKind::r;
-        case MoveKind::F: return MoveKind::f;
-        case MoveKind::B: return MoveKind::b;
-        default: return std::nullopt;
+        case MoveKind::U:
+            return MoveKind::u;
+        case MoveKind::D:
+            return MoveKind::d;
+        case MoveKind::L:
+            return MoveKind::l;
+        case MoveKind::R:
+            return MoveKind::r;
+        case MoveKind::F:
+            return MoveKind::f;
+        case MoveKind::B:
+            return MoveKind::b;
+        default:
+            return std::nullopt;
     }
 }
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool isBracket(char c) { return c == '(' || c == ')' || c == '[' || c == ']'; }
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool isBracket(char c) {
+    return c == '(' || c == ')' || c == '[' || c == ']';
+}
 
 // The typographic apostrophe U+2019 in UTF-8.
 constexpr std::string_view kTypographicPrime = "\xE2\x80\x99";

@@ -12,10 +12,24 @@ namespace kestive {
 // and D the way D does, S the one between F and B the way F does; x, y and z turn the whole cube the way
 // R, U and F do.
 enum class MoveKind : std::uint8_t {
-    U, D, L, R, F, B,
-    u, d, l, r, f, b,
-    M, E, S,
-    x, y, z,
+    U,
+    D,
+    L,
+    R,
+    F,
+    B,
+    u,
+    d,
+    l,
+    r,
+    f,
+    b,
+    M,
+    E,
+    S,
+    x,
+    y,
+    z,
 };
 inline constexpr int kMoveKindCount = 18;
 

@@ -31,7 +31,8 @@ TopView turnedU(const TopView& view) {
     for (int row = 0; row < 3; ++row) {
         for (int col = 0; col < 3; ++col) {
             // Turning the picture clockwise takes (row, col) to (col, 2 - row).
-            turned.up[static_cast<std::size_t>(col * 3 + (2 - row))] = view.up[static_cast<std::size_t>(row * 3 + col)];
+            turned.up[static_cast<std::size_t>(col * 3 + (2 - row))] =
+                view.up[static_cast<std::size_t>(row * 3 + col)];
         }
     }
     for (std::size_t i = 0; i < 3; ++i) {

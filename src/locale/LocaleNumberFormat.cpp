@@ -5,7 +5,8 @@ namespace kestive {
 NumberFormat numberFormatOf(const QLocale& locale) {
     NumberFormat f;
     f.decimalSeparator = locale.decimalPoint().toStdString();
-    const bool grouped = !locale.numberOptions().testFlag(QLocale::OmitGroupSeparator);  // the C locale omits it
+    const bool grouped =
+        !locale.numberOptions().testFlag(QLocale::OmitGroupSeparator);  // the C locale omits it
     f.groupSeparator = grouped ? locale.groupSeparator().toStdString() : std::string();
     f.groupSize = 3;
     f.leadingZero = true;
@@ -22,6 +23,8 @@ QLocale userNumericLocale() {
     return QLocale::c();
 }
 
-NumberFormat userNumberFormat() { return numberFormatOf(userNumericLocale()); }
+NumberFormat userNumberFormat() {
+    return numberFormatOf(userNumericLocale());
+}
 
 }  // namespace kestive

@@ -43,14 +43,16 @@ std::string progressText(const std::vector<SessionSummary>& sessions, const Numb
     // The table as cells first, so that every column can take the width of its widest cell.
     std::vector<std::vector<std::string>> rows;
     std::vector<std::string> header = {"Case"};
-    for (std::size_t s = 0; s < sessions.size(); ++s) header.push_back(plainInteger(static_cast<std::int64_t>(s + 1)));
+    for (std::size_t s = 0; s < sessions.size(); ++s)
+        header.push_back(plainInteger(static_cast<std::int64_t>(s + 1)));
     header.emplace_back("Change");
     rows.push_back(std::move(header));
     for (int i = 0; i < kCaseCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
         std::vector<std::string> row = {plainInteger(i + 1)};
         for (const SessionSummary& session : sessions) {
-            row.push_back(session.count[k] > 0 ? twoDecimals(session.roundedMean[k] / 1000.0, format) : kNoValue);
+            row.push_back(session.count[k] > 0 ? twoDecimals(session.roundedMean[k] / 1000.0, format)
+                                               : kNoValue);
         }
         const auto change = caseChange(sessions, i);
         row.push_back(change ? signedSeconds(static_cast<double>(*change) / 1000.0, format) : kNoValue);

@@ -47,7 +47,8 @@ std::string hex(Rgb colour) {
 // A coordinate: at most two decimals, always with ".", whatever the user's number format.
 std::string num(double value) {
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<double>(roundHalfEven(value * 100)) / 100);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, static_cast<double>(roundHalfEven(value * 100)) / 100);
     return std::string(buf, res.ptr);
 }
 
@@ -76,16 +77,16 @@ std::string polyline(const std::vector<std::pair<double, double>>& points, const
         out += "\"/>";
     }
     for (const auto& point : {points.front(), points.back()}) {
-        out += "<circle cx=\"" + num(point.first) + "\" cy=\"" + num(point.second) + "\" r=\"" + num(width + 1) +
-               "\" fill=\"" + colour + "\"/>";
+        out += "<circle cx=\"" + num(point.first) + "\" cy=\"" + num(point.second) + "\" r=\"" +
+               num(width + 1) + "\" fill=\"" + colour + "\"/>";
     }
     return out;
 }
 
 // Values over the sessions as points in the box (x, y, width, height), the lowest value at the bottom.
 // Sessions without a value are left out; the line runs on to the next one that has one.
-std::vector<std::pair<double, double>> chartPoints(const std::vector<std::optional<double>>& values,
-                                                   double x, double y, double width, double height) {
+std::vector<std::pair<double, double>> chartPoints(const std::vector<std::optional<double>>& values, double x,
+                                                   double y, double width, double height) {
     double low = 0, high = 0;
     bool any = false;
     for (const auto& value : values) {
@@ -145,12 +146,15 @@ std::string caseCell(const TimeStore& times, const std::vector<SessionSummary>& 
     if (sessions.size() > 1) {
         std::vector<std::optional<double>> means;
         for (const SessionSummary& session : sessions) {
-            if (session.count[k] > 0) means.emplace_back(session.roundedMean[k]);
-            else means.emplace_back();
+            if (session.count[k] > 0)
+                means.emplace_back(session.roundedMean[k]);
+            else
+                means.emplace_back();
         }
         out += rect(x + kSparkX - 4, y + kSparkY - 6, kSparkWidth + 8, kSparkHeight + 12, "#ffffff",
                     " stroke=\"#e0e0e0\" stroke-width=\"1\"");
-        out += polyline(chartPoints(means, x + kSparkX, y + kSparkY, kSparkWidth, kSparkHeight), "#c00000", 1.5);
+        out +=
+            polyline(chartPoints(means, x + kSparkX, y + kSparkY, kSparkWidth, kSparkHeight), "#c00000", 1.5);
     }
     return out + "</g>\n";
 }
@@ -192,7 +196,8 @@ std::string header(const TimeStore& times, const std::vector<SessionSummary>& se
     }
     out += polyline(chartPoints(totals, chartX, chartY + 4, chartWidth, chartHeight - 8), "#c00000", 2);
     out += text(chartX, chartY + chartHeight + 18, 12, sessions.front().name);
-    out += text(chartX + chartWidth, chartY + chartHeight + 18, 12, sessions.back().name, " text-anchor=\"end\"");
+    out += text(chartX + chartWidth, chartY + chartHeight + 18, 12, sessions.back().name,
+                " text-anchor=\"end\"");
     return out + "</g>\n";
 }
 
@@ -204,8 +209,9 @@ std::string svgReport(const TimeStore& times, const std::vector<SessionSummary>&
     const int rows = (kCaseCount + kColumns - 1) / kColumns;
     const double height = top + rows * kCellHeight + kMargin;
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + num(kPageWidth) + "\" height=\"" + num(height) +
-           "\" viewBox=\"0 0 " + num(kPageWidth) + " " + num(height) + "\" " + kFont + " fill=\"#000000\">\n";
+    out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + num(kPageWidth) + "\" height=\"" +
+           num(height) + "\" viewBox=\"0 0 " + num(kPageWidth) + " " + num(height) + "\" " + kFont +
+           " fill=\"#000000\">\n";
     out += rect(0, 0, kPageWidth, height, "#ffffff") + "\n";
     out += header(times, sessions, format);
     for (int i = 0; i < kCaseCount; ++i) {

@@ -8,7 +8,9 @@
 
 namespace kestive::posix {
 
-std::string failureText(const char* action, int err) { return std::string(action) + ": " + std::strerror(err); }
+std::string failureText(const char* action, int err) {
+    return std::string(action) + ": " + std::strerror(err);
+}
 
 bool writeAll(int fd, std::string_view data) {
     while (!data.empty()) {

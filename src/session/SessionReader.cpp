@@ -79,8 +79,8 @@ LoadResult parseSession(std::string_view content, std::string_view fileName, con
         if (eol == std::string_view::npos) eol = content.size();
         const std::string_view line = content.substr(pos, eol - pos);
         pos = eol + 1;
-        const bool crThenLf = eol < content.size() && content[eol] == '\r' && pos < content.size() &&
-                              content[pos] == '\n';
+        const bool crThenLf =
+            eol < content.size() && content[eol] == '\r' && pos < content.size() && content[pos] == '\n';
         if (crThenLf) ++pos;
         ++lineNumber;
 

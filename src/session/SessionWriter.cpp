@@ -40,7 +40,9 @@ namespace {
 
 using posix::writeAll;
 
-std::string reason(const char* action, int err) { return posix::failureText(action, err); }
+std::string reason(const char* action, int err) {
+    return posix::failureText(action, err);
+}
 
 // The file a save writes: a symbolic link is followed to the file it names (through a chain of links,
 // a dangling one included), so that the link stays and its target gets the new content.

@@ -1,7 +1,5 @@
 #include "session/UnsavedTimes.h"
 
-#include "session/PosixFiles.h"
-
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -9,6 +7,8 @@
 
 #include <cerrno>
 #include <cstring>
+
+#include "session/PosixFiles.h"
 
 namespace kestive {
 
@@ -22,7 +22,9 @@ constexpr std::string_view kSavedMark = "saved:\r\n";
 using posix::syncFolderOf;
 using posix::writeAll;
 
-std::string failure(const char* action, int err) { return posix::failureText(action, err); }
+std::string failure(const char* action, int err) {
+    return posix::failureText(action, err);
+}
 
 // The journal's whole lines, each ending in CR LF: the blank room after them and a keep torn by a
 // crash in the middle of its write are dropped.

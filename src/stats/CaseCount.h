@@ -10,6 +10,8 @@ inline constexpr std::int32_t kNoRecord = 10000;
 // timeCount is a 16-bit count: one case holds at most this many times.
 inline constexpr int kMaxTimesPerCase = 32767;
 
-inline constexpr bool isCaseIndex(int pll) { return pll >= 0 && pll < kCaseCount; }
+inline constexpr bool isCaseIndex(int pll) {
+    return pll >= 0 && pll < kCaseCount;
+}
 
 }  // namespace kestive

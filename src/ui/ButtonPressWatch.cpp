@@ -20,16 +20,16 @@ ButtonPressWatch::ButtonPressWatch(QAbstractButton& button, TickCounter& ticks,
 
 bool ButtonPressWatch::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseMove:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::FocusOut:
-        break;
-    default:
-        return false;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseMove:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::FocusOut:
+            break;
+        default:
+            return false;
     }
     // Hand the event to the button here, so that what it did with it can be seen afterwards. A click
     // can run a whole countdown, with more of the button's events nested inside: keep this event's

@@ -7,11 +7,12 @@ namespace kestive::ui {
 CanberraSound::CanberraSound(std::string eventId, const std::string& driver) : eventId_(std::move(eventId)) {
     ca_context* context = nullptr;
     if (ca_context_create(&context) != CA_SUCCESS) return;
-    const bool ready = (driver.empty() || ca_context_set_driver(context, driver.c_str()) == CA_SUCCESS) &&
-                       ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Kestive",
-                                               CA_PROP_APPLICATION_ID, "io.github.kestive.Kestive",
-                                               CA_PROP_APPLICATION_ICON_NAME, "kestive", nullptr) == CA_SUCCESS &&
-                       ca_context_open(context) == CA_SUCCESS;
+    const bool ready =
+        (driver.empty() || ca_context_set_driver(context, driver.c_str()) == CA_SUCCESS) &&
+        ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Kestive", CA_PROP_APPLICATION_ID,
+                                "io.github.kestive.Kestive", CA_PROP_APPLICATION_ICON_NAME, "kestive",
+                                nullptr) == CA_SUCCESS &&
+        ca_context_open(context) == CA_SUCCESS;
     if (ready) {
         context_ = context;
     } else {

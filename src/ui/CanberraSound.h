@@ -12,7 +12,8 @@ namespace kestive::ui {
 // system is made once, when this is made, so the first signal does not wait for it.
 class CanberraSound final : public EventSound {
 public:
-    // eventId names the sound in the theme ("bell"); driver picks libcanberra's output, empty: its own choice.
+    // eventId names the sound in the theme ("bell"); driver picks libcanberra's output, empty: its own
+    // choice.
     explicit CanberraSound(std::string eventId, const std::string& driver = {});
     ~CanberraSound() override;
     CanberraSound(const CanberraSound&) = delete;

@@ -8,7 +8,7 @@ namespace kestive::ui {
 // The modal boxes of the main window: the input box and the OK-only messages. The program uses
 // QtDialogs; tests put in their own to answer without a person at the keyboard.
 class DialogPort {
-  public:
+public:
     virtual ~DialogPort() = default;
     // Asks for one line under the prompt, with no title of its own and no preset text.
     // Yields the text typed, or an empty text when cancelled.
@@ -21,7 +21,7 @@ class DialogPort {
 
 // The real boxes: QInputDialog and QMessageBox, modal, with the platform's title for the program.
 class QtDialogs final : public DialogPort {
-  public:
+public:
     QString askText(QWidget* parent, const QString& prompt) override;
     void inform(QWidget* parent, const QString& text) override;
     void warn(QWidget* parent, const QString& text) override;

@@ -23,13 +23,14 @@ QFont sansSerifFont(double points, bool bold) {
     // The old bitmap face is narrower than any scalable sans at the same size: drawn a tenth narrower,
     // the design's captions fit their labels ("Show PLL if time left is under (sec)" on one line, the
     // report hint in three).
-    return font({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")},
-                points, bold, 90);
+    return font(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")},
+        points, bold, 90);
 }
 
 QFont arialFont(double points, bool bold) {
-    return font({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")}, points,
-                bold);
+    return font({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")},
+                points, bold);
 }
 
 }  // namespace kestive::ui

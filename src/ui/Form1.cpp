@@ -9,8 +9,8 @@
 #include "cases/OllCases.h"
 #include "ui/ButtonPressWatch.h"
 #include "ui/Fonts.h"
-#include "ui/SaveSession.h"
 #include "ui/LargeCaptionCache.h"
+#include "ui/SaveSession.h"
 #include "ui/Twips.h"
 #include "ui/WidgetColour.h"
 
@@ -40,8 +40,8 @@ class Form1::MessagePort final : public Messenger {
 public:
     explicit MessagePort(Form1& form) : form_(form) {}
     void showMessage(const std::string& text) override {
-        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Kestive"), QString::fromStdString(text),
-                                    QMessageBox::Ok, &form_);
+        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Kestive"),
+                                    QString::fromStdString(text), QMessageBox::Ok, &form_);
         box->setObjectName(QStringLiteral("message"));
         box->setModal(false);
         box->setAttribute(Qt::WA_DeleteOnClose);
@@ -73,8 +73,8 @@ DesignScale Form1::scaleToFit(QSize available, int menuBarHeight) {
                                 QSizeF(21480.0 / kTwipsPerPixel, 12285.0 / kTwipsPerPixel + menuBarHeight));
 }
 
-Form1::Form1(RandomSource& random, DrillTrace* trace, std::vector<std::string> pictureFolders, QWidget* parent,
-             std::optional<double> scale)
+Form1::Form1(RandomSource& random, DrillTrace* trace, std::vector<std::string> pictureFolders,
+             QWidget* parent, std::optional<double> scale)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kestive"));
@@ -102,8 +102,8 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, std::vector<std::string> p
     alg->place(1560, 240, 2655, 2535, scale_);
     alg->setAccessibleName(QStringLiteral("Drilled case"));
 
-    Label1 = makeLabel("Label1", 960, 3000, 4815, 1815, QStringLiteral("0.00"), sansSerifFont(96), QColor(0, 0, 255),
-                       kWhite);
+    Label1 = makeLabel("Label1", 960, 3000, 4815, 1815, QStringLiteral("0.00"), sansSerifFont(96),
+                       QColor(0, 0, 255), kWhite);
     Label1->setAccessibleName(QStringLiteral("Time"));
     Command1 = makeButton("Command1", 120, 4920, 1815, 495, QStringLiteral("START"));
     Command1->setAccessibleName(QStringLiteral("START or STOP"));
@@ -118,23 +118,31 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, std::vector<std::string> p
                        windowFont, buttonText, kWhite);
     showWhen = makeTextBox("showWhen", 2880, 5880, 375, 285, QStringLiteral("1"));
     showWhen->setAccessibleName(QStringLiteral("Show PLL if time left is under (sec)"));
-    Label5 = makeLabel("Label5", 120, 7080, 5775, 615, QString(), arialFont(9.75, true), QColor(255, 0, 0), kWhite);
+    Label5 = makeLabel("Label5", 120, 7080, 5775, 615, QString(), arialFont(9.75, true), QColor(255, 0, 0),
+                       kWhite);
     Label5->setAccessibleName(QStringLiteral("Feedback"));
     Command5 = makeButton("Command5", 120, 8040, 1935, 615, QStringLiteral("Create report"));
     Label6 = makeLabel("Label6", 4320, 8160, 1575, 1095,
                        QStringLiteral("Click on a PLL to DISABLE/ENABLE that PLL from being generated.   "
                                       "----------------------->"),
                        sansSerifFont(8.25, true), buttonText, buttonFace);
-    Label3 = makeLabel("Label3", 120, 8640, 1935, 615,
-                       QStringLiteral("makes a report of your PLL skills so that you can share your times with "
-                                      "your friends."),
-                       windowFont, buttonText, buttonFace);
+    Label3 =
+        makeLabel("Label3", 120, 8640, 1935, 615,
+                  QStringLiteral("makes a report of your PLL skills so that you can share your times with "
+                                 "your friends."),
+                  windowFont, buttonText, buttonFace);
 
     buildCasePanel();
     putLabelsBeneath();
 
-    setTabOrder({{6, alg}, {3, Command1}, {4, Command2}, {5, Command3}, {8, WaitTime}, {9, Command4},
-                 {13, Command5}, {16, showWhen}});
+    setTabOrder({{6, alg},
+                 {3, Command1},
+                 {4, Command2},
+                 {5, Command3},
+                 {8, WaitTime},
+                 {9, Command4},
+                 {13, Command5},
+                 {16, showWhen}});
 
     // The window opens with its client area at the design size, or at the scale that fits; it stays sizable.
     resize(scale_.px(21480), scale_.px(12285) + menuBar()->sizeHint().height());
@@ -171,7 +179,8 @@ QLabel* Form1::makeLabel(const char* name, int left, int top, int width, int hei
     return l;
 }
 
-QPushButton* Form1::makeButton(const char* name, int left, int top, int width, int height, const QString& caption) {
+QPushButton* Form1::makeButton(const char* name, int left, int top, int width, int height,
+                               const QString& caption) {
     auto* b = new QPushButton(caption, client_);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(scale_.rect(left, top, width, height));
@@ -182,7 +191,8 @@ QPushButton* Form1::makeButton(const char* name, int left, int top, int width, i
     return b;
 }
 
-QLineEdit* Form1::makeTextBox(const char* name, int left, int top, int width, int height, const QString& text) {
+QLineEdit* Form1::makeTextBox(const char* name, int left, int top, int width, int height,
+                              const QString& text) {
     auto* e = new QLineEdit(text, client_);
     e->setObjectName(QString::fromLatin1(name));
     e->setGeometry(scale_.rect(left, top, width, height));
@@ -217,8 +227,8 @@ void Form1::buildCasePanel() {
         bar->setAccessibleName(who + QStringLiteral("bar"));
         avg[i] = bar;
 
-        avglabel[i] = makeLabel("", at.x() + 1200, at.y() + 480, 1215, 255, QStringLiteral("Avg:"), boldFont, buttonText,
-                                QColor(192, 192, 255));
+        avglabel[i] = makeLabel("", at.x() + 1200, at.y() + 480, 1215, 255, QStringLiteral("Avg:"), boldFont,
+                                buttonText, QColor(192, 192, 255));
         avglabel[i]->setObjectName(QStringLiteral("avglabel(%1)").arg(n));
         avglabel[i]->setAccessibleName(who + QStringLiteral("average"));
         numlabel[i] = makeLabel("", at.x() + 1200, at.y() + 720, 1215, 255, QStringLiteral("Num:"),
@@ -343,9 +353,13 @@ UnsavedTimes* Form1::makeUnsavedTimes() {
     return unsavedTimes_.get();
 }
 
-void Form1::load() { trainer_->Form_Load(); }
+void Form1::load() {
+    trainer_->Form_Load();
+}
 
-void Form1::adoptSecondaryWindow(QWidget* window) { secondaryWindows_.emplace_back(window); }
+void Form1::adoptSecondaryWindow(QWidget* window) {
+    secondaryWindows_.emplace_back(window);
+}
 
 void Form1::closeEvent(QCloseEvent* event) {
     if (!trainer_->unloaded()) {

@@ -14,11 +14,11 @@
 
 #include "app/CasePick.h"
 #include "app/DrillTrace.h"
+#include "app/SoundOrBell.h"
 #include "app/SteadyTickCounter.h"
 #include "app/Trainer.h"
-#include "ui/LocaleNumbers.h"
-#include "app/SoundOrBell.h"
 #include "ui/CanberraSound.h"
+#include "ui/LocaleNumbers.h"
 #include "ui/QtBeeper.h"
 #include "ui/QtControlPorts.h"
 #include "ui/QtEventPump.h"
@@ -38,8 +38,9 @@ public:
     // pictureFolders: where case pictures the current folder lacks are looked for, in order.
     // scale: how large to draw the design; without one, as large as fits the screen it opens on, at
     // most the design size.
-    explicit Form1(RandomSource& random, DrillTrace* trace = nullptr, std::vector<std::string> pictureFolders = {},
-                   QWidget* parent = nullptr, std::optional<double> scale = std::nullopt);
+    explicit Form1(RandomSource& random, DrillTrace* trace = nullptr,
+                   std::vector<std::string> pictureFolders = {}, QWidget* parent = nullptr,
+                   std::optional<double> scale = std::nullopt);
     ~Form1() override;
 
     // Runs the start-up sequence, which shows the window.
@@ -98,7 +99,8 @@ private:
 
     QLabel* makeLabel(const char* name, int left, int top, int width, int height, const QString& caption,
                       const QFont& designFont, const QColor& text, const QColor& back);
-    QPushButton* makeButton(const char* name, int left, int top, int width, int height, const QString& caption);
+    QPushButton* makeButton(const char* name, int left, int top, int width, int height,
+                            const QString& caption);
     QLineEdit* makeTextBox(const char* name, int left, int top, int width, int height, const QString& text);
     void buildCasePanel();
     void buildMenu();

@@ -9,10 +9,10 @@ namespace {
 // A row gets the focus mark only when it is selected: the list's current row alone is not a choice,
 // and marking it would make "load" look as if it ignored a pick.
 class SelectedRowMark final : public QStyledItemDelegate {
-  public:
+public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-  protected:
+protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
         if (!(option->state & QStyle::State_Selected)) option->state &= ~QStyle::State_HasFocus;

@@ -13,7 +13,7 @@ namespace kestive::ui {
 // The load-session dialog "Load...": the session files of the current folder, "load" and "Cancel".
 class Form2 : public SecondaryWindow {
     Q_OBJECT
-  public:
+public:
     // Loads the named file (a bare name in the current folder); true when it was loaded. On false the
     // handler has already told the user why, and the dialog stays open for another pick.
     using LoadHandler = std::function<bool(const QString& name)>;
@@ -40,11 +40,11 @@ class Form2 : public SecondaryWindow {
     QPushButton* Command1;
     QPushButton* Command2;
 
-  protected:
+protected:
     // The list is read again whenever the dialog is shown, so a file saved a moment ago is there.
     void showEvent(QShowEvent* event) override;
 
-  private:
+private:
     LoadHandler onLoad_;
 };
 

@@ -15,8 +15,8 @@ Form3::Form3(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("About"), 4
     Label1->setFont(scaled(sansSerifFont(13.5, true)));
     setWidgetColour(Label1, QPalette::WindowText, QColor(192, 0, 0));
 
-    Label6 = addLabel("Label6", QStringLiteral("...but really, i'm not that bad :)"),
-                      twips(2160, 960, 2295, 255));
+    Label6 =
+        addLabel("Label6", QStringLiteral("...but really, i'm not that bad :)"), twips(2160, 960, 2295, 255));
     Label3 = addLabel("Label3", QStringLiteral("Version 1.21"), twips(1680, 1440, 1215, 255));
 
     // A solid rule one pixel high in the window-text colour, from the left edge past the right one.

@@ -11,7 +11,7 @@ namespace kestive::ui {
 // pictures, two contact lines and "Close".
 class Form3 : public SecondaryWindow {
     Q_OBJECT
-  public:
+public:
     explicit Form3(QWidget* owner);
 
     // "Close": hide the window.

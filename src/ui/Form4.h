@@ -11,7 +11,7 @@ namespace kestive::ui {
 // The report window: the report text to copy out, a hint, and "Close".
 class Form4 : public SecondaryWindow {
     Q_OBJECT
-  public:
+public:
     explicit Form4(QWidget* owner);
 
     // Replaces the text of Text1 by the report (CR LF or LF line ends; shown as line breaks).

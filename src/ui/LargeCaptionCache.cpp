@@ -15,16 +15,16 @@ LargeCaptionCache::LargeCaptionCache(QLabel& label) : QObject(&label), label_(la
 bool LargeCaptionCache::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &label_) return false;
     switch (event->type()) {
-    case QEvent::Paint:
-        return paint();
-    case QEvent::FontChange:
-    case QEvent::PaletteChange:
-    case QEvent::ScreenChangeInternal:
-        images_.clear();
-        starts_.clear();
-        return false;
-    default:
-        return false;
+        case QEvent::Paint:
+            return paint();
+        case QEvent::FontChange:
+        case QEvent::PaletteChange:
+        case QEvent::ScreenChangeInternal:
+            images_.clear();
+            starts_.clear();
+            return false;
+        default:
+            return false;
     }
 }
 
@@ -59,7 +59,8 @@ const QList<qreal>& LargeCaptionCache::startsOf(const QString& text) {
 }
 
 bool LargeCaptionCache::fits(const QString& text) {
-    if (label_.textFormat() != Qt::PlainText || label_.alignment() != (Qt::AlignLeft | Qt::AlignTop)) return false;
+    if (label_.textFormat() != Qt::PlainText || label_.alignment() != (Qt::AlignLeft | Qt::AlignTop))
+        return false;
     for (QChar c : text)
         if (c.isSurrogate() || !c.isPrint()) return false;
     return startsOf(text).back() <= label_.contentsRect().width();
@@ -96,7 +97,8 @@ void LargeCaptionCache::setCaption(const std::string& text) {
             if (same < t->size()) start += std::min<qreal>(0, metrics.leftBearing((*t)[same]));
             left = std::min(left, start);
         }
-        if (!t->isEmpty()) right = std::max(right, starts.back() - std::min<qreal>(0, metrics.rightBearing(t->back())));
+        if (!t->isEmpty())
+            right = std::max(right, starts.back() - std::min<qreal>(0, metrics.rightBearing(t->back())));
     }
     const int from = area.left() + std::max(0, static_cast<int>(std::floor(left)) - 2);
     const int to = std::min(area.right(), area.left() + static_cast<int>(std::ceil(right)) + 2);
@@ -105,6 +107,5 @@ void LargeCaptionCache::setCaption(const std::string& text) {
     label_.setAttribute(Qt::WA_UpdatesDisabled, false);
     label_.update(QRect(QPoint(from, area.top()), QPoint(to, area.bottom())));
 }
-
 
 }  // namespace kestive::ui

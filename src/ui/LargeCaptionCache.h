@@ -27,7 +27,7 @@ private:
     QLabel& label_;
     QHash<QChar, QPixmap> images_;
     QHash<QString, QList<qreal>> starts_;  // by caption
-    int pad_ = 0;  // room around each character for strokes beyond its advance
+    int pad_ = 0;                          // room around each character for strokes beyond its advance
 };
 
 }  // namespace kestive::ui

@@ -6,8 +6,10 @@
 namespace kestive::ui {
 
 std::vector<std::string> installedPictureFolders(const QString& programFolder) {
-    const QString installed = QDir::cleanPath(programFolder + QStringLiteral("/" KESTIVE_CASES_FROM_INSTALLED_BIN));
-    const QString build = QDir::cleanPath(programFolder + QStringLiteral("/" KESTIVE_CASES_FROM_BUILT_PROGRAM));
+    const QString installed =
+        QDir::cleanPath(programFolder + QStringLiteral("/" KESTIVE_CASES_FROM_INSTALLED_BIN));
+    const QString build =
+        QDir::cleanPath(programFolder + QStringLiteral("/" KESTIVE_CASES_FROM_BUILT_PROGRAM));
     std::vector<std::string> folders;
     for (const QString& folder : {installed, build}) {
         if (QFileInfo(folder).isDir()) folders.push_back(folder.toStdString());

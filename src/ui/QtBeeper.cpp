@@ -4,6 +4,8 @@
 
 namespace kestive::ui {
 
-void QtBeeper::beep() { QApplication::beep(); }
+void QtBeeper::beep() {
+    QApplication::beep();
+}
 
 }  // namespace kestive::ui

@@ -10,7 +10,9 @@
 namespace kestive::ui {
 
 namespace {
-QColor qcolour(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor qcolour(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 }  // namespace
 
 QtPictureBox::QtPictureBox(const QColor& background, bool border, QWidget* parent)
@@ -107,7 +109,9 @@ void QtPictureBox::paintPicture(const Picture& picture, double x, double y, doub
     update();
 }
 
-void QtPictureBox::showNow() { repaint(); }
+void QtPictureBox::showNow() {
+    repaint();
+}
 
 bool QtPictureBox::loadPicture(const std::string& fileName) {
     QImage loaded;
@@ -122,10 +126,18 @@ bool QtPictureBox::loadPicture(const std::string& fileName) {
 }
 
 // The sizes of the design, whatever the scale: the handlers' numbers stay the same.
-double QtPictureBox::outerWidth() const { return widthTwips_; }
-double QtPictureBox::outerHeight() const { return heightTwips_; }
-double QtPictureBox::innerWidth() const { return widthTwips_ - (border_ ? 2 * kTwipsPerPixel : 0); }
-double QtPictureBox::innerHeight() const { return heightTwips_ - (border_ ? 2 * kTwipsPerPixel : 0); }
+double QtPictureBox::outerWidth() const {
+    return widthTwips_;
+}
+double QtPictureBox::outerHeight() const {
+    return heightTwips_;
+}
+double QtPictureBox::innerWidth() const {
+    return widthTwips_ - (border_ ? 2 * kTwipsPerPixel : 0);
+}
+double QtPictureBox::innerHeight() const {
+    return heightTwips_ - (border_ ? 2 * kTwipsPerPixel : 0);
+}
 
 void QtPictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -150,7 +162,8 @@ void QtPictureBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void QtPictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click) emit clicked();
 }

@@ -45,7 +45,7 @@ public:
     const QImage& loadedImage() const { return picture_; }
     const QColor& background() const { return background_; }
 
-  signals:
+signals:
     void clicked();
 
 protected:

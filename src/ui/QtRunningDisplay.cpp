@@ -25,6 +25,8 @@ void QtRunningDisplay::timingBegan() {
     timer_.start();
 }
 
-void QtRunningDisplay::timingEnded() { timer_.stop(); }
+void QtRunningDisplay::timingEnded() {
+    timer_.stop();
+}
 
 }  // namespace kestive::ui

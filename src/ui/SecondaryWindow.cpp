@@ -1,8 +1,7 @@
 #include "ui/SecondaryWindow.h"
 
-#include "ui/WidgetColour.h"
-
 #include "ui/Form1.h"
+#include "ui/WidgetColour.h"
 
 namespace kestive::ui {
 

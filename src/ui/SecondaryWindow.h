@@ -16,14 +16,14 @@ namespace kestive::ui {
 // closing it from its title bar hides it like its own button, so it comes back as it was.
 class SecondaryWindow : public QWidget {
     Q_OBJECT
-  public:
+public:
     // owner: the main window (may be null in tests), whose scale the window takes. Client size in twips.
     SecondaryWindow(QWidget* owner, const QString& caption, int clientWidthTwips, int clientHeightTwips);
 
     // Shows the window modeless, or brings it to the front when it is already shown.
     virtual void present();
 
-  protected:
+protected:
     // A place in twips as logical pixels, at the window's scale.
     QRect twips(int left, int top, int width, int height) const {
         return scale_.rect(left, top, width, height);
@@ -36,7 +36,7 @@ class SecondaryWindow : public QWidget {
     // A plain-text label: left- and top-aligned, opaque, wrapping at spaces, cut off below.
     QLabel* addLabel(const char* name, const QString& caption, QRect place);
 
-  private:
+private:
     DesignScale scale_;
 };
 

@@ -17,7 +17,7 @@ class Form1;
 // window (destroyed with it) and is afterwards only shown and hidden.
 class SecondaryWindowHandlers final : public QObject {
     Q_OBJECT
-  public:
+public:
     // Connects the menu items and the button of form; the boxes go through dialogs.
     SecondaryWindowHandlers(Form1& form, DialogPort& dialogs);
 
@@ -38,7 +38,7 @@ class SecondaryWindowHandlers final : public QObject {
     Form3* form3() const { return form3_; }
     Form4* form4() const { return form4_; }
 
-  private:
+private:
     Form1& form_;
     DialogPort* dialogs_;
     QPointer<Form2> form2_;

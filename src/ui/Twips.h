@@ -13,7 +13,7 @@ inline constexpr int kTwipsPerPixel = 15;
 // How large the designs are drawn: 1 is the design size, one logical pixel per 15 twips. A window
 // that would not fit its screen is drawn smaller, every place, size and font by the same factor.
 class DesignScale {
-  public:
+public:
     constexpr DesignScale() = default;
     // factor is clamped to (0, 1]: the designs are never drawn larger than designed.
     explicit DesignScale(double factor) : factor_(factor > 0 && factor < 1 ? factor : 1.0) {}
@@ -42,7 +42,7 @@ class DesignScale {
         return f;
     }
 
-  private:
+private:
     double factor_ = 1.0;
 };
 

@@ -2,7 +2,8 @@
 //
 // KESTIVE_TRACE=path appends what the drill measures to that file, one line per event:
 // "shown <ms since the epoch>" when the window first paints, "revealed <case> <tick> <us since the
-// epoch>" when the clock starts, "stopped <case> <ms>" at each STOP and "kept <case> <ms>" at each Accept. Meant for checking the clock from outside; off when unset.
+// epoch>" when the clock starts, "stopped <case> <ms>" at each STOP and "kept <case> <ms>" at each Accept.
+// Meant for checking the clock from outside; off when unset.
 #include <QApplication>
 #include <chrono>
 #include <cstdlib>
@@ -10,10 +11,10 @@
 
 #include "app/CasePick.h"
 #include "app/FileDrillTrace.h"
+#include "icon/WindowIcon.h"
 #include "ui/Form1.h"
 #include "ui/PictureFolders.h"
 #include "ui/SteadyCaretWhenIdle.h"
-#include "icon/WindowIcon.h"
 
 namespace {
 // Notes the first paint of the main window in the trace.
@@ -43,7 +44,7 @@ int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     QApplication::setWindowIcon(kestive::icon::windowIcon());  // every window, the three secondary ones too
-    const kestive::ui::SteadyCaretWhenIdle steadyCaret;          // text cursors stop blinking in pauses
+    const kestive::ui::SteadyCaretWhenIdle steadyCaret;        // text cursors stop blinking in pauses
     std::unique_ptr<kestive::FileDrillTrace> trace;
     if (const char* path = std::getenv("KESTIVE_TRACE"); path && *path) {
         trace = std::make_unique<kestive::FileDrillTrace>(path);

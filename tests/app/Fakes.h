@@ -32,13 +32,19 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable, ToolTip
     std::string* focus = nullptr;
     double w = 1215, h = 495;  // outer size in twips; the drawing area is 30 twips smaller
     Rgb colour;
-    std::vector<Op> ops;  // drawn since the last clear
+    std::vector<Op> ops;              // drawn since the last clear
     std::function<void()> onShowNow;  // what the screen update costs, e.g. ms passing
     const std::optional<std::set<std::string>>* files = nullptr;  // the picture files there are; unset: all
 
     void note(const std::string& s) { log->push_back(name + " " + s); }
-    void draw(const Op& op) { ops.push_back(op); note(op.kind); }
-    void clear() override { ops.clear(); note("clear"); }
+    void draw(const Op& op) {
+        ops.push_back(op);
+        note(op.kind);
+    }
+    void clear() override {
+        ops.clear();
+        note("clear");
+    }
     void fillRect(double a, double b, double c, double d, Rgb k) override { draw({"fill", a, b, c, d, k}); }
     void line(double a, double b, double c, double d, Rgb k) override { draw({"line", a, b, c, d, k}); }
     Picture loaded;
@@ -52,7 +58,8 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable, ToolTip
     bool loadPicture(const std::string& file) override {
         note("load " + file);
         const bool found = !files || !*files || (*files)->count(file);
-        loaded = found ? Picture(std::make_shared<const Picture::Content>(Picture::Content{name})) : Picture();
+        loaded =
+            found ? Picture(std::make_shared<const Picture::Content>(Picture::Content{name})) : Picture();
         return found;
     }
     Picture picture() const override { return loaded; }
@@ -60,14 +67,26 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable, ToolTip
     double outerHeight() const override { return h; }
     double innerWidth() const override { return w - 30; }
     double innerHeight() const override { return h - 30; }
-    void setCaption(const std::string& t) override { value = t; note("= " + t); }
+    void setCaption(const std::string& t) override {
+        value = t;
+        note("= " + t);
+    }
     void setTextColour(Rgb c) override { colour = c; }
     std::string text() const override { return value; }
-    void setFocus() override { *focus = name; note("focus"); }
+    void setFocus() override {
+        *focus = name;
+        note("focus");
+    }
     void setToolTip(const std::string& t) override { tip = t; }
 };
 
-struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, RandomSource, Messenger,
+struct Rig : TickCounter,
+             EventPump,
+             Beeper,
+             NumberReader,
+             WindowLifetime,
+             RandomSource,
+             Messenger,
              RunningDisplay {
     Log log;
     std::int32_t ticks = 5000, step = 1000;       // each pump lets step ms pass, never beyond its deadline
@@ -75,16 +94,21 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
     std::map<int, std::function<void()>> during;  // pump call (1-based) -> what the user does meanwhile
     float draw = 0.5f;                            // the random draw: case floor(57 * draw)
     std::string focus;
-    bool timerRunning = false;                    // Timer1
+    bool timerRunning = false;  // Timer1
     Control alg, label1, label5, command1, command2, waitTime, showWhen;
     std::array<Control, kCaseCount> pll, avg, avglabel, numlabel, stdlabel;
     std::optional<std::set<std::string>> pictureFiles;  // unset: every picture loads
     std::optional<Trainer> t;
 
     explicit Rig(const NumberFormat& format = {}, std::vector<std::string> pictureFolders = {}) {
-        MainWindowControls c{bind(alg, "alg"), bind(label1, "label1", "0.00"), bind(label5, "label5"),
-                             &label5, bind(command1, "command1", "START"), &command1,
-                             bind(command2, "command2"), bind(waitTime, "waitTime"),
+        MainWindowControls c{bind(alg, "alg"),
+                             bind(label1, "label1", "0.00"),
+                             bind(label5, "label5"),
+                             &label5,
+                             bind(command1, "command1", "START"),
+                             &command1,
+                             bind(command2, "command2"),
+                             bind(waitTime, "waitTime"),
                              bind(showWhen, "showWhen")};
         c.algTip = &alg;
         for (int i = 0; i < kCaseCount; ++i) {
@@ -97,7 +121,8 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
             c.stdlabel[i] = bind(stdlabel[i], "stdlabel" + n);
         }
         controls = c;
-        platform = Platform{this, this, this, this, format, this, this, this, nullptr, std::move(pictureFolders)};
+        platform =
+            Platform{this, this, this, this, format, this, this, this, nullptr, std::move(pictureFolders)};
         platform.display = this;
         t.emplace(c, platform);
     }
@@ -117,7 +142,10 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
         return &c;
     }
     // Loaded and idle, with the log emptied.
-    void load() { t->Form_Load(); log.clear(); }
+    void load() {
+        t->Form_Load();
+        log.clear();
+    }
     const TrainerState& state() const { return t->state(); }
     void pass(std::int32_t ms) { ticks = static_cast<std::int32_t>(static_cast<std::uint32_t>(ticks) + ms); }
 
@@ -135,7 +163,10 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
     }
     void show() override { log.push_back("show"); }
     void showMessage(const std::string& text) override { log.push_back("message " + text); }
-    void close() override { int cancel = 0; t->Form_Unload(cancel); }  // as the window system does
+    void close() override {
+        int cancel = 0;
+        t->Form_Unload(cancel);
+    }  // as the window system does
     void destroySecondaryWindows() override {}
     float next() override { return draw; }
     void timingBegan() override { timerRunning = true; }
@@ -143,15 +174,21 @@ struct Rig : TickCounter, EventPump, Beeper, NumberReader, WindowLifetime, Rando
     // Plays the user's part: S START/STOP, A Accept, D Discard, X Exit, T a timer tick, a number: ms pass,
     // P START/STOP goes down now (its click is S), L it comes up without a click.
     void play(const std::string& steps) {
-        const std::map<std::string, void (Trainer::*)()> press{
-            {"S", &Trainer::Command1_Click}, {"A", &Trainer::Command2_Click}, {"D", &Trainer::Command3_Click},
-            {"X", &Trainer::Command4_Click}, {"T", &Trainer::Timer1_Timer}};
+        const std::map<std::string, void (Trainer::*)()> press{{"S", &Trainer::Command1_Click},
+                                                               {"A", &Trainer::Command2_Click},
+                                                               {"D", &Trainer::Command3_Click},
+                                                               {"X", &Trainer::Command4_Click},
+                                                               {"T", &Trainer::Timer1_Timer}};
         std::istringstream in(steps);
         for (std::string s; in >> s;) {
-            if (s == "P") t->Command1_Press(ticks);
-            else if (s == "L") t->Command1_PressLost();
-            else if (press.count(s)) ((*t).*press.at(s))();
-            else pass(std::stoi(s));
+            if (s == "P")
+                t->Command1_Press(ticks);
+            else if (s == "L")
+                t->Command1_PressLost();
+            else if (press.count(s))
+                ((*t).*press.at(s))();
+            else
+                pass(std::stoi(s));
         }
     }
 };

@@ -8,7 +8,10 @@ namespace {
 struct Sound : EventSound {
     bool plays = true;
     int tries = 0;
-    bool play() override { ++tries; return plays; }
+    bool play() override {
+        ++tries;
+        return plays;
+    }
 };
 struct Bell : Beeper {
     int rings = 0;

@@ -10,7 +10,9 @@ TEST(StartUp, LoadsThePicturesShowsFocusesStartThenDrawsTheGridsAndThePanel) {
     Rig rig;
     rig.t->Form_Load();
     const Log& log = rig.log;
-    for (auto [i, file] : {std::pair{0, "oll01print.gif"}, {8, "oll09print.gif"}, {9, "oll10print.gif"},
+    for (auto [i, file] : {std::pair{0, "oll01print.gif"},
+                           {8, "oll09print.gif"},
+                           {9, "oll10print.gif"},
                            {56, "oll57print.gif"}})
         EXPECT_EQ(log.at(i), "pll" + std::to_string(i) + " load " + file);
     EXPECT_EQ(log.at(57), "show");
@@ -35,7 +37,8 @@ TEST(StartUp, APictureTheCurrentFolderLacksComesFromTheInstalledFoldersInTheirOr
     const auto tried = [&](int i) {
         std::string files;
         for (const std::string& entry : rig.log)
-            if (entry.starts_with("pll" + std::to_string(i) + " load ")) files += entry.substr(entry.rfind(' ')) + ";";
+            if (entry.starts_with("pll" + std::to_string(i) + " load "))
+                files += entry.substr(entry.rfind(' ')) + ";";
         return files;
     };
     EXPECT_EQ(tried(0), " oll01print.gif;");  // the current folder wins: its picture may be rotated
@@ -44,8 +47,10 @@ TEST(StartUp, APictureTheCurrentFolderLacksComesFromTheInstalledFoldersInTheirOr
     EXPECT_EQ(tried(56), " oll57print.gif; /inst/oll57print.gif; /build/cases/oll57print.gif;");
     EXPECT_EQ(rig.t->missingPictures(), "oll57print.gif");
     const std::string message = rig.log.back();  // shown once the window is up and drawn
-    EXPECT_TRUE(message.starts_with("message These case pictures were not found, so their boxes stay empty: "
-                                    "oll57print.gif. Looked for in: ")) << message;
+    EXPECT_TRUE(
+        message.starts_with("message These case pictures were not found, so their boxes stay empty: "
+                            "oll57print.gif. Looked for in: "))
+        << message;
     EXPECT_TRUE(message.ends_with(" (the current folder), /inst, /build/cases.")) << message;
 
     Rig found(NumberFormat(), {"/inst"});
@@ -53,7 +58,8 @@ TEST(StartUp, APictureTheCurrentFolderLacksComesFromTheInstalledFoldersInTheirOr
     for (int i = 0; i < kCaseCount; ++i) found.pictureFiles->insert("/inst/" + casePictureFileName(i));
     found.t->Form_Load();
     EXPECT_EQ(found.t->missingPictures(), "");
-    EXPECT_EQ(std::ranges::count_if(found.log, [](const std::string& e) { return e.starts_with("message"); }), 0);
+    EXPECT_EQ(std::ranges::count_if(found.log, [](const std::string& e) { return e.starts_with("message"); }),
+              0);
 }
 
 TEST(Panel, BarsScaleByTheLargestMeanUnderAGridAndDisabledCasesAreGreen) {

@@ -41,8 +41,10 @@ TEST(CasePictureFiles, TheBuildHoldsThe57PicturesDrawnFromTheModel) {
         for (int i = 0; i < 3; ++i) {
             for (int j = 0; j < 3; ++j)
                 EXPECT_EQ(at(centre[j], centre[i]), v.up[i * 3 + j] ? yellow : grey) << file << " " << i << j;
-            for (auto [x, y, on] : {std::tuple{centre[i], 4, v.back[i]}, {centre[i], 76, v.front[i]},
-                                    {4, centre[i], v.left[i]}, {76, centre[i], v.right[i]}})
+            for (auto [x, y, on] : {std::tuple{centre[i], 4, v.back[i]},
+                                    {centre[i], 76, v.front[i]},
+                                    {4, centre[i], v.left[i]},
+                                    {76, centre[i], v.right[i]}})
                 EXPECT_EQ(at(x, y), on ? yellow : white) << file << " bar at " << x << "," << y;
             sides += v.back[i] + v.front[i] + v.left[i] + v.right[i];
         }

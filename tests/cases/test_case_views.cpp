@@ -32,10 +32,12 @@ TEST(CaseViews, The57CasesAndSolvedAreThe58ClassesOfThe216StatesModuloUTurns) {
     for (int t = 0; t < 81 * 16; ++t) {
         TopView v;
         v.up[4] = true;
-        bool* corners[4][3] = {{&v.up[0], &v.back[0], &v.left[0]}, {&v.up[2], &v.right[0], &v.back[2]},
-                               {&v.up[8], &v.front[2], &v.right[2]}, {&v.up[6], &v.left[2], &v.front[0]}};
-        bool* edges[4][2] = {{&v.up[1], &v.back[1]}, {&v.up[5], &v.right[1]}, {&v.up[7], &v.front[1]},
-                             {&v.up[3], &v.left[1]}};
+        bool* corners[4][3] = {{&v.up[0], &v.back[0], &v.left[0]},
+                               {&v.up[2], &v.right[0], &v.back[2]},
+                               {&v.up[8], &v.front[2], &v.right[2]},
+                               {&v.up[6], &v.left[2], &v.front[0]}};
+        bool* edges[4][2] = {
+            {&v.up[1], &v.back[1]}, {&v.up[5], &v.right[1]}, {&v.up[7], &v.front[1]}, {&v.up[3], &v.left[1]}};
         int twists = 0, flips = 0;
         for (int k = 0, twist = t % 81, flip = t / 81; k < 4; ++k, twist /= 3, flip /= 2) {
             *corners[k][twist % 3] = true;

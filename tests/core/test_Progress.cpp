@@ -87,8 +87,8 @@ TEST(TextEscape, BrokenUtf8AndMarkupBecomeSafeText) {
     const std::pair<std::string, std::string> xmlRows[] = {
         {"a&b<c>\"d'", "a&amp;b&lt;c&gt;&quot;d&apos;"},
         {"caf\xC3\xA9 \xE2\x80\x94 ok", "caf\xC3\xA9 \xE2\x80\x94 ok"},
-        {"cut\xE2\x80", "cut\xEF\xBF\xBD\xEF\xBF\xBD"},  // a sequence cut short
-        {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},     // an overlong "/"
+        {"cut\xE2\x80", "cut\xEF\xBF\xBD\xEF\xBF\xBD"},            // a sequence cut short
+        {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},                  // an overlong "/"
         {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // a surrogate
         {std::string("bell\x07") + '\0', "bell\xEF\xBF\xBD\xEF\xBF\xBD"}};
     for (const auto& [input, expected] : xmlRows) {

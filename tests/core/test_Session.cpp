@@ -18,7 +18,7 @@ static constexpr std::int32_t kMax = INT32_MAX, kMin = INT32_MIN;
 TEST(SessionReader, QuirksOfGoodFiles) {
     const std::tuple<std::string, int, std::vector<std::int32_t>> rows[] = {
         {"1:5,6,\r\n1:700,\r\n", 1, {700}},                           // the header is dropped unread
-        {"h\r3:1,2,\r4:5,\r3:7,\r\r\n", 3, {1, 2, 7}},              // a lone CR ends a line too
+        {"h\r3:1,2,\r4:5,\r3:7,\r\r\n", 3, {1, 2, 7}},                // a lone CR ends a line too
         {H + "7:\r\n7:850\r\n7:850,920\r\n7:1,2,x", 7, {850, 1, 2}},  // the last piece is ignored
         // Lines with fewer than two pieces are skipped before their case text is read; so are empty ones.
         {H + "abc:\r\n:\r\n99:\r\nxyz:123\r\n-5:7\r\n\r\n\n3:100,\r\n\r\n", 3, {100}},
@@ -81,8 +81,7 @@ TEST(SessionWriter, SaveReplacesAFileWholeOrNotAtAll) {
     TempDir dir;
     writeFile(dir / "s.pll", "old session");
     ASSERT_TRUE(saveSession(dir / "s.pll", store, "now"));
-    EXPECT_EQ(sessionText(readSession(dir / "s.pll", kC).value().store, "now"),
-              sessionText(store, "now"));
+    EXPECT_EQ(sessionText(readSession(dir / "s.pll", kC).value().store, "now"), sessionText(store, "now"));
     // A file size limit makes the write fail half-way, as a full disk would, even for root.
     rlimit old{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);

@@ -18,7 +18,8 @@ struct Raster {
     int width = 0, height = 0;
     std::string rgb;  // three bytes per pixel, row by row
     Rgb at(double x, double y) const {
-        const auto i = 3 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x));
+        const auto i =
+            3 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x));
         return {static_cast<std::uint8_t>(rgb[i]), static_cast<std::uint8_t>(rgb[i + 1]),
                 static_cast<std::uint8_t>(rgb[i + 2])};
     }
@@ -27,9 +28,9 @@ struct Raster {
 // Renders the SVG with rsvg-convert at one pixel per unit and reads it back through a binary PPM.
 Raster render(const std::string& svg, const TempDir& dir) {
     writeFile(dir / "p.svg", svg);
-    const std::string command = "rsvg-convert " + (dir / "p.svg").string() + " -o " + (dir / "p.png").string() +
-                                " && convert " + (dir / "p.png").string() + " -alpha off -depth 8 " +
-                                (dir / "p.ppm").string();
+    const std::string command = "rsvg-convert " + (dir / "p.svg").string() + " -o " +
+                                (dir / "p.png").string() + " && convert " + (dir / "p.png").string() +
+                                " -alpha off -depth 8 " + (dir / "p.ppm").string();
     if (std::system(command.c_str()) != 0) return {};
     std::istringstream in(readFile(dir / "p.ppm"));
     std::string magic;
@@ -44,7 +45,8 @@ Raster render(const std::string& svg, const TempDir& dir) {
 
 // The top-left corner of case pll's picture, from the group of that case.
 std::pair<double, double> pictureCorner(const std::string& svg, int pll) {
-    const std::regex group("<g id=\"oll-" + std::to_string(pll + 1) + "\"[^]*?translate\\(([0-9.]+),([0-9.]+)\\)");
+    const std::regex group("<g id=\"oll-" + std::to_string(pll + 1) +
+                           "\"[^]*?translate\\(([0-9.]+),([0-9.]+)\\)");
     std::smatch match;
     if (!std::regex_search(svg, match, group)) return {-1, -1};
     return {std::stod(match[1]), std::stod(match[2])};
@@ -59,7 +61,7 @@ std::string colourText(Rgb c) {
 TEST(SvgReport, RendersStickersInThePictureColoursAndBarsToScale) {
     TimeStore store;
     for (const auto time : {1000, 1200}) store.keepTime(20, time);  // the largest mean: a full bar
-    store.keepTime(26, 550);                                         // half of it
+    store.keepTime(26, 550);                                        // half of it
     const std::string svg = svgReport(store, {summarizeSession("a.pll", store)}, NumberFormat{});
     TempDir dir;
     const Raster raster = render(svg, dir);
@@ -79,9 +81,11 @@ TEST(SvgReport, RendersStickersInThePictureColoursAndBarsToScale) {
             const auto s = static_cast<std::size_t>(i);
             const double along = 10 + i * 21 + 9.5;
             EXPECT_EQ(colourText(raster.at(left + along, top + 4.5)),
-                      colourText(view.back[s] ? kPictureYellow : kPictureBackground)) << "back " << i;
+                      colourText(view.back[s] ? kPictureYellow : kPictureBackground))
+                << "back " << i;
             EXPECT_EQ(colourText(raster.at(left + 75.5, top + along)),
-                      colourText(view.right[s] ? kPictureYellow : kPictureBackground)) << "right " << i;
+                      colourText(view.right[s] ? kPictureYellow : kPictureBackground))
+                << "right " << i;
         }
     }
 
@@ -102,18 +106,24 @@ TEST(SvgReport, CaseGroupsCarryTheirMeanAndTextIsEscaped) {
     std::vector<SessionSummary> sessions = {summarizeSession("<old & \"first\">.pll", store),
                                             summarizeSession("bad\xFF.pll", TimeStore())};
     const std::string svg = svgReport(store, sessions, NumberFormat{",", ".", 3, true, "-"});
-    const std::string expected[] = {
-        "<g id=\"oll-5\" data-mean-ms=\"1000\">", "<g id=\"oll-6\">", "<g id=\"oll-57\">",
-        "&lt;old &amp; &quot;first&quot;&gt;.pll", "bad\xEF\xBF\xBD.pll", "Avg: 1,00", "Num: 2", "Std: 0,00",
-        "<g id=\"total-average\">"};
+    const std::string expected[] = {"<g id=\"oll-5\" data-mean-ms=\"1000\">",
+                                    "<g id=\"oll-6\">",
+                                    "<g id=\"oll-57\">",
+                                    "&lt;old &amp; &quot;first&quot;&gt;.pll",
+                                    "bad\xEF\xBF\xBD.pll",
+                                    "Avg: 1,00",
+                                    "Num: 2",
+                                    "Std: 0,00",
+                                    "<g id=\"total-average\">"};
     for (const std::string& part : expected) EXPECT_NE(svg.find(part), std::string::npos) << part;
 
     // A strict XML reader takes it whole.
     TempDir dir;
     writeFile(dir / "p.svg", svg);
-    const std::string check = "python3 -c 'import sys, xml.etree.ElementTree as E; "
-                              "r = E.parse(sys.argv[1]).getroot(); "
-                              "sys.exit(0 if r.tag == \"{http://www.w3.org/2000/svg}svg\" else 1)' " +
-                              (dir / "p.svg").string();
+    const std::string check =
+        "python3 -c 'import sys, xml.etree.ElementTree as E; "
+        "r = E.parse(sys.argv[1]).getroot(); "
+        "sys.exit(0 if r.tag == \"{http://www.w3.org/2000/svg}svg\" else 1)' " +
+        (dir / "p.svg").string();
     EXPECT_EQ(std::system(check.c_str()), 0) << svg.substr(0, 2000);
 }

@@ -55,7 +55,8 @@ TEST(IconDrawing, NineYellowStickersOnADarkBodyAtEveryThemeSize) {
         ASSERT_EQ(image.size(), QSize(size, size));
         const IconGeometry g = geometryFor(size).value();
         for (int cell = 0; cell < 9; ++cell) {
-            const QRgb c = image.pixel(g.stickerLeft(cell % 3) + g.sticker / 2, g.stickerLeft(cell / 3) + g.sticker / 2);
+            const QRgb c =
+                image.pixel(g.stickerLeft(cell % 3) + g.sticker / 2, g.stickerLeft(cell / 3) + g.sticker / 2);
             EXPECT_TRUE(qRed(c) >= 240 && qGreen(c) >= 180 && qBlue(c) <= 40 && qAlpha(c) == 255) << size;
         }
         const QRgb body = image.pixel(g.stickerLeft(1) - (g.gap + 1) / 2, g.stickerLeft(0) + g.sticker / 2);
@@ -65,15 +66,19 @@ TEST(IconDrawing, NineYellowStickersOnADarkBodyAtEveryThemeSize) {
 }
 
 TEST(IcoFile, QtReadsBackEveryPixelAndTheDepthOfEachImage) {
-    const std::vector<IcoImage> drawn = {drawPaletteIcon(32, 2).value(), drawPaletteIcon(32, 16).value(),
-                                         drawPaletteIcon(16, 16).value(), patterned(5, 3, 16), patterned(9, 2, 2),
+    const std::vector<IcoImage> drawn = {drawPaletteIcon(32, 2).value(),
+                                         drawPaletteIcon(32, 16).value(),
+                                         drawPaletteIcon(16, 16).value(),
+                                         patterned(5, 3, 16),
+                                         patterned(9, 2, 2),
                                          patterned(33, 4, 16)};
     const std::string ico = encodeIco(drawn).value();
     const unsigned bits[] = {1, 4, 4, 4, 1, 4};
     const std::vector<QImage> decoded = decodeWithQt(ico);
     ASSERT_EQ(decoded.size(), drawn.size());
     for (std::size_t i = 0; i < drawn.size(); ++i) {
-        EXPECT_EQ(static_cast<unsigned char>(ico[6 + 16 * i + 6]), bits[i]) << i;  // directory: bits per pixel
+        EXPECT_EQ(static_cast<unsigned char>(ico[6 + 16 * i + 6]), bits[i])
+            << i;  // directory: bits per pixel
         ASSERT_EQ(decoded[i].size(), QSize(drawn[i].width, drawn[i].height));
         for (int p = 0; p < drawn[i].width * drawn[i].height; ++p) {
             const QRgb got = decoded[i].pixel(p % drawn[i].width, p / drawn[i].width);

@@ -59,16 +59,19 @@ private slots:
     // unless a caption is too wide for the images and wraps.
     void captionChangesLookAsTheLabelDrawsThem_data() {
         QTest::addColumn<QStringList>("captions");
-        for (const char* row : {"5.61 5.62", "1.99 2.00", "9.99 10.00", "10.00 9.99", "1.11 1.1", "1.1 1.17",
-                                "2 -2.5", "7.4 7.4", "0.47 0.44", "0.4 0.41", "9,87 7 s", "3 1234567.89 0.00",
-                                "0.00 1234567.89"})
+        for (const char* row :
+             {"5.61 5.62", "1.99 2.00", "9.99 10.00", "10.00 9.99", "1.11 1.1", "1.1 1.17", "2 -2.5",
+              "7.4 7.4", "0.47 0.44", "0.4 0.41", "9,87 7 s", "3 1234567.89 0.00", "0.00 1234567.89"})
             QTest::newRow(row) << QString::fromLatin1(row).split(' ');
     }
     void captionChangesLookAsTheLabelDrawsThem() {
         QFETCH(QStringList, captions);
         struct CountingLabel : QLabel {
             int paints = 0;
-            void paintEvent(QPaintEvent* e) override { ++paints; QLabel::paintEvent(e); }
+            void paintEvent(QPaintEvent* e) override {
+                ++paints;
+                QLabel::paintEvent(e);
+            }
         };
         QWidget window;
         window.resize(321, 121);
@@ -90,7 +93,8 @@ private slots:
         dressAsLabel1(plain);
         const QImage shown = window.screen()->grabWindow(window.winId()).toImage();
         QCOMPARE(differingPixels(shown, label->grab().toImage()), 0);  // no trace of an earlier caption
-        // Edge pixels may differ: the label places characters at fractions of a pixel, the images at whole ones.
+        // Edge pixels may differ: the label places characters at fractions of a pixel, the images at whole
+        // ones.
         const int differing = differingPixels(shown, plain.grab().toImage());
         QVERIFY2(differing < shown.width() * shown.height() / 100, qPrintable(QString::number(differing)));
     }
@@ -118,7 +122,8 @@ private slots:
         const std::int32_t pressed = clock.now();
         QTest::mouseClick(f.Command1, Qt::LeftButton);  // returns when the countdown is over
         const std::int32_t step = elapsedMs(pressed, f.trainer().state().startTick);
-        QVERIFY2(step >= 1000 && step <= 1020, qPrintable(QStringLiteral("one countdown step took %1 ms").arg(step)));
+        QVERIFY2(step >= 1000 && step <= 1020,
+                 qPrintable(QStringLiteral("one countdown step took %1 ms").arg(step)));
         QVERIFY(!activeInCountdown);
         QVERIFY2(countdownPumps <= 5, qPrintable(QStringLiteral("countdown: %1 pumps").arg(countdownPumps)));
 
@@ -127,9 +132,11 @@ private slots:
         QVERIFY(timer->isActive());
         QSignalSpy ticks(timer, &QTimer::timeout);
         const int pumps = pumpsDuring(500);
-        QVERIFY2(ticks.size() >= 15 && ticks.size() <= 45 && pumps <= 2 * ticks.size() + 5,  // a tick and its paint
+        QVERIFY2(ticks.size() >= 15 && ticks.size() <= 45 &&
+                     pumps <= 2 * ticks.size() + 5,  // a tick and its paint
                  qPrintable(QStringLiteral("%1 ticks, %2 pumps").arg(ticks.size()).arg(pumps)));
-        QVERIFY2(f.Label1->text().startsWith("0.4") || f.Label1->text().startsWith("0.5"), qPrintable(f.Label1->text()));
+        QVERIFY2(f.Label1->text().startsWith("0.4") || f.Label1->text().startsWith("0.5"),
+                 qPrintable(f.Label1->text()));
 
         QTest::mouseClick(f.Command1, Qt::LeftButton);  // STOP
         QVERIFY(!timer->isActive());

@@ -62,7 +62,7 @@ class Scaling : public QObject {
     Q_OBJECT
     QTemporaryDir folder;
 
-  private slots:
+private slots:
     void initTestCase() {
         QCOMPARE(qApp->devicePixelRatio(), 1.5);
         for (int i = 0; i < kCaseCount; ++i)
@@ -96,9 +96,10 @@ class Scaling : public QObject {
         const struct {
             QWidget* w;
             QRect place;
-        } controls[] = {
-            {f.alg, placed(1560, 240, 2655, 2535)}, {f.Command1, placed(120, 4920, 1815, 495)},
-            {f.pll[53], placed(18600, 10680, 1215, 1215)}, {f.stdlabel[56], placed(3360, 10320, 1215, 255)}};
+        } controls[] = {{f.alg, placed(1560, 240, 2655, 2535)},
+                        {f.Command1, placed(120, 4920, 1815, 495)},
+                        {f.pll[53], placed(18600, 10680, 1215, 1215)},
+                        {f.stdlabel[56], placed(3360, 10320, 1215, 255)}};
         for (const auto& c : controls) QCOMPARE(c.w->geometry(), c.place);
         QCOMPARE(f.client()->size(), QSize(edge(21480), edge(12285)));
         // Pixel sizes at the design: 11 (8.25 pt), 128 (96 pt), 13 (9.75 pt); rounded down.

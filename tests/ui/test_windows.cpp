@@ -17,7 +17,9 @@ using namespace kestive::ui;
 
 namespace {
 const QColor kRed(255, 0, 0), kGreen(0, 255, 0), kGrey(50, 50, 50), kBarBack(128, 64, 64), kWhite(Qt::white);
-QColor pictureColour(int i) { return QColor(4 * i, 255 - 4 * i, 0x64); }
+QColor pictureColour(int i) {
+    return QColor(4 * i, 255 - 4 * i, 0x64);
+}
 
 // A fresh current folder with the pictures of the first `count` cases, each a 1 x 1 GIF of its colour.
 struct PictureFolder {
@@ -26,8 +28,11 @@ struct PictureFolder {
         for (int i = 0; i < count; ++i) {
             QFile f(dir.filePath(QString::fromStdString(casePictureFileName(i))));
             if (f.open(QIODevice::WriteOnly))  // GIF89a, 1 x 1, two colours, the first pictureColour(i)
-                f.write(QByteArray::fromHex(QString::asprintf("47494638396101000100800000%02x%02x640000002c000000"
-                                                              "00010001000002024401003b", 4 * i, 255 - 4 * i).toLatin1()));
+                f.write(
+                    QByteArray::fromHex(QString::asprintf("47494638396101000100800000%02x%02x640000002c000000"
+                                                          "00010001000002024401003b",
+                                                          4 * i, 255 - 4 * i)
+                                            .toLatin1()));
         }
         QDir::setCurrent(dir.path());
     }
@@ -37,7 +42,10 @@ struct PictureFolder {
 struct ScriptedDialogs final : DialogPort {
     QString answer, prompt;
     QStringList informed, warned;
-    QString askText(QWidget*, const QString& p) override { prompt = p; return answer; }
+    QString askText(QWidget*, const QString& p) override {
+        prompt = p;
+        return answer;
+    }
     void inform(QWidget*, const QString& text) override { informed << text; }
     void warn(QWidget*, const QString& text) override { warned << text; }
 };
@@ -61,17 +69,24 @@ struct Window {
         form.trainer().replaceTimes(std::move(more));
         form.trainer().sessionSaved();  // as if saved: a load has no unsaved times to put aside first
     }
-    std::vector<std::int32_t> timesOf(int c) { return {store().timesOf(c).begin(), store().timesOf(c).end()}; }
+    std::vector<std::int32_t> timesOf(int c) {
+        return {store().timesOf(c).begin(), store().timesOf(c).end()};
+    }
     Form2* pick(const QString& name) {
         form.mnuLoad->trigger();
         Form2* d = form.secondary().form2();
-        for (QListWidgetItem* item : d->File1->findItems(name, Qt::MatchExactly)) d->File1->setCurrentItem(item);
+        for (QListWidgetItem* item : d->File1->findItems(name, Qt::MatchExactly))
+            d->File1->setCurrentItem(item);
         return d;
     }
 };
 
-QRect twips(const QWidget* w) { return QRect(w->geometry().topLeft() * 15, w->geometry().size() * 15); }
-QColor at(const QtPictureBox* box, int x, int y) { return box->image().pixelColor(x, y); }
+QRect twips(const QWidget* w) {
+    return QRect(w->geometry().topLeft() * 15, w->geometry().size() * 15);
+}
+QColor at(const QtPictureBox* box, int x, int y) {
+    return box->image().pixelColor(x, y);
+}
 // Columns of the box's drawing at mid-height that show the colour.
 QList<int> columnsOf(const QtPictureBox* box, const QColor& colour) {
     QList<int> xs;
@@ -98,7 +113,8 @@ int pixelsOf(QWidget* w, const QColor& colour) {
 // A session holding one time of ms for every case.
 void writeEveryCase(const QString& name, int ms) {
     QByteArray text = "recorded on x\r\n";
-    for (int i = 0; i < kCaseCount; ++i) text += QByteArray::number(i) + ":" + QByteArray::number(ms) + ",\r\n";
+    for (int i = 0; i < kCaseCount; ++i)
+        text += QByteArray::number(i) + ":" + QByteArray::number(ms) + ",\r\n";
     writeFile(name, text);
 }
 QStringList listed(const Form2* dialog) {
@@ -126,17 +142,28 @@ private slots:
         Window w;
         Form1& f = w.form;
         QVERIFY(f.client()->size() == QSize(21480 / 15, 12285 / 15) && f.windowTitle() == "Kestive");
-        const struct { QWidget* w; QRect place; const char* caption; } singles[] = {
-            {f.alg, {1560, 240, 2655, 2535}, ""},              {f.Label1, {960, 3000, 4815, 1815}, "0.00"},
-            {f.Command1, {120, 4920, 1815, 495}, "START"},     {f.Command2, {2040, 4920, 1815, 495}, "Accept"},
-            {f.Command3, {3960, 4920, 1815, 495}, "Discard"},  {f.Command4, {3960, 5640, 1815, 495}, "Exit"},
-            {f.Label2, {360, 5520, 1335, 255}, "Wait Time (sec):"}, {f.WaitTime, {1560, 5520, 375, 285}, "2"},
+        const struct {
+            QWidget* w;
+            QRect place;
+            const char* caption;
+        } singles[] = {
+            {f.alg, {1560, 240, 2655, 2535}, ""},
+            {f.Label1, {960, 3000, 4815, 1815}, "0.00"},
+            {f.Command1, {120, 4920, 1815, 495}, "START"},
+            {f.Command2, {2040, 4920, 1815, 495}, "Accept"},
+            {f.Command3, {3960, 4920, 1815, 495}, "Discard"},
+            {f.Command4, {3960, 5640, 1815, 495}, "Exit"},
+            {f.Label2, {360, 5520, 1335, 255}, "Wait Time (sec):"},
+            {f.WaitTime, {1560, 5520, 375, 285}, "2"},
             {f.Label4, {360, 5880, 2535, 255}, "Show PLL if time left is under (sec)"},
             {f.showWhen, {2880, 5880, 375, 285}, "1"},
-            {f.Label5, {120, 7080, 5775, 615}, ""},            {f.Command5, {120, 8040, 1935, 615}, "Create report"},
-            {f.Label6, {4320, 8160, 1575, 1095},
+            {f.Label5, {120, 7080, 5775, 615}, ""},
+            {f.Command5, {120, 8040, 1935, 615}, "Create report"},
+            {f.Label6,
+             {4320, 8160, 1575, 1095},
              "Click on a PLL to DISABLE/ENABLE that PLL from being generated.   ----------------------->"},
-            {f.Label3, {120, 8640, 1935, 615},
+            {f.Label3,
+             {120, 8640, 1935, 615},
              "makes a report of your PLL skills so that you can share your times with your friends."}};
         for (const auto& s : singles) {
             QCOMPARE(twips(s.w), s.place);
@@ -145,28 +172,38 @@ private slots:
             if (auto* b = qobject_cast<QPushButton*>(s.w)) QVERIFY(!b->autoDefault() && !b->isDefault());
         }
         // The case arrays: the grid's first and last groups and the groups below the hint.
-        for (auto [c, left, top] : {std::tuple{0, 6000, 120}, {53, 18600, 10680}, {54, 960, 10680},
-                                    {55, 3480, 10680}, {56, 2160, 9360}}) {
+        for (auto [c, left, top] : {std::tuple{0, 6000, 120},
+                                    {53, 18600, 10680},
+                                    {54, 960, 10680},
+                                    {55, 3480, 10680},
+                                    {56, 2160, 9360}}) {
             const int x = left + 1200;
-            QCOMPARE(QList<QRect>({twips(f.pll[c]), twips(f.avg[c]), twips(f.avglabel[c]), twips(f.numlabel[c]),
-                                   twips(f.stdlabel[c])}),
-                     QList<QRect>({{left, top, 1215, 1215}, {x, top, 1215, 495}, {x, top + 480, 1215, 255},
-                                   {x, top + 720, 1215, 255}, {x, top + 960, 1215, 255}}));
+            QCOMPARE(QList<QRect>({twips(f.pll[c]), twips(f.avg[c]), twips(f.avglabel[c]),
+                                   twips(f.numlabel[c]), twips(f.stdlabel[c])}),
+                     QList<QRect>({{left, top, 1215, 1215},
+                                   {x, top, 1215, 495},
+                                   {x, top + 480, 1215, 255},
+                                   {x, top + 720, 1215, 255},
+                                   {x, top + 960, 1215, 255}}));
             QVERIFY(!f.pll[c]->accessibleName().isEmpty() && !f.avg[c]->accessibleName().isEmpty());
         }
         // Colours; an invalid text colour is not checked.
         for (auto [l, text, back] : {std::tuple<QWidget*, QColor, QColor>{f.client(), {}, kWhite},
-                 {f.Label1, {0, 0, 255}, kWhite}, {f.Label2, Qt::black, kWhite}, {f.Label5, kRed, kWhite},
-                 {f.avglabel[7], {}, {192, 192, 255}}, {f.numlabel[7], {}, {192, 255, 192}},
-                 {f.stdlabel[7], {}, {255, 192, 192}}}) {
+                                     {f.Label1, {0, 0, 255}, kWhite},
+                                     {f.Label2, Qt::black, kWhite},
+                                     {f.Label5, kRed, kWhite},
+                                     {f.avglabel[7], {}, {192, 192, 255}},
+                                     {f.numlabel[7], {}, {192, 255, 192}},
+                                     {f.stdlabel[7], {}, {255, 192, 192}}}) {
             if (text.isValid()) QCOMPARE(l->palette().color(QPalette::WindowText), text);
             QCOMPARE(l->palette().color(QPalette::Window), back);
             QVERIFY(l->autoFillBackground());
         }
         QVERIFY(f.avg[7]->background() == kBarBack && f.alg->background() == kWhite);
-        QVERIFY(QStringList({"Liberation Sans", "DejaVu Sans"}).contains(QFontInfo(f.Command1->font()).family()));
+        QVERIFY(
+            QStringList({"Liberation Sans", "DejaVu Sans"}).contains(QFontInfo(f.Command1->font()).family()));
         QVERIFY(f.Command1->font().pixelSize() == 11 && f.Label1->font().pixelSize() == 128 &&  // 8.25, 96 pt
-                f.Label5->font().pixelSize() == 13 && f.Label5->font().bold());                 // 9.75 pt bold
+                f.Label5->font().pixelSize() == 13 && f.Label5->font().bold());  // 9.75 pt bold
         // Labels lie beneath the buttons and bars they touch, and over the case pictures' edge.
         for (auto [where, top] : {std::pair<QPoint, QWidget*>{{20, 8640 / 15}, f.Command5},
                                   {{7300 / 15, 600 / 15}, f.avg[0]},
@@ -182,11 +219,12 @@ private slots:
     void tabOrderAndMenuTree() {
         Window w;
         Form1& f = w.form;
-        const QList<QWidget*> expected = {f.Command2, f.Command3, f.alg,    f.WaitTime, f.Command4, f.Command5,
-                                          f.showWhen, f.avg[1],   f.pll[1], f.avg[2]};
+        const QList<QWidget*> expected = {f.Command2, f.Command3, f.alg,    f.WaitTime, f.Command4,
+                                          f.Command5, f.showWhen, f.avg[1], f.pll[1],   f.avg[2]};
         QWidget* at = f.Command1;
         for (QWidget* next : expected) {
-            do at = at->nextInFocusChain(); while (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisibleTo(&f));
+            do at = at->nextInFocusChain();
+            while (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisibleTo(&f));
             QCOMPARE(at, next);
         }
         QStringList bar, file;
@@ -204,7 +242,8 @@ private slots:
         QVERIFY(boxes.size() == 1 && !boxes[0]->isModal());
         QVERIFY2(boxes[0]->text().contains("oll56print.gif, oll57print.gif"), qPrintable(boxes[0]->text()));
         QCOMPARE(w.form.pll[9]->loadedImage().pixelColor(0, 0), pictureColour(9));
-        QCOMPARE(w.form.numlabel[56]->text() + w.form.stdlabel[56]->text(), QStringLiteral("Num: 0Std: 0.00"));
+        QCOMPARE(w.form.numlabel[56]->text() + w.form.stdlabel[56]->text(),
+                 QStringLiteral("Num: 0Std: 0.00"));
         QCOMPARE(columnsOf(w.form.avg[1], kRed), QList<int>());  // empty store: no bar
         w.keep(0, 900);
         w.keep(1, 450);
@@ -238,9 +277,9 @@ private slots:
         QCOMPARE(w.form.Command1->text(), QStringLiteral("STOP!"));
         const int c = w.state().currentCase;
         QCOMPARE(at(w.form.alg, 80, 80), pictureColour(c));  // stretched into the large box
-        QVERIFY(w.form.alg->toolTip().isEmpty());  // the answer stays hidden while timing
+        QVERIFY(w.form.alg->toolTip().isEmpty());            // the answer stays hidden while timing
         QTest::qWait(30);
-        QVERIFY(w.form.Label1->text() != "0.00");  // the timer runs the display
+        QVERIFY(w.form.Label1->text() != "0.00");                     // the timer runs the display
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // STOP
         QCOMPARE(QApplication::focusWidget(), w.form.Command2);
         const std::int32_t time = w.state().lastTime;
@@ -263,8 +302,8 @@ private slots:
         writeEveryCase("fast.pll", 0);  // every case has a record of 0 ms: any kept time is worse
         writeEveryCase("slow.pll", 9000);
         w.form.WaitTime->setText("0");
-        for (const auto& [file, colour, other, text] : {std::tuple{"fast.pll", blue, kRed, "That was "},
-                                                        {"slow.pll", kRed, blue, "You beat "}}) {
+        for (const auto& [file, colour, other, text] :
+             {std::tuple{"fast.pll", blue, kRed, "That was "}, {"slow.pll", kRed, blue, "You beat "}}) {
             QVERIFY(w.form.trainer().loadfile(file));
             for (int press = 0; press < 3; ++press)  // START, STOP, Accept
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
@@ -320,7 +359,10 @@ private slots:
             QVERIFY2(w.state().drillState == kIdle, how);
             const std::int32_t pressed = elapsedMs(w.state().startTick, pressedAt);
             QVERIFY2(w.state().lastTime >= pressed && w.state().lastTime <= pressed + 20,
-                     qPrintable(QStringLiteral("%1: %2 ms, pressed at %3").arg(how).arg(w.state().lastTime).arg(pressed)));
+                     qPrintable(QStringLiteral("%1: %2 ms, pressed at %3")
+                                    .arg(how)
+                                    .arg(w.state().lastTime)
+                                    .arg(pressed)));
         };
         start();
         b->setFocus();
@@ -370,13 +412,16 @@ private slots:
             for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
                 const QPointF at = QRectF(b->rect()).center();
                 QMouseEvent e(type, at, b->mapToGlobal(at), Qt::LeftButton,
-                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
                 e.setTimestamp(stamp);
                 QApplication::sendEvent(b, &e);
             }
             QCOMPARE(w.state().drillState, kIdle);
-            if (ownClock) QCOMPARE(w.state().lastTime, 123);
-            else QVERIFY2(w.state().lastTime >= 250, qPrintable(QString::number(w.state().lastTime)));
+            if (ownClock)
+                QCOMPARE(w.state().lastTime, 123);
+            else
+                QVERIFY2(w.state().lastTime >= 250, qPrintable(QString::number(w.state().lastTime)));
         }
     }
 
@@ -388,22 +433,26 @@ private slots:
         two.setPixelColor(1, 0, Qt::blue);
         QVERIFY(two.save("two.png"));
         QVERIFY(w.form.pll[3]->loadPicture("two.png"));
-        w.form.alg->paintPicture(w.form.pll[3]->picture(), 0, 0, w.form.alg->innerWidth(), w.form.alg->innerHeight());
+        w.form.alg->paintPicture(w.form.pll[3]->picture(), 0, 0, w.form.alg->innerWidth(),
+                                 w.form.alg->innerHeight());
         QSet<QRgb> colours;
         const QImage& shown = w.form.alg->image();
         for (int x = 0; x < shown.width(); ++x) colours << shown.pixel(x, shown.height() / 2);
         QCOMPARE(colours, (QSet<QRgb>{kRed.rgb(), QColor(Qt::blue).rgb()}));
     }
 
-    // A load that fails leaves the box without a picture, not with the one before; painting that paints nothing.
+    // A load that fails leaves the box without a picture, not with the one before; painting that paints
+    // nothing.
     void aPictureThatDidNotLoadPaintsNothing() {
         Window w;
         QVERIFY(!w.form.pll[3]->picture().empty());
         QVERIFY(!w.form.pll[3]->loadPicture("no such picture.gif"));
         QVERIFY(w.form.pll[3]->picture().empty());
-        w.form.alg->paintPicture(w.form.pll[5]->picture(), 0, 0, w.form.alg->innerWidth(), w.form.alg->innerHeight());
+        w.form.alg->paintPicture(w.form.pll[5]->picture(), 0, 0, w.form.alg->innerWidth(),
+                                 w.form.alg->innerHeight());
         const QImage before = w.form.alg->image();
-        w.form.alg->paintPicture(w.form.pll[3]->picture(), 0, 0, w.form.alg->innerWidth(), w.form.alg->innerHeight());
+        w.form.alg->paintPicture(w.form.pll[3]->picture(), 0, 0, w.form.alg->innerWidth(),
+                                 w.form.alg->innerHeight());
         QCOMPARE(w.form.alg->image(), before);
     }
 
@@ -414,7 +463,10 @@ private slots:
             w.form.WaitTime->setText("3");
             QTimer::singleShot(150, &w.form, [&] {
                 QCOMPARE(w.state().drillState, kCountingDown);
-                if (quit) w.form.mnuQuit->trigger(); else QTest::mouseClick(w.form.Command3, Qt::LeftButton);
+                if (quit)
+                    w.form.mnuQuit->trigger();
+                else
+                    QTest::mouseClick(w.form.Command3, Qt::LeftButton);
             });
             const QDeadlineTimer deadline(quit ? 1000 : 1500);  // Discard: at the end of the first second
             QTest::mouseClick(w.form.Command1, Qt::LeftButton);
@@ -427,7 +479,8 @@ private slots:
 
     void numbersInTheUserLocale() {
         const LocaleNumberReader de{QLocale(QLocale::German)};
-        QVERIFY(de.numberFromText("2,5") == 2.5 && de.numberFromText(" 2.5 ") == 2.5 && !de.numberFromText("x"));
+        QVERIFY(de.numberFromText("2,5") == 2.5 && de.numberFromText(" 2.5 ") == 2.5 &&
+                !de.numberFromText("x"));
         QVERIFY(!LocaleNumberReader{QLocale(QLocale::English)}.numberFromText("2,5"));
         QCOMPARE(numberFormatOf(QLocale(QLocale::German)).decimalSeparator, std::string(","));
         // The window writes what kestive-report writes in the same environment, also for locales the
@@ -454,27 +507,42 @@ private slots:
         Form3 about(nullptr);
         Form4 report(nullptr);
         for (auto [w, title, size] : {std::tuple<QWidget*, const char*, QSize>{&load, "Load...", {197, 254}},
-                                      {&about, "About", {310, 275}}, {&report, "Report", {606, 469}}}) {
+                                      {&about, "About", {310, 275}},
+                                      {&report, "Report", {606, 469}}}) {
             QVERIFY(w->windowTitle() == title && w->size() == size && !w->isVisible());
             QCOMPARE(w->palette().color(QPalette::Window), QColor(200, 180, 160));  // the button face
             QCOMPARE(w->palette().color(QPalette::WindowText), QColor(20, 40, 60));
             QCOMPARE(QFontInfo(w->font()).family() + QString::number(w->font().pixelSize()),
                      QStringLiteral("Liberation Sans11"));
-            for (QPushButton* b : w->findChildren<QPushButton*>()) QVERIFY(!b->isDefault() && !b->autoDefault());
+            for (QPushButton* b : w->findChildren<QPushButton*>())
+                QVERIFY(!b->isDefault() && !b->autoDefault());
         }
-        const struct { QWidget* w; QRect place; const char* text; } controls[] = {  // null: our own text
-            {load.File1, {8, 8, 177, 145}, ""},            {load.Command1, {8, 160, 177, 41}, "load"},
-            {load.Command2, {8, 208, 177, 41}, "Cancel"},  {about.Label2, {64, 8, 185, 33}, "Kestive"},
-            {about.Label1, {48, 40, 225, 25}, nullptr},    {about.Label3, {112, 96, 81, 17}, "Version 1.21"},
-            {about.Label6, {144, 64, 153, 17}, "...but really, i'm not that bad :)"},
-            {about.Label7, {8, 120, 297, 57},
-             "NOTE: If you don't like the angle at which the OLL's are shown, you can rotate them using Windows image "
-             "viewer. They are all located in the folder of this program. The program merely loads in those images "
-             "from the folder."},
-            {about.Label4, {8, 184, 289, 17}, nullptr},    {about.Label5, {8, 200, 289, 17}, nullptr},
-            {about.Line1, {0, 112, 312, 1}, ""},           {about.Command1, {104, 232, 105, 33}, "Close"},
-            {report.Text1, {8, 8, 593, 401}, ""},          {report.Command1, {8, 432, 593, 33}, "Close"},
-            {report.Label1, {8, 416, 441, 17}, "Copy Paste the above"}};
+        const struct {
+            QWidget* w;
+            QRect place;
+            const char* text;
+        } controls[] = {// null: our own text
+                        {load.File1, {8, 8, 177, 145}, ""},
+                        {load.Command1, {8, 160, 177, 41}, "load"},
+                        {load.Command2, {8, 208, 177, 41}, "Cancel"},
+                        {about.Label2, {64, 8, 185, 33}, "Kestive"},
+                        {about.Label1, {48, 40, 225, 25}, nullptr},
+                        {about.Label3, {112, 96, 81, 17}, "Version 1.21"},
+                        {about.Label6, {144, 64, 153, 17}, "...but really, i'm not that bad :)"},
+                        {about.Label7,
+                         {8, 120, 297, 57},
+                         "NOTE: If you don't like the angle at which the OLL's are shown, you can rotate "
+                         "them using Windows image "
+                         "viewer. They are all located in the folder of this program. The program merely "
+                         "loads in those images "
+                         "from the folder."},
+                        {about.Label4, {8, 184, 289, 17}, nullptr},
+                        {about.Label5, {8, 200, 289, 17}, nullptr},
+                        {about.Line1, {0, 112, 312, 1}, ""},
+                        {about.Command1, {104, 232, 105, 33}, "Close"},
+                        {report.Text1, {8, 8, 593, 401}, ""},
+                        {report.Command1, {8, 432, 593, 33}, "Close"},
+                        {report.Label1, {8, 416, 441, 17}, "Copy Paste the above"}};
         for (const auto& c : controls) {
             QCOMPARE(c.w->geometry(), c.place);
             if (c.text) QCOMPARE(c.w->property("text").toString(), QString::fromUtf8(c.text));
@@ -506,7 +574,8 @@ private slots:
         w.form.trainer().pll_Click(2);  // disabled cases are saved too
         w.dialogs.answer = answer;
         w.form.mnuSave->trigger();
-        QCOMPARE(w.dialogs.prompt, QStringLiteral("Enter name of the file. All is stored in morvane's dir\nexample: dec13"));
+        QCOMPARE(w.dialogs.prompt,
+                 QStringLiteral("Enter name of the file. All is stored in morvane's dir\nexample: dec13"));
         const auto all = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
         QCOMPARE(QDir().entryList({"*.pll*"}, all, QDir::Name).join(' '), files);
         const QString name = answer.section('/', -1) + ".pll";
@@ -520,7 +589,8 @@ private slots:
         QCOMPARE(lines.size(), 59);  // 58 lines, each ending in CR LF
         // The header: the user's regional short date, then the long time.
         const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-        QVERIFY2(lines[0].startsWith("recorded on " + date.toUtf8() + " ") && lines[0].endsWith('\r'), lines[0].constData());
+        QVERIFY2(lines[0].startsWith("recorded on " + date.toUtf8() + " ") && lines[0].endsWith('\r'),
+                 lines[0].constData());
         QCOMPARE(lines.mid(1, 3), QList<QByteArray>({"0:843,620,\r", "1:\r", "2:705,\r"}));
     }
 
@@ -530,8 +600,8 @@ private slots:
         QVERIFY(w.form.findChildren<SecondaryWindow*>().isEmpty());  // nothing made before first use
         // The list: "*.pll" names without folder, read again each time the dialog is shown.
         QVERIFY(QDir().mkpath("folder.pll") && QDir().mkpath("sub"));
-        for (const char* name :
-             {"saved.pll", "Alpha.pll", " .pll", ".quiet.pll", "a.pll.pll", "a.txt", "a.pll.bak", "sub/b.pll"})
+        for (const char* name : {"saved.pll", "Alpha.pll", " .pll", ".quiet.pll", "a.pll.pll", "a.txt",
+                                 "a.pll.bak", "sub/b.pll"})
             writeFile(name, "recorded on x\r\n");
         Form2* dialog = w.pick(QString());
         QCOMPARE(listed(dialog), QStringList({" .pll", ".quiet.pll", "a.pll.pll", "Alpha.pll", "saved.pll"}));
@@ -545,11 +615,13 @@ private slots:
         QVERIFY(dialog->selectedName().isEmpty());
         QCOMPARE(dialog->File1->grab().toImage(), unmarked);
         QTest::mouseClick(dialog->Command1, Qt::LeftButton);  // no selection: nothing happens
-        QVERIFY(w.dialogs.warned.isEmpty() && dialog->isVisible() && w.timesOf(56) == std::vector<std::int32_t>{705});
+        QVERIFY(w.dialogs.warned.isEmpty() && dialog->isVisible() &&
+                w.timesOf(56) == std::vector<std::int32_t>{705});
         dialog->File1->setCurrentRow(4);
         QVERIFY(dialog->close());  // the title bar's close hides it and keeps it as it was
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        writeFile("good.pll", "recorded on whenever\r\n0:800,700,\r\n\r\n9:1500,1200,\r\n0:650,\r\n7:400,\r\n");
+        writeFile("good.pll",
+                  "recorded on whenever\r\n0:800,700,\r\n\r\n9:1500,1200,\r\n0:650,\r\n7:400,\r\n");
         QVERIFY(QFile::remove("Alpha.pll"));
         QCOMPARE(w.pick(QString()), dialog);
         QCOMPARE(listed(dialog), QStringList({" .pll", ".quiet.pll", "a.pll.pll", "good.pll", "saved.pll"}));
@@ -609,8 +681,10 @@ private slots:
         QPointer<Form2> load = w.form.secondary().form2();
         QPointer<Form3> about = w.form.secondary().form3();
         QPointer<Form4> report = w.form.secondary().form4();
-        QVERIFY(load->isVisible() && about->isVisible() && report->isVisible() && !QApplication::activeModalWidget());
-        for (QPushButton* b : {load->Command2, about->Command1, report->Command1}) QTest::mouseClick(b, Qt::LeftButton);
+        QVERIFY(load->isVisible() && about->isVisible() && report->isVisible() &&
+                !QApplication::activeModalWidget());
+        for (QPushButton* b : {load->Command2, about->Command1, report->Command1})
+            QTest::mouseClick(b, Qt::LeftButton);
         QVERIFY(!load->isVisible() && !about->isVisible() && !report->isVisible());  // Cancel, Close, Close
         w.form.mnuAbout->trigger();
         QVERIFY(about->isVisible() && w.form.findChildren<SecondaryWindow*>().size() == 3);  // one of each
@@ -642,7 +716,8 @@ private slots:
         QTest::mouseClick(w.form.Command5, Qt::LeftButton);  // pressed again while open: replaced in place
         QCOMPARE(w.form.secondary().form4(), report);
         const QStringList lines = report->Text1->toPlainText().split('\n');
-        QVERIFY(lines.size() == 58 && lines[1] == "avg: 1.00, std: 0.00, num: 1" && lines[57] == "Total Average: 0.83");
+        QVERIFY(lines.size() == 58 && lines[1] == "avg: 1.00, std: 0.00, num: 1" &&
+                lines[57] == "Total Average: 0.83");
     }
 };
 

@@ -26,10 +26,12 @@ int colourMapSize(std::size_t colours) {
 
 GifResult writeGifFile(const std::string& path, const PaletteImage& image) {
     if (image.palette.empty() || image.palette.size() > 256 || image.width <= 0 || image.height <= 0 ||
-        image.pixels.size() != static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height)) {
+        image.pixels.size() !=
+            static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height)) {
         return Failure{std::string("not a picture that fits a GIF file")};
     }
-    std::vector<GifColorType> colours(static_cast<std::size_t>(colourMapSize(image.palette.size())), GifColorType{0, 0, 0});
+    std::vector<GifColorType> colours(static_cast<std::size_t>(colourMapSize(image.palette.size())),
+                                      GifColorType{0, 0, 0});
     for (std::size_t i = 0; i < image.palette.size(); ++i) {
         colours[i] = GifColorType{image.palette[i].r, image.palette[i].g, image.palette[i].b};
     }
@@ -53,7 +55,8 @@ GifResult writeGifFile(const std::string& path, const PaletteImage& image) {
         for (int y = 0; y < image.height && problem.empty(); ++y) {
             for (int x = 0; x < image.width; ++x) {
                 line[static_cast<std::size_t>(x)] =
-                    image.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) + static_cast<std::size_t>(x)];
+                    image.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
+                                 static_cast<std::size_t>(x)];
             }
             if (EGifPutLine(gif, line.data(), image.width) == GIF_ERROR) {
                 problem = gifError("cannot write the pixels", gif->Error);

@@ -14,7 +14,9 @@ void put32(std::string& out, std::uint32_t value) {
 }
 
 // Bitmap rows are padded to whole 32-bit words.
-std::size_t rowBytes(int width, int bits) { return ((static_cast<std::size_t>(width) * bits + 31) / 32) * 4; }
+std::size_t rowBytes(int width, int bits) {
+    return ((static_cast<std::size_t>(width) * bits + 31) / 32) * 4;
+}
 
 IconResult<Done> check(const IcoImage& image) {
     if (image.palette.size() != 2 && image.palette.size() != 16) {
@@ -39,12 +41,12 @@ std::string bitmapOf(const IcoImage& image) {
     const std::size_t colourRow = rowBytes(image.width, bits);
     const std::size_t maskRow = rowBytes(image.width, 1);
     std::string out;
-    put32(out, 40);                                      // header size
+    put32(out, 40);  // header size
     put32(out, static_cast<std::uint32_t>(image.width));
     put32(out, static_cast<std::uint32_t>(image.height * 2));  // colour bitmap and mask together
-    put16(out, 1);                                       // planes
+    put16(out, 1);                                             // planes
     put16(out, static_cast<unsigned>(bits));
-    put32(out, 0);                                       // no compression
+    put32(out, 0);  // no compression
     put32(out, static_cast<std::uint32_t>((colourRow + maskRow) * image.height));
     put32(out, 0);
     put32(out, 0);
@@ -83,7 +85,9 @@ std::string bitmapOf(const IcoImage& image) {
 
 }  // namespace
 
-int bitsPerPixel(const IcoImage& image) { return image.palette.size() <= 2 ? 1 : 4; }
+int bitsPerPixel(const IcoImage& image) {
+    return image.palette.size() <= 2 ? 1 : 4;
+}
 
 IconResult<std::string> encodeIco(const std::vector<IcoImage>& images) {
     for (const auto& image : images) {
