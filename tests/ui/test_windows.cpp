@@ -125,12 +125,10 @@ private slots:
         folder = std::make_unique<PictureFolder>(55);  // oll56print.gif and oll57print.gif missing
         Window w;
         QCOMPARE(w.form.focusWidget(), w.form.Command1);
-        QCOMPARE(w.state().drillState, kIdle);
         const auto boxes = w.form.findChildren<QMessageBox*>();  // one message names the missing pictures
         QVERIFY(boxes.size() == 1 && !boxes[0]->isModal());
         QVERIFY2(boxes[0]->text().contains("oll56print.gif, oll57print.gif"), qPrintable(boxes[0]->text()));
         QCOMPARE(w.form.pll[9]->loadedImage().pixelColor(0, 0), pictureColour(9));
-        QCOMPARE(w.form.numlabel[56]->text() + w.form.stdlabel[56]->text(), QStringLiteral("Num: 0Std: 0.00"));
         QCOMPARE(columnsOf(w.form.avg[1], kRed), QList<int>());  // empty store: no bar
         w.keep(0, 900);
         w.keep(1, 450);
@@ -356,7 +354,6 @@ private slots:
         const LocaleNumberReader de{QLocale(QLocale::German)};
         QVERIFY(de.numberFromText("2,5") == 2.5 && de.numberFromText(" 2.5 ") == 2.5 && !de.numberFromText("x"));
         QVERIFY(!LocaleNumberReader{QLocale(QLocale::English)}.numberFromText("2,5"));
-        QCOMPARE(numberFormatOf(QLocale(QLocale::German)).decimalSeparator, std::string(","));
         // The window writes what kestive-report writes in the same environment, also for locales the
         // system has not generated (none is here but C and POSIX).
         const std::pair<const char*, const char*> rows[] = {{"LC_NUMERIC=fr_FR.UTF-8", "Avg: 1\u202f234,57"},
