@@ -58,22 +58,6 @@ TEST(CaseViews, The57CasesAndSolvedAreThe58ClassesOfThe216StatesModuloUTurns) {
         EXPECT_TRUE(std::ranges::any_of(views, [&](const TopView& v) { return sameCase(s, v); }));
 }
 
-TEST(CaseViews, KnownGroupsAndWellKnownPictures) {
-    for (int pll = 0; pll < kCaseCount; ++pll) {
-        const TopView v = ollCaseView(pll);
-        const int n = pll + 1, edges = v.up[1] + v.up[3] + v.up[5] + v.up[7];
-        EXPECT_EQ(edges == 0, n <= 4 || (n >= 17 && n <= 20)) << "case " << n;
-        EXPECT_EQ(edges == 4, n >= 21 && n <= 27) << "case " << n;
-        EXPECT_EQ(v.up[0] + v.up[2] + v.up[6] + v.up[8] == 4, n == 20 || n == 28 || n == 57) << "case " << n;
-    }
-    // As cubers know them, seen from where the algorithm starts. Sune (R U R' U R U2 R'): the oriented
-    // corner front left, the front right corner's yellow to the front; anti-sune (R U2 R' U' R U' R'):
-    // the oriented corner back right, the front left corner's yellow to the front. The arrow up to a turn.
-    EXPECT_EQ(ollCaseView(26), drawn(" Y.. |..Y.Y|.YYY.|.YY..| ..Y "));
-    EXPECT_EQ(ollCaseView(25), drawn(" ... |Y.YY.|.YYY.|..Y.Y| Y.. "));
-    EXPECT_TRUE(sameCase(ollCaseView(27), drawn(" .Y. |.Y.Y.|Y.YY.|.YYY.| ... ")));
-}
-
 TEST(CaseViews, EachAlgorithmOrientsTheTopFromItsPictureAsShown) {
     for (const OllCase& c : ollCases()) {
         const Algorithm moves = parseAlgorithm(c.algorithm).value();

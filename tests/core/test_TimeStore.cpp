@@ -64,17 +64,6 @@ TEST(TimeStore, MeanAndDeviationAboutTheGivenRoundedMean) {
     EXPECT_EQ(std::tuple(store.roundedMean(21), store.std(21, INT32_MAX)), std::tuple(INT32_MAX, 0));
 }
 
-// The halves of the 128-bit sums: carries between them, products past 64 bits, signs.
-TEST(Int128, CarriesProductsAndSigns) {
-    const std::int64_t two32 = std::int64_t{1} << 32;
-    const Int128 two64 = Int128::product(two32, two32);
-    EXPECT_EQ(two64.toDouble(), 18446744073709551616.0) << "2^32 * 2^32";
-    EXPECT_EQ(Int128::product(two32 + 1, two32 + 1), two64 + Int128(two32 * 2) + Int128(1)) << "(2^32 + 1)^2";
-    EXPECT_EQ(Int128(INT64_MAX) + Int128(INT64_MAX) + Int128(2), two64) << "a carry into the high half";
-    EXPECT_EQ(-two64 + two64, Int128(0)) << "-(2^64) + 2^64";
-    EXPECT_EQ(Int128::product(-3, 5) - Int128(-15), Int128(0)) << "-3 * 5";
-}
-
 // Sums of squares past 64 bits, of large positive and large negative times: five at the extreme and
 // one 6 ms nearer zero deviate by 1, 1, 1, 1, 1 and 5 ms from the rounded mean, sqrt(30 / 6) ms in all.
 TEST(TimeStore, DeviationStaysExactPast64Bits) {

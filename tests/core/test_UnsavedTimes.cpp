@@ -100,15 +100,7 @@ TEST(UnsavedTimes, TheNextStartMakesASessionFileOfTimesNeverSaved) {
          },
          false,
          {}},
-        {"kept, saved, Exit",
-         [](TrainerRun& r) {
-             r.keep(1, 500);
-             r.unsaved.saved(r.store);
-         },
-         true,
-         {}},
         {"loaded, killed", [&](TrainerRun& r) { r.load(base); }, false, {}},
-        {"loaded, Exit", [&](TrainerRun& r) { r.load(base); }, true, {}},
         {"nothing kept", [](TrainerRun&) {}, true, {}},
     };
     for (const Row& row : rows) {
