@@ -69,7 +69,7 @@ TEST(Panel, BarsScaleByTheLargestMeanUnderAGridAndDisabledCasesAreGreen) {
     for (auto [c, ms] : {std::pair{0, 1200}, {1, 600}, {2, 700}, {2, 701}, {40, 1000}, {40, 1100}})
         store.addTime(c, ms, {});
     rig.t->replaceTimes(store);
-    rig.t->pll_Click(40);                                           // disables case 40 and redraws every case
+    rig.t->pll_Click(40);                       // disables case 40 and redraws every case
     EXPECT_EQ(rig.avg[1].ops.at(0).x2, 607.5);  // half the largest mean: half the box
     EXPECT_EQ(rig.avg[0].ops.at(0).x2, 1215.0);
     EXPECT_EQ(rig.avg[3].ops.at(0).x2, 0.0);
