@@ -18,20 +18,6 @@ SessionSummary summarizeSession(std::string name, const TimeStore& store) {
     return summary;
 }
 
-std::optional<double> totalAverageSeconds(const TimeStore& store) {
-    int counted = 0;
-    std::int64_t sum = 0;
-    for (int i = 0; i < kCaseCount; ++i) {
-        const std::int32_t rounded = store.roundedMean(i);
-        if (rounded > 0) {
-            ++counted;
-            sum += rounded;
-        }
-    }
-    if (counted == 0) return std::nullopt;
-    return static_cast<double>(sum) / (counted * 1000.0);
-}
-
 std::optional<std::int64_t> caseChange(const std::vector<SessionSummary>& sessions, int pll) {
     const auto k = static_cast<std::size_t>(pll);
     std::optional<std::int32_t> first, last;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "stats/CaseCount.h"
+#include "stats/Report.h"
 #include "stats/Result.h"
 #include "stats/TimeStore.h"
 
@@ -20,9 +21,6 @@ struct SessionSummary {
 };
 
 SessionSummary summarizeSession(std::string name, const TimeStore& store);
-
-// The report's total: the plain mean, in seconds, of the rounded means above 0; none when there are none.
-std::optional<double> totalAverageSeconds(const TimeStore& store);
 
 // The change of a case's rounded mean from the first session in which it has times to the last one, in ms;
 // none unless it has times in two sessions at least.

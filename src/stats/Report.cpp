@@ -6,14 +6,8 @@ namespace kestive {
 
 std::string reportText(const TimeStore& store, const NumberFormat& format) {
     std::string r;
-    int n = 0;           // cases whose rounded mean is above 0
-    std::int64_t t = 0;  // sum of their rounded means, ms
     for (int i = 0; i < kCaseCount; ++i) {
         const std::int32_t a = store.roundedMean(i);
-        if (a > 0) {
-            ++n;
-            t += a;
-        }
         const double s = store.std(i, a);
         r += "avg: ";
         r += twoDecimals(a / 1000.0, format);
@@ -23,11 +17,25 @@ std::string reportText(const TimeStore& store, const NumberFormat& format) {
         r += plainInteger(store.timeCount(i));
         r += "\r\n";
     }
-    if (n > 0) {
+    if (const std::optional<double> total = totalAverageSeconds(store)) {
         r += "Total Average: ";
-        r += twoDecimals(static_cast<double>(t) / (n * 1000.0), format);
+        r += twoDecimals(*total, format);
     }
     return r;
+}
+
+std::optional<double> totalAverageSeconds(const TimeStore& store) {
+    int counted = 0;
+    std::int64_t sum = 0;  // ms
+    for (int i = 0; i < kCaseCount; ++i) {
+        const std::int32_t rounded = store.roundedMean(i);
+        if (rounded > 0) {
+            ++counted;
+            sum += rounded;
+        }
+    }
+    if (counted == 0) return std::nullopt;
+    return static_cast<double>(sum) / (counted * 1000.0);
 }
 
 }  // namespace kestive

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdint>
 
+#include "stats/Report.h"
+
 namespace kestive {
 
 namespace {
@@ -16,14 +18,8 @@ std::string jsonNumber(double value) {
 
 std::string reportJson(const TimeStore& store) {
     std::string out = "{\n  \"cases\": [\n";
-    int counted = 0;
-    std::int64_t total = 0;
     for (int i = 0; i < kCaseCount; ++i) {
         const std::int32_t rounded = store.roundedMean(i);
-        if (rounded > 0) {
-            ++counted;
-            total += rounded;
-        }
         const std::int32_t best = store.bestTime(i);
         out += "    {\"index\": " + plainInteger(i) + ", \"number\": " + plainInteger(i + 1) +
                ", \"count\": " + plainInteger(store.timeCount(i)) +
@@ -34,7 +30,8 @@ std::string reportJson(const TimeStore& store) {
         out += i + 1 < kCaseCount ? ",\n" : "\n";
     }
     out += "  ],\n  \"total_average_s\": ";
-    out += counted > 0 ? jsonNumber(static_cast<double>(total) / (counted * 1000.0)) : std::string("null");
+    const std::optional<double> total = totalAverageSeconds(store);
+    out += total ? jsonNumber(*total) : std::string("null");
     out += "\n}\n";
     return out;
 }
