@@ -26,18 +26,12 @@ constexpr Vec piecePosition(Face face, int row, int col) {
     const int down = 1 - row;   // rows run top to bottom
     const int right = col - 1;  // columns run left to right
     switch (face) {
-        case Face::U:
-            return {right, 1, row - 1};
-        case Face::D:
-            return {right, -1, 1 - row};
-        case Face::F:
-            return {right, down, 1};
-        case Face::B:
-            return {-right, down, -1};
-        case Face::R:
-            return {1, down, -right};
-        case Face::L:
-            return {-1, down, right};
+        case Face::U: return {right, 1, row - 1};
+        case Face::D: return {right, -1, 1 - row};
+        case Face::F: return {right, down, 1};
+        case Face::B: return {-right, down, -1};
+        case Face::R: return {1, down, -right};
+        case Face::L: return {-1, down, right};
     }
     return {0, 0, 0};
 }
@@ -56,12 +50,9 @@ struct QuarterTurn {
         // Clockwise from the negative end is anticlockwise from the positive end.
         const int s = positive ? 1 : -1;
         switch (axis) {
-            case 0:
-                return {v.x, s * v.z, -s * v.y};
-            case 1:
-                return {-s * v.z, v.y, s * v.x};
-            default:
-                return {s * v.y, -s * v.x, v.z};
+            case 0: return {v.x, s * v.z, -s * v.y};
+            case 1: return {-s * v.z, v.y, s * v.x};
+            default: return {s * v.y, -s * v.x, v.z};
         }
     }
     constexpr bool moves(Vec position) const {
@@ -72,42 +63,24 @@ struct QuarterTurn {
 
 constexpr QuarterTurn quarterTurnOf(MoveKind kind) {
     switch (kind) {
-        case MoveKind::R:
-            return {0, true, 1, 1};
-        case MoveKind::L:
-            return {0, false, -1, -1};
-        case MoveKind::U:
-            return {1, true, 1, 1};
-        case MoveKind::D:
-            return {1, false, -1, -1};
-        case MoveKind::F:
-            return {2, true, 1, 1};
-        case MoveKind::B:
-            return {2, false, -1, -1};
-        case MoveKind::r:
-            return {0, true, 0, 1};
-        case MoveKind::l:
-            return {0, false, -1, 0};
-        case MoveKind::u:
-            return {1, true, 0, 1};
-        case MoveKind::d:
-            return {1, false, -1, 0};
-        case MoveKind::f:
-            return {2, true, 0, 1};
-        case MoveKind::b:
-            return {2, false, -1, 0};
-        case MoveKind::M:
-            return {0, false, 0, 0};
-        case MoveKind::E:
-            return {1, false, 0, 0};
-        case MoveKind::S:
-            return {2, true, 0, 0};
-        case MoveKind::x:
-            return {0, true, -1, 1};
-        case MoveKind::y:
-            return {1, true, -1, 1};
-        case MoveKind::z:
-            return {2, true, -1, 1};
+        case MoveKind::R: return {0, true, 1, 1};
+        case MoveKind::L: return {0, false, -1, -1};
+        case MoveKind::U: return {1, true, 1, 1};
+        case MoveKind::D: return {1, false, -1, -1};
+        case MoveKind::F: return {2, true, 1, 1};
+        case MoveKind::B: return {2, false, -1, -1};
+        case MoveKind::r: return {0, true, 0, 1};
+        case MoveKind::l: return {0, false, -1, 0};
+        case MoveKind::u: return {1, true, 0, 1};
+        case MoveKind::d: return {1, false, -1, 0};
+        case MoveKind::f: return {2, true, 0, 1};
+        case MoveKind::b: return {2, false, -1, 0};
+        case MoveKind::M: return {0, false, 0, 0};
+        case MoveKind::E: return {1, false, 0, 0};
+        case MoveKind::S: return {2, true, 0, 0};
+        case MoveKind::x: return {0, true, -1, 1};
+        case MoveKind::y: return {1, true, -1, 1};
+        case MoveKind::z: return {2, true, -1, 1};
     }
     return {0, true, 2, 2};
 }

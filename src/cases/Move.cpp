@@ -21,20 +21,13 @@ std::optional<MoveKind> kindOf(char letter) {
 // The wide turn that goes with an outer face: R -> r.
 std::optional<MoveKind> wideOf(MoveKind kind) {
     switch (kind) {
-        case MoveKind::U:
-            return MoveKind::u;
-        case MoveKind::D:
-            return MoveKind::d;
-        case MoveKind::L:
-            return MoveKind::l;
-        case MoveKind::R:
-            return MoveKind::r;
-        case MoveKind::F:
-            return MoveKind::f;
-        case MoveKind::B:
-            return MoveKind::b;
-        default:
-            return std::nullopt;
+        case MoveKind::U: return MoveKind::u;
+        case MoveKind::D: return MoveKind::d;
+        case MoveKind::L: return MoveKind::l;
+        case MoveKind::R: return MoveKind::r;
+        case MoveKind::F: return MoveKind::f;
+        case MoveKind::B: return MoveKind::b;
+        default: return std::nullopt;
     }
 }
 

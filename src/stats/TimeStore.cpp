@@ -34,8 +34,7 @@ std::optional<Feedback> feedbackFor(const RecordComparison& comparison, const Nu
                                 " ms worse than your record, " +
                                 twoDecimals(comparison.record / 1000.0, format),
                             kBlue};
-        case RecordComparison::Kind::None:
-            break;
+        case RecordComparison::Kind::None: break;
     }
     return std::nullopt;
 }
@@ -44,10 +43,8 @@ AddResult TimeStore::addTime(int pll, std::int32_t time, const NumberFormat& for
     const KeepResult kept = keepTime(pll, time);
     if (kept) return feedbackFor(kept.value(), format);
     switch (kept.error()) {
-        case Refusal::BadCase:
-            return Failure{"case index " + plainInteger(pll) + " is outside 0..56"};
-        case Refusal::CaseFull:
-            break;
+        case Refusal::BadCase: return Failure{"case index " + plainInteger(pll) + " is outside 0..56"};
+        case Refusal::CaseFull: break;
     }
     return Failure{"case " + plainInteger(pll) + " already holds " + plainInteger(kMaxTimesPerCase) +
                    " times, the most one case can hold"};

@@ -26,10 +26,8 @@ bool ButtonPressWatch::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseMove:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
-        case QEvent::FocusOut:
-            break;
-        default:
-            return false;
+        case QEvent::FocusOut: break;
+        default: return false;
     }
     // Hand the event to the button here, so that what it did with it can be seen afterwards. A click
     // can run a whole countdown, with more of the button's events nested inside: keep this event's

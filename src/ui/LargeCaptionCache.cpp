@@ -15,16 +15,14 @@ LargeCaptionCache::LargeCaptionCache(QLabel& label) : QObject(&label), label_(la
 bool LargeCaptionCache::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &label_) return false;
     switch (event->type()) {
-        case QEvent::Paint:
-            return paint();
+        case QEvent::Paint: return paint();
         case QEvent::FontChange:
         case QEvent::PaletteChange:
         case QEvent::ScreenChangeInternal:
             images_.clear();
             starts_.clear();
             return false;
-        default:
-            return false;
+        default: return false;
     }
 }
 

@@ -22,10 +22,8 @@ bool isUserActivity(QEvent::Type type) {
         case QEvent::FocusIn:
         case QEvent::InputMethod:
         case QEvent::TouchBegin:
-        case QEvent::TabletPress:
-            return true;
-        default:
-            return false;
+        case QEvent::TabletPress: return true;
+        default: return false;
     }
 }
 }  // namespace

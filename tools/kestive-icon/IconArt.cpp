@@ -84,16 +84,10 @@ IconResult<QImage> drawIcon(int size) {
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
             switch (partAt(g, x, y)) {
-                case Part::outside:
-                    image.setPixel(x, y, qRgba(0, 0, 0, 0));
-                    break;
-                case Part::body:
-                    image.setPixel(x, y, kBody);
-                    break;
+                case Part::outside: image.setPixel(x, y, qRgba(0, 0, 0, 0)); break;
+                case Part::body: image.setPixel(x, y, kBody); break;
                 case Part::sticker:
-                case Part::stickerEdge:
-                    image.setPixel(x, y, kStickerYellow);
-                    break;
+                case Part::stickerEdge: image.setPixel(x, y, kStickerYellow); break;
             }
         }
     }
