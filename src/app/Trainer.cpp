@@ -219,10 +219,9 @@ void Trainer::LoadPictures() {
     missingPictures_.clear();
     for (int i = 0; i < kCaseCount; ++i) {
         const std::string name = casePictureFileName(i);
-        // The current folder first, so that pictures the user rotated or edited there win.
-        bool loaded = c_.pll[i]->loadPicture(name);
-        for (std::size_t f = 0; !loaded && f < p_.pictureFolders.size(); ++f) {
-            loaded = c_.pll[i]->loadPicture((std::filesystem::path(p_.pictureFolders[f]) / name).string());
+        bool loaded = false;
+        for (std::size_t f = 0; !loaded && f < p_.place.pictures.size(); ++f) {
+            loaded = c_.pll[i]->loadPicture((p_.place.pictures[f] / name).string());
         }
         if (!loaded) {
             if (!missingPictures_.empty()) missingPictures_ += ", ";
@@ -232,10 +231,9 @@ void Trainer::LoadPictures() {
 }
 
 std::string Trainer::missingPicturesMessage() const {
-    std::error_code error;
-    const std::filesystem::path here = std::filesystem::current_path(error);
-    std::string folders = error ? std::string("the current folder") : here.string() + " (the current folder)";
-    for (const std::string& folder : p_.pictureFolders) folders += ", " + folder;
+    std::string folders;
+    for (const std::filesystem::path& folder : p_.place.pictures)
+        folders += (folders.empty() ? "" : ", ") + folder.string();
     return "These case pictures were not found, so their boxes stay empty: " + missingPictures_ +
            ". Looked for in: " + folders + ".";
 }

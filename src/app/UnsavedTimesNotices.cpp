@@ -22,7 +22,8 @@ void UnsavedTimesNotices::recoverLeftTimes() {
     if (!journal_) return;
     const UnsavedTimes::Recovered recovered = journal_->recoverLeftTimes();
     if (!recovered.errors.empty()) {
-        line_.show({"Unsaved times of last time not recovered: " + recovered.errors.front(), FeedbackLine::kRed});
+        line_.show(
+            {"Unsaved times of last time not recovered: " + recovered.errors.front(), FeedbackLine::kRed});
     } else if (!recovered.files.empty()) {
         line_.show({unsavedTimesFrom(recovered.files), FeedbackLine::kBlue});
     }
@@ -51,8 +52,9 @@ void UnsavedTimesNotices::loaded(const TimeStore& store, const std::optional<std
     if (!keptIn) return tellWriteFailure(written);
     const std::string where = unsavedTimesWentTo(*keptIn);
     const bool news = !written && !written.error().alreadyTold;
-    line_.show(news ? Feedback{where + " " + unsavedTimesNotWritten(written.error().reason), FeedbackLine::kRed}
-                    : Feedback{where, FeedbackLine::kBlue});
+    line_.show(
+        news ? Feedback{where + " " + unsavedTimesNotWritten(written.error().reason), FeedbackLine::kRed}
+             : Feedback{where, FeedbackLine::kBlue});
 }
 
 void UnsavedTimesNotices::replaced(const TimeStore& store) {

@@ -25,7 +25,7 @@ public:
     // Before the session file name replaces store: the unsaved times go to a session file of their
     // own. Its name (nothing when there were none), or why the load must not happen.
     Result<std::optional<std::string>, SessionError> beforeLoad(const TimeStore& store,
-                                                                 const std::filesystem::path& name);
+                                                                const std::filesystem::path& name);
     // store was loaded; keptIn is what beforeLoad answered.
     void loaded(const TimeStore& store, const std::optional<std::string>& keptIn);
     // Every time of store replaced the kept ones: all of them are unsaved.

@@ -13,7 +13,7 @@ struct DiskRig : Rig {
     FailingDisk disk;
     UnsavedTimes unsaved;
     DiskRig(const fs::path& folder, const char* journal)
-        : unsaved{disk, folder, journal, [](std::time_t) { return "DATE"; }} {
+        : unsaved{disk, folder / journal, folder, [](std::time_t) { return "DATE"; }} {
         keepOnDisk(unsaved);
     }
 };
@@ -101,7 +101,8 @@ TEST(UnsavedTimesNotices, ALoadSaysWhereUnsavedTimesWentAndWhetherTheLoadedOnesA
         SCOPED_TRACE(r.name);
         TempDir dir;
         FailingDisk disk;
-        UnsavedTimes journal{disk, dir.path, ".kestive-unsaved-1-1.journal", [](std::time_t) { return "D"; }};
+        UnsavedTimes journal{disk, dir / ".kestive-unsaved-1-1.journal", dir.path,
+                             [](std::time_t) { return "D"; }};
         Log log;
         Control label5;
         label5.log = &log;
