@@ -199,8 +199,7 @@ UnsavedTimes::Recovered UnsavedTimes::recoverLeftTimes() {
             disk_.releaseLeftJournal(left.file, true);
             continue;
         }
-        const LoadResult read =
-            parseSession(wholeLines(left.content), left.file.filename().string(), NumberFormat{});
+        const LoadResult read = parseSession(wholeLines(left.content), left.file.filename().string());
         if (!read) {
             disk_.releaseLeftJournal(left.file, false);  // kept as it is: nothing is thrown away
             result.errors.push_back(read.error().message());

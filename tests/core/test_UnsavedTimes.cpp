@@ -12,7 +12,6 @@ using kestive::test::FailingDisk;
 
 namespace {
 
-const NumberFormat kC{};
 std::string dateOf(std::time_t) {
     return "DATE";
 }
@@ -21,7 +20,7 @@ using Times = std::vector<std::pair<int, std::int32_t>>;
 
 TimeStore storeOf(const Times& times) {
     TimeStore store;
-    for (const auto& [pll, time] : times) store.addTime(pll, time, kC);
+    for (const auto& [pll, time] : times) store.addTime(pll, time);
     return store;
 }
 
@@ -33,7 +32,7 @@ struct TrainerRun {
     TrainerRun(const fs::path& folder, const std::string& journal = ".kestive-unsaved-1-1.journal")
         : unsaved(disk, folder / journal, folder, dateOf) {}
     UnsavedTimes::WriteResult keep(int pll, std::int32_t time) {
-        store.addTime(pll, time, kC);
+        store.addTime(pll, time);
         return unsaved.kept(store, pll, time);
     }
     void load(const TimeStore& loaded) {
@@ -168,7 +167,7 @@ TEST(UnsavedTimes, ATrainerStartedBesideARunningOneLeavesItsJournalAlone) {
     EXPECT_EQ(sessionFiles(dir.path),
               (std::vector<std::string>{".kestive-unsaved-1-1.journal", ".kestive-unsaved-2-2.journal"}));
     const auto read = [&](const char* journal) {
-        return sessionText(parseSession(readFile(dir / journal), journal, kC).value().store, "DATE");
+        return sessionText(parseSession(readFile(dir / journal), journal).value().store, "DATE");
     };
     EXPECT_EQ(read(".kestive-unsaved-1-1.journal"), sessionText(storeOf({{2, 800}, {2, 700}}), "DATE"));
     EXPECT_EQ(read(".kestive-unsaved-2-2.journal"), sessionText(storeOf({{4, 900}}), "DATE"));

@@ -70,7 +70,7 @@ struct Window {
     const TimeStore& store() { return form.trainer().store(); }
     void keep(int c, std::int32_t ms) {
         TimeStore more = store();
-        more.addTime(c, ms, NumberFormat{});
+        more.addTime(c, ms);
         form.trainer().replaceTimes(std::move(more));
         form.trainer().sessionSaved();  // as if saved: a load has no unsaved times to put aside first
     }
