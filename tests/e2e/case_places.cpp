@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints where the main window places each case's picture, one line "case left top" in twips, for fit.sh.
 #include <cstdio>
 
