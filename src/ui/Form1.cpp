@@ -8,6 +8,7 @@
 
 #include "cases/OllCases.h"
 #include "ui/ButtonPressWatch.h"
+#include "ui/DesignPalette.h"
 #include "ui/Fonts.h"
 #include "ui/LargeCaptionCache.h"
 #include "ui/SaveSession.h"
@@ -86,6 +87,8 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, std::vector<std::string> p
                    : scaleToFit(screen()->availableGeometry().size(), menuBar()->sizeHint().height());
     setFont(scale_.font(windowFont));
     mnuFile->setFont(font());  // a drop-down is a window of its own and does not take the font by itself
+    // The design's light colours, the desktop's palette notwithstanding, on a white background.
+    setPalette(designPalette());
     setWidgetColour(this, QPalette::Window, kWhite);
 
     client_ = new QWidget(this);
@@ -93,7 +96,7 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, std::vector<std::string> p
     client_->setAutoFillBackground(true);
     setCentralWidget(client_);
 
-    const QPalette standard = QApplication::palette();
+    const QPalette standard = designPalette();
     const QColor buttonFace = standard.color(QPalette::Button);
     const QColor buttonText = standard.color(QPalette::ButtonText);
 
@@ -202,8 +205,7 @@ QLineEdit* Form1::makeTextBox(const char* name, int left, int top, int width, in
 }
 
 void Form1::buildCasePanel() {
-    const QPalette standard = QApplication::palette();
-    const QColor buttonText = standard.color(QPalette::ButtonText);
+    const QColor buttonText = designPalette().color(QPalette::ButtonText);
     const QFont boldFont = sansSerifFont(8.25, true);
     const QFont windowFont = sansSerifFont(8.25);
     for (int i = 0; i < kCaseCount; ++i) {
