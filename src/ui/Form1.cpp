@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QShortcut>
 #include <algorithm>
 
 #include "cases/OllCases.h"
@@ -257,6 +258,18 @@ void Form1::buildMenu() {
     mnuQuit->setObjectName(QStringLiteral("mnuQuit"));
     mnuAbout = menuBar()->addAction(QStringLiteral("About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+
+    // The keys desktop users expect, in every window of the program. They are not the menu items'
+    // own shortcuts, which the drop-down would show beside them: the design's menu shows none.
+    const auto key = [this](QKeySequence::StandardKey keys, QAction* item) {
+        new QShortcut(QKeySequence(keys), this, item, &QAction::trigger, Qt::ApplicationShortcut);
+    };
+    key(QKeySequence::Open, mnuLoad);
+    key(QKeySequence::Save, mnuSave);
+    key(QKeySequence::Quit, mnuQuit);
+    // F10 opens the first menu of the menu bar, from where the arrows go on.
+    new QShortcut(QKeySequence(Qt::Key_F10), this, this,
+                  [this] { menuBar()->setActiveAction(mnuFile->menuAction()); });
 }
 
 void Form1::putLabelsBeneath() {

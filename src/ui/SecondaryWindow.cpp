@@ -1,5 +1,7 @@
 #include "ui/SecondaryWindow.h"
 
+#include <QShortcut>
+
 #include "ui/DesignPalette.h"
 #include "ui/Form1.h"
 #include "ui/WidgetColour.h"
@@ -24,6 +26,8 @@ SecondaryWindow::SecondaryWindow(QWidget* owner, const QString& caption, int cli
     setFont(scale_.font(sansSerifFont(8.25)));
 
     resize(scale_.px(clientWidthTwips), scale_.px(clientHeightTwips));
+    // Escape closes the window, that is, hides it like its Close or Cancel button.
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 }
 
 QPushButton* SecondaryWindow::addButton(const char* name, const QString& caption, QRect place) {

@@ -127,5 +127,23 @@ area load 120 2400 2655 615
 area Cancel 120 3120 2655 615
 measure "Load window"
 
+# Save Session: the box that asks for the name, then the message that it was saved.
+xdotool key Escape
+file_item 2
+asked=$(untitled) || fail "Save Session asked for no name"
+sleep 0.3
+box "$asked"
+areas+=("input box=$((bx + 2)),$((by + 2)),$((bw - 4)),$((bh - 4))")
+measure "input box"
+xdotool type --delay 20 shown
+xdotool key Return
+untitled_gone "$asked" || fail "the input box stayed open"
+told=$(untitled) || fail "no message after saving"
+sleep 0.3
+box "$told"
+areas+=("message box=$((bx + 2)),$((by + 2)),$((bw - 4)),$((bh - 4))")
+measure "message box"
+xdotool key Return
+
 [ ${#faint[@]} -eq 0 ] || fail "text too faint under a $palette palette in: ${faint[*]}"
 echo PASS
