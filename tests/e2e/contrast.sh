@@ -5,6 +5,10 @@
 # KESTIVE_SHOTS=folder keeps the screenshots there.
 # dark: Debian's qt6ct with its "darker" colour scheme, from a configuration folder of its own.
 palette=$3
+if [ "$palette" = dark ] && ! compgen -G "/usr/lib/*/qt6/plugins/platformthemes/libqt6ct.so" >/dev/null; then
+  echo "FAIL: no qt6ct for the dark palette (scripts/setup.sh test installs it)"
+  exit 1
+fi
 config=$(mktemp -d)
 if [ "$palette" = dark ]; then
   mkdir -p "$config/qt6ct"
