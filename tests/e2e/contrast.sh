@@ -87,15 +87,20 @@ area showWhen 2880 5880 375 285
 areas+=("menu bar=$((X + 2)),$((Y + 2)),90,$((top - Y - 4))")
 measure "main window"
 
+# measure_box WHAT: the first untitled window (a menu or a box), all of it inside its edge; its id in $shown.
+measure_box() {
+  shown=$(untitled) || fail "no $1 opened"
+  sleep 0.3
+  box "$shown"
+  areas+=("$1=$((bx + 2)),$((by + 2)),$((bw - 4)),$((bh - 4))")
+  measure "$1"
+}
+
 # The File menu, open.
 xdotool mousemove $file_menu click 1
-menu=$(untitled) || fail "the File menu did not open"
-sleep 0.3
-box "$menu"
-areas+=("File menu=$((bx + 2)),$((by + 2)),$((bw - 4)),$((bh - 4))")
-measure "File menu"
+measure_box "File menu"
 xdotool key Escape
-untitled_gone "$menu" || fail "the File menu stayed open"
+untitled_gone "$shown" || fail "the File menu stayed open"
 
 # About, from the menu bar beside File.
 xdotool mousemove $((X + 53)) $(((Y + top) / 2)) click 1
@@ -134,19 +139,11 @@ measure "Load window"
 # Save Session: the box that asks for the name, then the message that it was saved.
 xdotool key Escape
 file_item 2
-asked=$(untitled) || fail "Save Session asked for no name"
-sleep 0.3
-box "$asked"
-areas+=("input box=$((bx + 2)),$((by + 2)),$((bw - 4)),$((bh - 4))")
-measure "input box"
+measure_box "input box"
 xdotool type --delay 20 shown
 xdotool key Return
-untitled_gone "$asked" || fail "the input box stayed open"
-told=$(untitled) || fail "no message after saving"
-sleep 0.3
-box "$told"
-areas+=("message box=$((bx + 2)),$((by + 2)),$((bw - 4)),$((bh - 4))")
-measure "message box"
+untitled_gone "$shown" || fail "the input box stayed open"
+measure_box "message box"
 xdotool key Return
 
 [ ${#faint[@]} -eq 0 ] || fail "text too faint under a $palette palette in: ${faint[*]}"
