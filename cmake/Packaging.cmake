@@ -16,16 +16,25 @@ include(GNUInstallDirs)
 
 set(KESTIVE_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 
-# Manual pages are installed compressed; -n keeps the archive free of a time stamp.
-function(kestive_install_man page)
-  set(man_gz ${CMAKE_BINARY_DIR}/packaging/${page}.1.gz)
+# Compressed with gzip -9; -n keeps the archive free of a time stamp. Gives the built file in ${out}.
+function(kestive_gzip source out)
+  get_filename_component(name ${source} NAME)
+  set(gz ${CMAKE_BINARY_DIR}/packaging/${name}.gz)
   add_custom_command(
-    OUTPUT ${man_gz}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
-    COMMAND gzip -9 -n -c ${KESTIVE_PACKAGING_DIR}/${page}.1 > ${man_gz}
-    DEPENDS ${KESTIVE_PACKAGING_DIR}/${page}.1
-    COMMENT "Compressing the manual page of ${page}")
-  add_custom_target(${page}_man ALL DEPENDS ${man_gz})
+    OUTPUT ${gz}
+    COMMAND gzip -9 -n -c ${source} > ${gz}
+    DEPENDS ${source}
+    COMMENT "Compressing ${name}")
+  string(MAKE_C_IDENTIFIER "${name}_gz" target)
+  add_custom_target(${target} ALL DEPENDS ${gz})
+  set(${out} ${gz} PARENT_SCOPE)
+endfunction()
+
+# Manual pages carry the version: "Kestive 1.21" in their header.
+set(KESTIVE_SHORT_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR})
+function(kestive_install_man page)
+  configure_file(${KESTIVE_PACKAGING_DIR}/${page}.1 ${CMAKE_BINARY_DIR}/packaging/${page}.1 @ONLY)
+  kestive_gzip(${CMAKE_BINARY_DIR}/packaging/${page}.1 man_gz)
   install(FILES ${man_gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endfunction()
 
@@ -56,7 +65,13 @@ if(TARGET kestive_icons)
   install(FILES ${KESTIVE_ICON_DIR}/kestive.ico DESTINATION ${CMAKE_INSTALL_DATADIR}/kestive)
 endif()
 
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestive)
+# The documentation folder: the README, the licence terms in Debian's machine-readable form (the full
+# text is the system's /usr/share/common-licenses/GPL-3) and the changelog of the package.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${KESTIVE_PACKAGING_DIR}/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestive)
+configure_file(${KESTIVE_PACKAGING_DIR}/changelog.in ${CMAKE_BINARY_DIR}/packaging/changelog @ONLY)
+kestive_gzip(${CMAKE_BINARY_DIR}/packaging/changelog changelog_gz)
+install(FILES ${changelog_gz} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestive)
 
 # The Debian package: cpack -G DEB in the build folder gives kestive_<version>_<arch>.deb.
 set(CPACK_GENERATOR DEB)
@@ -64,14 +79,20 @@ set(CPACK_PACKAGE_NAME kestive)
 set(CPACK_PACKAGE_VENDOR "Kestive")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "trainer for recognising the 57 last-layer orientation cases of the cube")
+# Lines of the long description stay under 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Kestive shows a random case of the last-layer orientation step of the 3x3 puzzle cube and\n"
-    "measures in milliseconds how long you take to recognise it. Kept times are shown per case\n"
-    "with their mean, count and deviation, can be saved to session files and reported as text.\n"
-    "The package also holds kestive-report, which prints the report of a saved session.")
+    "Kestive shows a random case of the last-layer orientation step of the 3x3\n"
+    "puzzle cube and measures in milliseconds how long you take to recognise it.\n"
+    "Kept times are shown per case with their mean, count and deviation, can be\n"
+    "saved to session files and reported as text. The package also holds\n"
+    "kestive-report, which prints the report of a saved session.")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Kestive developers <kestive@localhost>")
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_PACKAGE_CONTACT "Kestive developers <kestive@kestive.org>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
+# A trainer of a skill, in the desktop menu's Education too; not a game installed under /usr/games.
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+# Programs are installed stripped; the build folder keeps their symbols.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The libraries the programs link (Qt 6, giflib, libcanberra, the C++ runtime) are found by dpkg-shlibdeps; the
@@ -81,4 +102,12 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation | fonts-dejavu-core")
 # Native Wayland windows need Qt's Wayland plugin; the start signal is the sound theme's "bell" (without
 # the theme the window system's bell rings instead).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, sound-theme-freedesktop")
+# The source tarball: cpack --config CPackSourceConfig.cmake in the build folder gives
+# kestive-<version>-source.tar.gz, the source tree without its history and build folders.
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_PACKAGE_FILE_NAME kestive-${PROJECT_VERSION}-source)
+# The patterns are regular expressions on full paths, anchored at this source tree; special characters of
+# its path are put in brackets, as backslashes would need escaping once more in the CPack configuration.
+string(REGEX REPLACE "([.+*?()|$])" "[\\1]" source_dir_pattern "${PROJECT_SOURCE_DIR}")
+set(CPACK_SOURCE_IGNORE_FILES "^${source_dir_pattern}/[.]git(/|$)" "^${source_dir_pattern}/(build|out|Testing)/" "[.]swp$")
 include(CPack)

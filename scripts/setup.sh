@@ -11,7 +11,7 @@ if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgif-dev libgl-dev libcanberra-dev fonts-liberation fonts-dejavu-core)
 if [ "$mode" = test ]; then
-  packages+=(googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick librsvg2-bin clang clang-format locales python3 dpkg-dev file man-db desktop-file-utils appstream weston qt6-wayland)
+  packages+=(googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick librsvg2-bin clang clang-format locales python3 dpkg-dev file man-db desktop-file-utils appstream weston qt6-wayland qt6ct lintian)
 fi
 
 missing=()

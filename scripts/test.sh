@@ -20,7 +20,7 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs"
 bash tests/fuzz/run.sh build/fuzz "${KESTIVE_FUZZ_SECONDS:-60}"
 
-echo "== the Debian package: build, install, start from the desktop entry under Xvfb, remove"
+echo "== the release: a clean Makefiles build, lintian, cmake --install, the source tarball with its core tests; the Debian package installed, started under Xvfb, removed"
 if [ "$(id -u)" -eq 0 ]; then bash tests/package/check.sh; else sudo bash tests/package/check.sh; fi
 
 echo "== all tests (their summary closes the run)"

@@ -4,11 +4,13 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QShortcut>
 #include <algorithm>
 
 #include "cases/CasePanelLayout.h"
 #include "cases/OllCases.h"
 #include "ui/ButtonPressWatch.h"
+#include "ui/DesignPalette.h"
 #include "ui/Fonts.h"
 #include "ui/LargeCaptionCache.h"
 #include "ui/Twips.h"
@@ -78,6 +80,8 @@ Form1::Form1(RandomSource& random, WorkPlace place, UnsavedTimes* unsaved, Drill
                    : scaleToFit(screen()->availableGeometry().size(), menuBar()->sizeHint().height());
     setFont(scale_.font(windowFont));
     mnuFile->setFont(font());  // a drop-down is a window of its own and does not take the font by itself
+    // The design's light colours, the desktop's palette notwithstanding, on a white background.
+    setPalette(designPalette());
     setWidgetColour(this, QPalette::Window, kWhite);
 
     client_ = new QWidget(this);
@@ -85,7 +89,7 @@ Form1::Form1(RandomSource& random, WorkPlace place, UnsavedTimes* unsaved, Drill
     client_->setAutoFillBackground(true);
     setCentralWidget(client_);
 
-    const QPalette standard = QApplication::palette();
+    const QPalette standard = designPalette();
     const QColor buttonFace = standard.color(QPalette::Button);
     const QColor buttonText = standard.color(QPalette::ButtonText);
 
@@ -194,8 +198,7 @@ QLineEdit* Form1::makeTextBox(const char* name, int left, int top, int width, in
 }
 
 void Form1::buildCasePanel() {
-    const QPalette standard = QApplication::palette();
-    const QColor buttonText = standard.color(QPalette::ButtonText);
+    const QColor buttonText = designPalette().color(QPalette::ButtonText);
     const QFont boldFont = sansSerifFont(8.25, true);
     const QFont windowFont = sansSerifFont(8.25);
     for (int i = 0; i < kCaseCount; ++i) {
@@ -248,6 +251,18 @@ void Form1::buildMenu() {
     mnuQuit->setObjectName(QStringLiteral("mnuQuit"));
     mnuAbout = menuBar()->addAction(QStringLiteral("About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+
+    // The keys desktop users expect, in every window of the program. They are not the menu items'
+    // own shortcuts, which the drop-down would show beside them: the design's menu shows none.
+    const auto key = [this](QKeySequence::StandardKey keys, QAction* item) {
+        new QShortcut(QKeySequence(keys), this, item, &QAction::trigger, Qt::ApplicationShortcut);
+    };
+    key(QKeySequence::Open, mnuLoad);
+    key(QKeySequence::Save, mnuSave);
+    key(QKeySequence::Quit, mnuQuit);
+    // F10 opens the first menu of the menu bar, from where the arrows go on.
+    new QShortcut(QKeySequence(Qt::Key_F10), this, this,
+                  [this] { menuBar()->setActiveAction(mnuFile->menuAction()); });
 }
 
 void Form1::putLabelsBeneath() {

@@ -1,5 +1,6 @@
 #include "ui/Form2.h"
 
+#include <QKeyEvent>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
 
@@ -30,6 +31,7 @@ Form2::Form2(QWidget* owner, QDir folder, LoadHandler onLoad)
     File1->setSelectionMode(QAbstractItemView::SingleSelection);
     File1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     File1->setItemDelegate(new SelectedRowMark(File1));
+    File1->installEventFilter(this);
 
     Command1 = addButton("Command1", QStringLiteral("load"), twips(120, 2400, 2655, 615));
     Command2 = addButton("Command2", QStringLiteral("Cancel"), twips(120, 3120, 2655, 615));
@@ -81,6 +83,18 @@ void Form2::Command2_Click() {
 void Form2::present() {
     if (isVisible()) refreshList();  // a hidden dialog reads it in showEvent
     SecondaryWindow::present();
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    // Before any pick the list's cursor rests on the first row unselected, and Down would move on to
+    // the second: the first Down selects the first row instead.
+    if (watched == File1 && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down && File1->count() > 0 &&
+        File1->selectedItems().isEmpty()) {
+        File1->setCurrentRow(0);
+        return true;
+    }
+    return SecondaryWindow::eventFilter(watched, event);
 }
 
 void Form2::showEvent(QShowEvent* event) {

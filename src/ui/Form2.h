@@ -44,6 +44,8 @@ public:
 protected:
     // The list is read again whenever the dialog is shown, so a file saved a moment ago is there.
     void showEvent(QShowEvent* event) override;
+    // The first Down in the list picks its first row.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QDir folder_;

@@ -17,7 +17,7 @@ Form3::Form3(QWidget* owner) : SecondaryWindow(owner, QStringLiteral("About"), 4
 
     Label6 =
         addLabel("Label6", QStringLiteral("...but really, i'm not that bad :)"), twips(2160, 960, 2295, 255));
-    Label3 = addLabel("Label3", QStringLiteral("Version 1.21"), twips(1680, 1440, 1215, 255));
+    Label3 = addLabel("Label3", QStringLiteral("Version " KESTIVE_VERSION), twips(1680, 1440, 1215, 255));
 
     // A solid rule one pixel high in the window-text colour, from the left edge past the right one.
     Line1 = new QWidget(this);

@@ -1,5 +1,8 @@
 #include "ui/SecondaryWindow.h"
 
+#include <QShortcut>
+
+#include "ui/DesignPalette.h"
 #include "ui/Form1.h"
 #include "ui/WidgetColour.h"
 
@@ -15,12 +18,16 @@ SecondaryWindow::SecondaryWindow(QWidget* owner, const QString& caption, int cli
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(caption);
 
-    setWidgetColour(this, QPalette::Window, palette().color(QPalette::Button));
-    setWidgetColour(this, QPalette::WindowText, palette().color(QPalette::ButtonText));
+    QPalette colours = designPalette();  // the design's light colours, whatever the desktop's palette
+    colours.setColor(QPalette::Window, colours.color(QPalette::Button));
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::ButtonText));
+    setPalette(colours);
     setAutoFillBackground(true);
     setFont(scale_.font(sansSerifFont(8.25)));
 
     resize(scale_.px(clientWidthTwips), scale_.px(clientHeightTwips));
+    // Escape closes the window, that is, hides it like its Close or Cancel button.
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 }
 
 QPushButton* SecondaryWindow::addButton(const char* name, const QString& caption, QRect place) {

@@ -17,6 +17,7 @@
 #include "icon/WindowIcon.h"
 #include "session/UnsavedTimes.h"
 #include "ui/ButtonPressWatch.h"
+#include "ui/DesignPalette.h"
 #include "ui/Form1.h"
 #include "ui/PictureFolders.h"
 #include "ui/SaveSession.h"
@@ -49,6 +50,8 @@ int main(int argc, char* argv[]) {
     // while the clock runs that doubles the wake-ups per frame. Plain image transfers need none.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
+    // The windows are light by design: menus, boxes and messages keep the design's colours on a dark desktop.
+    QApplication::setPalette(kestive::ui::designPalette());
     QApplication::setWindowIcon(kestive::icon::windowIcon());  // every window, the three secondary ones too
     const kestive::ui::SteadyCaretWhenIdle steadyCaret;        // text cursors stop blinking in pauses
     std::unique_ptr<kestive::FileDrillTrace> trace;

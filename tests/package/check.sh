@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Checks the Debian package as a user gets it: builds it with cpack, installs it with apt-get, starts
-# the installed trainer through the desktop entry's command under Xvfb with a fresh home folder, sees
-# its window with the case pictures and the icon on all four windows, runs a drill and saves the
-# session, closes it with Exit, starts it again to see the user's files kept, and removes the package.
+# Checks the release as a packager and a user get it: builds it from a clean tree with CMake's default
+# generator (Unix Makefiles, which packagers' tools use), makes the Debian package with cpack, runs
+# lintian on it (no error, no warning), sees that cmake --install into a DESTDIR gives the files the
+# package holds, builds the source tarball without .git and runs its core tests. Then installs the
+# package with apt-get, starts the installed trainer through the desktop entry's command under Xvfb
+# with a fresh home folder, sees its window with the case pictures and the icon on all four windows,
+# runs a drill and saves the session, closes it with Exit, starts it again to see the user's files
+# kept, and removes the package.
 # Needs root (apt-get) and the test tools of scripts/setup.sh (Xvfb, xdotool, ImageMagick, x11-utils).
-# The package is built from the release build (build/release), which scripts/run.sh uses too.
+# Builds in build/package; prints the time of each build.
 set -euo pipefail
 
 if [ "${1:-}" = "--inside-x" ]; then
@@ -123,16 +127,53 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 [ "$(id -u)" = 0 ] || fail "needs root to install the package"
 
-build=$repo/build/release
+build=$repo/build/package
 export DEBIAN_FRONTEND=noninteractive
 command -v desktop-file-validate >/dev/null || apt-get install -y -q --no-install-recommends desktop-file-utils >/dev/null
+command -v lintian >/dev/null || apt-get install -y -q --no-install-recommends lintian >/dev/null
+tmp=$(mktemp -d)
+cleanup() {
+    rm -rf "$tmp"
+    if dpkg-query -W -f='${Status}' kestive 2>/dev/null | grep -q "install ok installed"; then
+        apt-get remove -y -q kestive >/dev/null
+    fi
+}
+trap cleanup EXIT
 
-echo "== building the package in $build"
-(cd "$repo" && cmake --preset release >/dev/null && cmake --build --preset release -j "$(nproc)")
-rm -f "$build"/kestive_*.deb
+echo "== building the release from a clean tree with Unix Makefiles in $build"
+rm -rf "$build"
+began=$(date +%s)
+cmake -S "$repo" -B "$build" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DKESTIVE_WITH_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+cmake --build "$build" -j "$(nproc)" >"$tmp/build.log" 2>&1 || { tail -n 30 "$tmp/build.log"; fail "the Makefiles build"; }
+echo "clean Makefiles build at -j$(nproc): $(($(date +%s) - began)) s"
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/kestive_*.deb)
 echo "built $deb"
+
+echo "== lintian"
+lintian --fail-on error,warning "$deb" || fail "lintian reports errors or warnings on the package"
+
+echo "== cmake --install into a DESTDIR gives the files the package holds"
+DESTDIR="$tmp/dest" cmake --install "$build" >/dev/null
+diff <(cd "$tmp/dest" && find . ! -type d | sed 's|^\.||' | sort) \
+    <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\.||' | sort) ||
+    fail "cmake --install (<) and the package (>) hold different files"
+
+echo "== the source tarball builds and passes the core tests without .git"
+(cd "$build" && cpack --config CPackSourceConfig.cmake >/dev/null)
+tar -xzf "$build"/kestive-*-source.tar.gz -C "$tmp"
+source_tree=$(ls -d "$tmp"/kestive-*-source)
+[ -f "$source_tree/COPYING" ] || fail "the source tarball lacks COPYING"
+[ ! -e "$source_tree/.git" ] && [ ! -e "$source_tree/build" ] || fail "the source tarball holds .git or build"
+began=$(date +%s)
+cmake -S "$source_tree" -B "$tmp/source-build" -DCMAKE_BUILD_TYPE=Release -DKESTIVE_WITH_GUI=OFF \
+    -DKESTIVE_WITH_BENCH=OFF >/dev/null
+cmake --build "$tmp/source-build" -j "$(nproc)" >"$tmp/source-build.log" 2>&1 ||
+    { tail -n 30 "$tmp/source-build.log"; fail "the source tarball does not build"; }
+ctest --test-dir "$tmp/source-build" -j "$(nproc)" --output-on-failure | grep -E "tests passed|tests failed" ||
+    fail "the source tarball's tests fail"
+echo "source tarball: core build and tests in $(($(date +%s) - began)) s"
 
 echo "== contents and dependencies"
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|')
@@ -140,7 +181,7 @@ for f in /usr/bin/kestive /usr/bin/kestive-report /usr/bin/kestive-launcher \
          /usr/share/applications/kestive.desktop /usr/share/man/man1/kestive-report.1.gz \
          /usr/share/man/man1/kestive.1.gz /usr/share/man/man1/kestive-launcher.1.gz \
          /usr/share/metainfo/org.kestive.Kestive.metainfo.xml \
-         /usr/share/kestive/kestive.ico \
+         /usr/share/kestive/kestive.ico /usr/share/doc/kestive/copyright /usr/share/doc/kestive/changelog.gz \
          /usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/kestive.png; do
     grep -qx "$f" <<<"$contents" || fail "the package lacks $f"
 done
@@ -162,14 +203,6 @@ if dpkg-query -W -f='${Status}' kestive 2>/dev/null | grep -q "install ok instal
     apt-get remove -y -q kestive >/dev/null
 fi
 timeout 600 apt-get install -y -q "$deb" >/dev/null || fail "apt-get install $deb"
-tmp=$(mktemp -d)
-cleanup() {
-    rm -rf "$tmp"
-    if dpkg-query -W -f='${Status}' kestive 2>/dev/null | grep -q "install ok installed"; then
-        apt-get remove -y -q kestive >/dev/null
-    fi
-}
-trap cleanup EXIT
 
 for bin in /usr/bin/kestive /usr/bin/kestive-report; do
     if ldd "$bin" | grep -q "not found"; then fail "$bin misses libraries: $(ldd "$bin" | grep 'not found')"; fi

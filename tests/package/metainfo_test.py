@@ -30,6 +30,7 @@ root = ET.parse(metainfo).getroot()
 
 check("launchable", root.findtext("launchable[@type='desktop-id']"), desktop.rsplit("/", 1)[-1])
 check("name", root.findtext("name"), d["Name"])
+check("licence", root.findtext("project_license"), "GPL-3.0-or-later")
 check("summary", root.findtext("summary"), d["Comment"])
 check("categories", [c.text for c in root.iter("category")], [c for c in d["Categories"].split(";") if c])
 check("keywords", [k.text for k in root.iter("keyword")], [k for k in d["Keywords"].split(";") if k])

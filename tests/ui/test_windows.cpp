@@ -10,6 +10,7 @@
 #include "session/SessionFile.h"
 #include "ui/ButtonPressWatch.h"
 #include "ui/CanberraSound.h"
+#include "ui/DesignPalette.h"
 #include "ui/Form1.h"
 #include "ui/SaveSession.h"
 
@@ -133,7 +134,7 @@ class Windows : public QObject {
     std::unique_ptr<PictureFolder> folder;
 
 private slots:
-    void initTestCase() {  // button faces unlike window backgrounds, to see which the secondary windows take
+    void initTestCase() {  // a desktop palette unlike the design's, to see that the windows keep the design
         QPalette p = QApplication::palette();
         p.setColor(QPalette::Button, QColor(200, 180, 160));
         p.setColor(QPalette::ButtonText, QColor(20, 40, 60));
@@ -408,14 +409,15 @@ private slots:
         qputenv("LC_ALL", all);
     }
 
-    void secondaryWindowsTakeTheButtonFace() {
+    void secondaryWindowsTakeTheDesignedButtonFaceNotTheDesktops() {
         Form2 load(nullptr, QDir::current());
         Form3 about(nullptr);
         Form4 report(nullptr);
+        const QPalette design = designPalette();
         for (QWidget* w : std::initializer_list<QWidget*>{&load, &about, &report}) {
-            QVERIFY2(w->palette().color(QPalette::Window) == QColor(200, 180, 160),
+            QVERIFY2(w->palette().color(QPalette::Window) == design.color(QPalette::Button),
                      qPrintable(w->windowTitle()));
-            QVERIFY2(w->palette().color(QPalette::WindowText) == QColor(20, 40, 60),
+            QVERIFY2(w->palette().color(QPalette::WindowText) == design.color(QPalette::ButtonText),
                      qPrintable(w->windowTitle()));
         }
     }

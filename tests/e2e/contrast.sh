@@ -1,0 +1,150 @@
+#!/usr/bin/env bash
+# Screenshots of every window under a light or a dark desktop palette, and the contrast of each label,
+# button, text box and menu measured from their pixels (tests/e2e/contrast.py: at least 4.5:1).
+#   contrast.sh <kestive binary> <folder with the 57 case pictures> light|dark
+# KESTIVE_SHOTS=folder keeps the screenshots there.
+# dark: Debian's qt6ct with its "darker" colour scheme, from a configuration folder of its own.
+palette=$3
+if [ "$palette" = dark ] && ! compgen -G "/usr/lib/*/qt6/plugins/platformthemes/libqt6ct.so" >/dev/null; then
+  echo "FAIL: no qt6ct for the dark palette (scripts/setup.sh test installs it)"
+  exit 1
+fi
+config=$(mktemp -d)
+if [ "$palette" = dark ]; then
+  mkdir -p "$config/qt6ct"
+  printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\nstyle=Fusion\n' \
+    >"$config/qt6ct/qt6ct.conf"
+  export QT_QPA_PLATFORMTHEME=qt6ct
+else
+  unset QT_QPA_PLATFORMTHEME
+fi
+export XDG_CONFIG_HOME=$config
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/common.sh"
+source "$here/menus.sh"
+trap 'cleanup; rm -rf "$config"' EXIT
+printf 'recorded on today\r\n0:612,\r\n' >listed.pll  # an entry for the Load list
+
+areas=() faint=()
+# area NAME LEFT TOP WIDTH HEIGHT: a control's place in twips from the origin ($ox, $oy) of its window,
+# less a border of $inset pixels where neighbours or frames touch it.
+inset=2
+area() {
+  areas+=("$1=$((ox + $2 / 15 + inset)),$((oy + $3 / 15 + inset)),$(($4 / 15 - 2 * inset)),$(($5 / 15 - 2 * inset))")
+}
+# measure WHAT: a screenshot of the whole screen, and the contrast of every area named since the last.
+measure() {
+  import -window root "$work/$1.png"
+  convert "$work/$1.png" "$work/$1.ppm"
+  if [ -n "${KESTIVE_SHOTS:-}" ]; then cp "$work/$1.png" "$KESTIVE_SHOTS/$palette $1.png"; fi
+  echo "== $palette palette: $1"
+  python3 "$here/contrast.py" "$work/$1.ppm" "${areas[@]}" || faint+=("$1")
+  areas=()
+}
+# box ID: the window's place and size as bx, by, bw, bh.
+box() {
+  read -r bx by bw bh < <(xdotool getwindowgeometry --shell "$1" |
+    awk -F= '{v[$1] = $2} END {print v["X"], v["Y"], v["WIDTH"], v["HEIGHT"]}')
+}
+# origin NAME: the top-left corner of the shown window named exactly NAME, moved beside the main window.
+origin() {
+  local id
+  id=$(window_named "^$1\$") || fail "the window $1 did not open"
+  xdotool windowmove --sync "$id" 1000 100
+  sleep 0.5
+  box "$id"
+  ox=$bx oy=$by
+}
+
+# The main window: its labels (where a text box or picture overlaps one, the area stops short of it),
+# the three statistics labels of every case, the buttons, the text boxes and the menu bar.
+ox=$X oy=$top
+area Label1 960 3000 4815 1815
+area Label2 360 5520 1200 255
+area Label4 360 5880 2520 255
+area Label6 4320 8160 1575 1095
+area Label3 120 8640 1935 615
+for i in $(seq 0 56); do
+  case $i in
+    54) l=960 t=10680 ;;
+    55) l=3480 t=10680 ;;
+    56) l=2160 t=9360 ;;
+    *) l=$((6000 + 2520 * (i % 6))) t=$((120 + 1320 * (i / 6))) ;;
+  esac
+  area "avglabel($i)" $((l + 1200)) $((t + 480)) 1215 255
+  area "numlabel($i)" $((l + 1200)) $((t + 720)) 1215 255
+  area "stdlabel($i)" $((l + 1200)) $((t + 960)) 1215 255
+done
+inset=4
+area START 120 4920 1815 495
+area Accept 2040 4920 1815 495
+area Discard 3960 4920 1815 495
+area Exit 3960 5640 1815 495
+area "Create report" 120 8040 1935 615
+inset=3
+area WaitTime 1560 5520 375 285
+area showWhen 2880 5880 375 285
+areas+=("menu bar=$((X + 2)),$((Y + 2)),90,$((top - Y - 4))")
+measure "main window"
+
+# measure_box WHAT: the first untitled window (a menu or a box), all of it inside its edge; its id in $shown.
+measure_box() {
+  shown=$(untitled) || fail "no $1 opened"
+  sleep 0.3
+  box "$shown"
+  areas+=("$1=$((bx + 2)),$((by + 2)),$((bw - 4)),$((bh - 4))")
+  measure "$1"
+}
+
+# The File menu, open.
+xdotool mousemove $file_menu click 1
+measure_box "File menu"
+xdotool key Escape
+untitled_gone "$shown" || fail "the File menu stayed open"
+
+# About, from the menu bar beside File.
+xdotool mousemove $((X + 53)) $(((Y + top) / 2)) click 1
+origin About
+inset=2
+area Label2 960 120 2775 495
+area Label1 720 600 3375 375
+area Label6 2160 960 2295 255
+area Label3 1680 1440 1215 255
+area Label7 120 1800 4455 855
+area Label4 120 2760 4335 255
+area Label5 120 3000 4335 255
+inset=4
+area Close 1560 3480 1575 495
+measure "About window"
+
+# The report window, from Create report.
+xdotool mousemove $(at 120 8040 1935 615) click 1
+origin Report
+inset=2
+area Label1 120 6240 6615 255
+inset=4
+area Text1 120 120 8895 6015
+area Close 120 6480 8895 495
+measure "report window"
+
+# The Load window with one session file listed.
+file_item 1
+origin 'Load\.\.\.'
+inset=4
+area File1 120 120 2655 2175
+area load 120 2400 2655 615
+area Cancel 120 3120 2655 615
+measure "Load window"
+
+# Save Session: the box that asks for the name, then the message that it was saved.
+xdotool key Escape
+file_item 2
+measure_box "input box"
+xdotool type --delay 20 shown
+xdotool key Return
+untitled_gone "$shown" || fail "the input box stayed open"
+measure_box "message box"
+xdotool key Return
+
+[ ${#faint[@]} -eq 0 ] || fail "text too faint under a $palette palette in: ${faint[*]}"
+echo PASS
