@@ -70,6 +70,7 @@ Result<std::string, std::string> UnsavedTimes::newSessionFile(const TimeStore& s
 
 UnsavedTimes::Recovered UnsavedTimes::recoverLeftTimes() {
     Recovered result;
+    files::removeLeftovers(folder_);
     for (const LeftJournal& left : disk_.claimLeftJournals(folder_)) {
         if (!holdsUnsavedTimes(left.content)) {
             disk_.releaseLeftJournal(left.file, true);
@@ -117,7 +118,7 @@ UnsavedTimes::WriteResult UnsavedTimes::kept(const TimeStore& store, int pll, st
     unsaved_ = true;
     if (!journalGood_) return rewrite(store, false);
     if (const DiskResult written = disk_.appendJournal(keepLine(pll, time)); !written) {
-        return failed(written.error());
+        return rewrite(store, false);
     }
     failureTold_ = false;
     return Done{};
@@ -150,12 +151,16 @@ UnsavedTimes::WriteResult UnsavedTimes::saved(const TimeStore& store) {
     return Done{};
 }
 
-void UnsavedTimes::closing(const TimeStore& store) {
+UnsavedTimes::WriteResult UnsavedTimes::closing(const TimeStore& store) {
     if (!unsaved_) {
         disk_.removeJournal();
-        return;
+        return Done{};
     }
-    if (!journalGood_) newSessionFile(store, std::time(nullptr));
+    if (journalGood_ || rewrite(store, false)) return Done{};
+    Result<std::string, std::string> file = newSessionFile(store, std::time(nullptr));
+    if (!file) return failed(file.error());
+    disk_.removeJournal();  // its times are in the file: the next start must not bring them back again
+    return Done{};
 }
 
 }  // namespace kestive

@@ -109,7 +109,8 @@ public:
         std::vector<std::string> files;   // new session files, names without folder
         std::vector<std::string> errors;  // journals that could not be turned into one, and why
     };
-    // At start-up: the journals of trainers that ended without saving become session files.
+    // At start-up: the journals of trainers that ended without saving become session files, and the
+    // temporary files of writers that are gone are removed.
     Recovered recoverLeftTimes();
 
     // Why the journal does not hold the store. Only the first failure of a run of failures is news for
@@ -120,8 +121,9 @@ public:
     };
     using WriteResult = Result<Done, WriteFailure>;
 
-    // After the store kept one more time (pll, time). After a failure, later keeps retry by writing the
-    // whole store.
+    // After the store kept one more time (pll, time). When the journal cannot take the line (its name
+    // was removed, say), a new journal with the whole store is written at once; after a failure, later
+    // keeps retry that.
     WriteResult kept(const TimeStore& store, int pll, std::int32_t time);
 
     // The name of the new session file that holds the unsaved times (nothing when there were none),
@@ -135,11 +137,14 @@ public:
     // After store was loaded, or written by Save Session: nothing in it is unsaved any more.
     WriteResult loaded(const TimeStore& store);
     WriteResult saved(const TimeStore& store);
-    // The program ends: without unsaved times nothing is left behind; with them the journal stays for
-    // the next start (or, if it could not be kept up, they go into a session file now).
-    void closing(const TimeStore& store);
+    // The program ends: without unsaved times nothing is left behind; with them a journal that holds
+    // them all stays for the next start (if it could not be kept up, a last try writes it, or else a
+    // session file, which replaces it). Failure: not every unsaved time is on disk.
+    WriteResult closing(const TimeStore& store);
 
     bool hasUnsavedTimes() const { return unsaved_; }
+    // Some kept time is on no disk: the journal could not be written since.
+    bool hasTimesNotOnDisk() const { return unsaved_ && !journalGood_; }
     std::filesystem::path journal() const { return folder_ / journalName_; }
 
 private:

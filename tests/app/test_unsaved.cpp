@@ -79,3 +79,22 @@ TEST(KeptOnDisk, ReplacedTimesAreWhatACrashBringsBack) {
         EXPECT_EQ(std::vector(kept.begin(), kept.end()), times);
     }
 }
+
+// A load never replaces times that could not first be put in a file of their own.
+TEST(KeptOnDisk, ALoadWaitsUntilTheUnsavedTimesAreInAFile) {
+    TempDir dir;
+    writeFile(dir / "other.pll", "recorded on today\r\n3:1000,\r\n");
+    DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
+    rig.load();
+    rig.waitTime.value = "0";
+    rig.play("S 800 S A");
+    rig.disk.failSession = true;
+    const auto refused = rig.t->loadfile(dir / "other.pll");
+    ASSERT_FALSE(refused);
+    EXPECT_NE(refused.error().what.find("No space left"), std::string::npos) << refused.error().what;
+    EXPECT_EQ(rig.state().store.timeCount(28), 1);
+    EXPECT_EQ(rig.state().store.timeCount(3), 0);
+    rig.disk.failSession = false;
+    ASSERT_TRUE(rig.t->loadfile(dir / "other.pll"));
+    EXPECT_EQ(rig.state().store.timeCount(3), 1);
+}
