@@ -19,7 +19,7 @@ SecondaryWindowHandlers::SecondaryWindowHandlers(Form1& form, DialogPort& dialog
 
 void SecondaryWindowHandlers::mnuLoad_Click() {
     if (!form2_) {
-        form2_ = new Form2(&form_, [this](const QString& name) { return loadfile(name); });
+        form2_ = new Form2(&form_, [this](const std::filesystem::path& file) { return loadfile(file); });
         form_.adoptSecondaryWindow(form2_);
     }
     form2_->present();
@@ -49,8 +49,7 @@ void SecondaryWindowHandlers::Command5_Click() {
     form4_->setReportText(QString::fromStdString(report));
 }
 
-bool SecondaryWindowHandlers::loadfile(const QString& name) {
-    const std::filesystem::path file(QFile::encodeName(name).toStdString());
+bool SecondaryWindowHandlers::loadfile(const std::filesystem::path& file) {
     const auto loaded = form_.trainer().loadfile(file);
     if (loaded) return true;
     QWidget* over = form2_ && form2_->isVisible() ? static_cast<QWidget*>(form2_) : &form_;

@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <filesystem>
 
 #include "ui/DialogPort.h"
 #include "ui/Form2.h"
@@ -28,7 +29,7 @@ public:
 
     // The load dialog's "load": the trainer takes the named file whole or not at all. On a fault one
     // message names the file, the line and what is wrong, and false comes back.
-    bool loadfile(const QString& name);
+    bool loadfile(const std::filesystem::path& file);
 
     // Tests answer the boxes themselves.
     void setDialogs(DialogPort& dialogs) { dialogs_ = &dialogs; }

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <fstream>
 
 #include "cases/CasePicture.h"
 #include "cases/OllCases.h"
@@ -501,6 +502,17 @@ private slots:
         QCOMPARE(w.form.avglabel[9]->text(), QStringLiteral("Avg: 1.35"));
         // The feedback line: the load's last record comparison (case 0's 650 against 700).
         QCOMPARE(w.form.Label5->text(), QStringLiteral("You beat your previous record by 50 milliseconds!"));
+    }
+
+    // A name that is not valid UTF-8 (Latin-1 from an old system, say) is listed readably and loads.
+    void aNameThatIsNotUtf8IsListedAndLoads() {
+        Window w;
+        std::ofstream("caf\xe9.pll", std::ios::binary) << "recorded on x\r\n4:321,\r\n";
+        Form2* dialog = w.pick(QStringLiteral("caf\uFFFD.pll"));
+        QCOMPARE(dialog->selectedName(), QStringLiteral("caf\uFFFD.pll"));
+        QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+        QVERIFY2(w.dialogs.warned.isEmpty(), qPrintable(w.dialogs.warned.join('\n')));
+        QCOMPARE(w.timesOf(4), std::vector<std::int32_t>{321});
     }
 
     void badFilesChangeNothingAndSayWhere_data() {
