@@ -45,10 +45,28 @@ void Trainer::Form_Load() {
     unsaved_.recoverLeftTimes();
 }
 
-void Trainer::Form_Unload(int& /*cancel*/) {
+void Trainer::Form_Unload(int& cancel) {
+    if (!mayQuit()) {
+        cancel = 1;  // the window stays, and so does everything in it
+        return;
+    }
     unloaded_ = true;  // a countdown that is waiting notices this and stops
     unsaved_.closing(state_.store);
     p_.window->destroySecondaryWindows();
+}
+
+bool Trainer::mayQuit() {
+    const std::size_t notOnDisk = unsaved_.timesNotOnDisk();
+    if (notOnDisk == 0) return true;
+    switch (p_.messenger->askBeforeQuit(notOnDisk)) {
+        case QuitChoice::QuitAndLose: return true;
+        case QuitChoice::SaveFirst:
+            if (!p_.messenger->saveSessionNow()) return false;  // cancelled or failed: said there
+            sessionSaved();
+            return true;
+        case QuitChoice::StayOpen: return false;
+    }
+    return false;
 }
 
 void Trainer::Command4_Click() {

@@ -22,14 +22,17 @@ void UnsavedTimesNotices::recoverLeftTimes() {
     if (!journal_) return;
     const UnsavedTimes::Recovered recovered = journal_->recoverLeftTimes();
     if (!recovered.errors.empty()) {
-        line_.show({"Unsaved times of last time not recovered: " + recovered.errors.front(), FeedbackLine::kRed});
+        line_.show(
+            {"Unsaved times of last time not recovered: " + recovered.errors.front(), FeedbackLine::kRed});
     } else if (!recovered.files.empty()) {
         line_.show({unsavedTimesFrom(recovered.files), FeedbackLine::kBlue});
     }
 }
 
 void UnsavedTimesNotices::kept(const TimeStore& store, int pll, std::int32_t time) {
-    if (journal_) tellWriteFailure(journal_->kept(store, pll, time));
+    if (!journal_) return;
+    const UnsavedTimes::WriteResult written = journal_->kept(store, pll, time);
+    if (!written) line_.show({unsavedTimesNotWritten(written.error().reason), FeedbackLine::kRed});
 }
 
 Result<std::optional<std::string>, SessionError> UnsavedTimesNotices::beforeLoad(
@@ -51,8 +54,9 @@ void UnsavedTimesNotices::loaded(const TimeStore& store, const std::optional<std
     if (!keptIn) return tellWriteFailure(written);
     const std::string where = unsavedTimesWentTo(*keptIn);
     const bool news = !written && !written.error().alreadyTold;
-    line_.show(news ? Feedback{where + " " + unsavedTimesNotWritten(written.error().reason), FeedbackLine::kRed}
-                    : Feedback{where, FeedbackLine::kBlue});
+    line_.show(
+        news ? Feedback{where + " " + unsavedTimesNotWritten(written.error().reason), FeedbackLine::kRed}
+             : Feedback{where, FeedbackLine::kBlue});
 }
 
 void UnsavedTimesNotices::replaced(const TimeStore& store) {

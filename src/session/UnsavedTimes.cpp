@@ -96,6 +96,7 @@ UnsavedTimes::Recovered UnsavedTimes::recoverLeftTimes() {
 
 UnsavedTimes::WriteResult UnsavedTimes::failed(std::string reason) {
     journalGood_ = false;
+    if (!disk_.holdsJournal()) onDisk_ = 0;  // removed, or never made: it holds none of them
     const bool alreadyTold = failureTold_;
     failureTold_ = true;
     return Failure{WriteFailure{std::move(reason), alreadyTold}};
@@ -111,16 +112,19 @@ UnsavedTimes::WriteResult UnsavedTimes::rewrite(const TimeStore& store, bool cle
     }
     journalGood_ = true;
     failureTold_ = false;
+    onDisk_ = unsavedCount_;
     return Done{};
 }
 
 UnsavedTimes::WriteResult UnsavedTimes::kept(const TimeStore& store, int pll, std::int32_t time) {
     unsaved_ = true;
+    ++unsavedCount_;
     if (!journalGood_) return rewrite(store, false);
     if (const DiskResult written = disk_.appendJournal(keepLine(pll, time)); !written) {
         return rewrite(store, false);
     }
     failureTold_ = false;
+    onDisk_ = unsavedCount_;
     return Done{};
 }
 
@@ -133,16 +137,21 @@ UnsavedTimes::KeptResult UnsavedTimes::keepBeforeLoad(const TimeStore& store) {
 
 UnsavedTimes::WriteResult UnsavedTimes::replaced(const TimeStore& store) {
     unsaved_ = true;
+    unsavedCount_ = 0;
+    for (int pll = 0; pll < kCaseCount; ++pll)
+        unsavedCount_ += static_cast<std::size_t>(store.timeCount(pll));
     return rewrite(store, false);
 }
 
 UnsavedTimes::WriteResult UnsavedTimes::loaded(const TimeStore& store) {
     unsaved_ = false;
+    unsavedCount_ = onDisk_ = 0;
     return rewrite(store, true);
 }
 
 UnsavedTimes::WriteResult UnsavedTimes::saved(const TimeStore& store) {
     unsaved_ = false;
+    unsavedCount_ = onDisk_ = 0;
     if (!journalGood_) return rewrite(store, true);
     if (const DiskResult written = disk_.appendJournal(kSavedMark); !written) {
         disk_.removeJournal();  // it would bring back times that are saved
@@ -160,6 +169,7 @@ UnsavedTimes::WriteResult UnsavedTimes::closing(const TimeStore& store) {
     Result<std::string, std::string> file = newSessionFile(store, std::time(nullptr));
     if (!file) return failed(file.error());
     disk_.removeJournal();  // its times are in the file: the next start must not bring them back again
+    onDisk_ = unsavedCount_;
     return Done{};
 }
 

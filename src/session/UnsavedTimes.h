@@ -39,6 +39,8 @@ public:
     virtual DiskResult appendJournal(std::string_view content) = 0;
     // Removes this trainer's journal, if it has one.
     virtual void removeJournal() = 0;
+    // This trainer's journal is open and still goes by its name.
+    virtual bool holdsJournal() = 0;
     // The journals in folder that no running trainer holds, each claimed until released.
     virtual std::vector<LeftJournal> claimLeftJournals(const std::filesystem::path& folder) = 0;
     virtual void releaseLeftJournal(const std::filesystem::path& file, bool remove) = 0;
@@ -63,6 +65,7 @@ public:
     DiskResult replaceJournal(const std::filesystem::path& file, std::string_view content) override;
     DiskResult appendJournal(std::string_view content) override;
     void removeJournal() override;
+    bool holdsJournal() override;
     std::vector<LeftJournal> claimLeftJournals(const std::filesystem::path& folder) override;
     void releaseLeftJournal(const std::filesystem::path& file, bool remove) override;
     SaveResult createSessionFile(const std::filesystem::path& file, const TimeStore& store,
@@ -143,8 +146,8 @@ public:
     WriteResult closing(const TimeStore& store);
 
     bool hasUnsavedTimes() const { return unsaved_; }
-    // Some kept time is on no disk: the journal could not be written since.
-    bool hasTimesNotOnDisk() const { return unsaved_ && !journalGood_; }
+    // How many unsaved times no file on disk holds: the journal could not be written since.
+    std::size_t timesNotOnDisk() const { return unsaved_ ? unsavedCount_ - onDisk_ : 0; }
     std::filesystem::path journal() const { return folder_ / journalName_; }
 
 private:
@@ -157,9 +160,11 @@ private:
     std::filesystem::path folder_;
     std::string journalName_;
     DateText dateText_;
-    bool unsaved_ = false;      // times kept since the start, the last load or the last save
-    bool journalGood_ = false;  // the journal on disk holds the store: appending a line is enough
-    bool failureTold_ = false;  // the current run of write failures was told once
+    bool unsaved_ = false;          // times kept since the start, the last load or the last save
+    bool journalGood_ = false;      // the journal on disk holds the store: appending a line is enough
+    bool failureTold_ = false;      // the current run of write failures was told once
+    std::size_t unsavedCount_ = 0;  // times kept (or handed over) since the start, the last load or save
+    std::size_t onDisk_ = 0;        // how many of them the journal holds
 };
 
 }  // namespace kestive

@@ -12,6 +12,8 @@ namespace kestive::ui {
 
 // The prompt of the Save Session input box, two lines.
 QString savePrompt();
+// The prompt when times on no disk are saved before the program ends: it names another folder too.
+QString saveElsewherePrompt();
 // The message after a session file was written.
 QString savedMessage();
 
@@ -27,6 +29,7 @@ enum class SaveOutcome {
 // Save Session: asks for a name, writes the store to that name + ".pll" (replacing an existing file
 // only once the new one is complete) and says how it went.
 SaveOutcome saveSessionDialog(QWidget* parent, const TimeStore& store, DialogPort& dialogs,
+                              const QString& prompt = savePrompt(),
                               const QDateTime& when = QDateTime::currentDateTime(),
                               const QLocale& locale = QLocale());
 

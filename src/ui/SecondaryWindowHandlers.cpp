@@ -31,6 +31,15 @@ void SecondaryWindowHandlers::mnuSave_Click() {
     }
 }
 
+QuitChoice SecondaryWindowHandlers::askBeforeQuit(std::size_t count) {
+    return dialogs_->askBeforeQuit(&form_, count);
+}
+
+bool SecondaryWindowHandlers::saveBeforeQuit() {
+    return saveSessionDialog(&form_, form_.trainer().store(), *dialogs_, saveElsewherePrompt()) ==
+           SaveOutcome::Saved;
+}
+
 void SecondaryWindowHandlers::mnuAbout_Click() {
     if (!form3_) {
         form3_ = new Form3(&form_);

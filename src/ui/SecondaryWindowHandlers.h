@@ -31,6 +31,11 @@ public:
     // message names the file, the line and what is wrong, and false comes back.
     bool loadfile(const std::filesystem::path& file);
 
+    // Before the program ends with count kept times on no disk: the question, and Save Session with
+    // a prompt that offers another folder (true once saved).
+    QuitChoice askBeforeQuit(std::size_t count);
+    bool saveBeforeQuit();
+
     // Tests answer the boxes themselves.
     void setDialogs(DialogPort& dialogs) { dialogs_ = &dialogs; }
 

@@ -20,25 +20,37 @@ struct DiskRig : Rig {
 constexpr Rgb kRed{255, 0, 0}, kBlue{0, 0, 255};
 }  // namespace
 
-// A disk that refuses the journal is told once in red, the drill goes on as ever, and once the disk
-// works again nothing is missing at the next start, which says in blue where the times are.
-TEST(KeptOnDisk, AFailedWriteIsToldOnceNeverStopsADrillAndLosesNothing) {
+// A disk that refuses the journal is told in red after every keep it refuses, the drill goes on as
+// ever, Exit asks while times are on no disk, and once the disk works again nothing is missing at the
+// next start, which says in blue where the times are.
+TEST(KeptOnDisk, AFailedWriteIsToldAtEachKeepExitAsksAndNothingIsLost) {
     TempDir dir;
     {
         DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
         rig.load();
         rig.waitTime.value = "0";
         rig.disk.failReplace = true;
-        rig.play("S 800 S A");
-        EXPECT_EQ(rig.label5.value,
-                  UnsavedTimesNotices::unsavedTimesNotWritten("cannot write: No space left on device"));
-        EXPECT_EQ(rig.label5.colour, kRed);
-        rig.play("S 900 S A");
-        EXPECT_EQ(rig.label5.value, "That was 100 ms worse than your record, 0.80");
+        for (const char* keep : {"S 800 S A", "S 900 S A"}) {
+            rig.play(keep);
+            EXPECT_EQ(rig.label5.value,
+                      UnsavedTimesNotices::unsavedTimesNotWritten("cannot write: No space left on device"));
+            EXPECT_EQ(rig.label5.colour, kRed);
+        }
         EXPECT_EQ(rig.state().store.timeCount(28), 2);
         EXPECT_EQ(rig.command1.value + " " + rig.focus, "START command1");
+        rig.log.clear();
+        rig.play("X");  // the answer: stay
+        rig.saveWorks = false;
+        rig.quitChoice = QuitChoice::SaveFirst;
+        rig.play("X");  // the answer: save first, but the save is cancelled
+        EXPECT_EQ(rig.log, (Log{"ask before quit, 2 not on disk", "stays", "ask before quit, 2 not on disk",
+                                "save now", "stays"}));
+        EXPECT_FALSE(rig.t->unloaded());
         rig.disk.failReplace = false;
-        rig.play("S 700 S A X");  // the disk works again; Exit
+        rig.log.clear();
+        rig.play("S 700 S A X");  // the disk works again; Exit asks nothing
+        EXPECT_EQ(rig.log.back(), "closed");
+        EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), "save now"), 0);
     }
     DiskRig next(dir.path, ".kestive-unsaved-2-2.journal");
     next.t->Form_Load();
@@ -51,6 +63,25 @@ TEST(KeptOnDisk, AFailedWriteIsToldOnceNeverStopsADrillAndLosesNothing) {
     const LoadResult recovered = readSession(dir / files[0], {});
     const auto times = recovered.value().store.timesOf(28);
     EXPECT_EQ(std::vector(times.begin(), times.end()), (std::vector<std::int32_t>{800, 900, 700}));
+}
+
+// Times on no disk: quitting loses them when the user says so, and saving first keeps them.
+TEST(KeptOnDisk, TheAnswerBeforeQuittingDecidesWhereTheTimesGo) {
+    for (const QuitChoice choice : {QuitChoice::QuitAndLose, QuitChoice::SaveFirst}) {
+        SCOPED_TRACE(choice == QuitChoice::SaveFirst ? "save first" : "quit and lose");
+        TempDir dir;
+        DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
+        rig.load();
+        rig.waitTime.value = "0";
+        rig.disk.failReplace = rig.disk.failSession = true;
+        rig.play("S 800 S A");
+        rig.quitChoice = choice;
+        rig.play("X");
+        EXPECT_TRUE(rig.t->unloaded());
+        EXPECT_EQ(rig.log.back(), "closed");
+        EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), "save now"), choice == QuitChoice::SaveFirst);
+        EXPECT_EQ(rig.unsaved.hasUnsavedTimes(), choice == QuitChoice::QuitAndLose);  // saved: none left
+    }
 }
 
 // Times handed over whole replace what the journal holds: after a crash the next start brings back

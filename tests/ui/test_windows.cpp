@@ -49,6 +49,7 @@ struct ScriptedDialogs final : DialogPort {
     }
     void inform(QWidget*, const QString& text) override { informed << text; }
     void warn(QWidget*, const QString& text) override { warned << text; }
+    QuitChoice askBeforeQuit(QWidget*, std::size_t) override { return QuitChoice::StayOpen; }
 };
 
 // The main window after start-up, active, its boxes answered by `dialogs`.
