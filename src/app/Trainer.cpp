@@ -106,10 +106,14 @@ void Trainer::Command1_Click() {
     if (unloaded_) return;
     switch (state_.drillState) {
         case kIdle: startDrill(); return;
-        case kTiming:
-            // Held down from before the reveal, a press cannot have answered the case.
-            if (!earlyPress) stopDrill(pressTick.value_or(clickTick));
+        case kTiming: {
+            // A press from before the reveal cannot have answered the case: held down through the
+            // countdown, or made while the case went onto the screen (stamped before startTick). Like a
+            // press during the countdown it does nothing, so no time is ever zero or negative.
+            const std::int32_t tick = pressTick.value_or(clickTick);
+            if (!earlyPress && elapsedMs(state_.startTick, tick) > 0) stopDrill(tick);
             return;
+        }
         default: return;  // counting down: the START further down the stack runs this drill
     }
 }
