@@ -106,7 +106,9 @@ Result<File, FileError> placeWholeFile(const std::filesystem::path& file, std::s
         Result<File, FileError> created = File::open(temp, File::Mode::CreateNew);
         if (!created && created.error().nameTaken) continue;
         if (!created) {
-            return Failure{FileError{"cannot create a temporary file beside it: " + created.error().text}};
+            const std::string& text = created.error().text;  // "cannot create: the system's words"
+            return Failure{
+                FileError{"cannot create a temporary file beside it" + text.substr(text.find(':'))}};
         }
         Result<File, FileError> filled = fill(std::move(created).value(), temp, content, target, lock);
         if (!filled) return filled;

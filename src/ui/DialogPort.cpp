@@ -34,16 +34,18 @@ void QtDialogs::warn(QWidget* parent, const QString& text) {
 namespace kestive::ui {
 
 QuitChoice QtDialogs::askBeforeQuit(QWidget* parent, std::size_t count) {
-    const QString times =
-        count == 1 ? QStringLiteral("1 kept time is") : QStringLiteral("%1 kept times are").arg(count);
-    QMessageBox box(QMessageBox::Warning, QString(),
-                    times + QStringLiteral(" on no disk: the working folder did not take them.\n"
-                                           "Save them in a session file first? You can name another folder."),
-                    QMessageBox::NoButton, parent);
-    QPushButton* save = box.addButton(QStringLiteral("Save now..."), QMessageBox::AcceptRole);
+    const bool one = count == 1;
+    const QString them = one ? QStringLiteral("it") : QStringLiteral("them");
+    const QString text =
+        (one ? QStringLiteral("1 kept time is") : QStringLiteral("%1 kept times are").arg(count)) +
+        QStringLiteral(
+            " on no disk: the working folder could not take %1.\n"
+            "Save %1 in a session file first? You can name another folder.")
+            .arg(them);
+    QMessageBox box(QMessageBox::Warning, QString(), text, QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(QStringLiteral("&Save now..."), QMessageBox::AcceptRole);
     QPushButton* lose =
-        box.addButton(count == 1 ? QStringLiteral("Quit and lose it") : QStringLiteral("Quit and lose them"),
-                      QMessageBox::DestructiveRole);
+        box.addButton(QStringLiteral("&Quit and lose %1").arg(them), QMessageBox::DestructiveRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(save);
     box.exec();
