@@ -72,6 +72,12 @@ in_feedback() {
 unsaved_in() { ls "$1"/unsaved-*.pll 2>/dev/null || true; }
 times_in() { grep -o -- '-\?[0-9]\+,' "$1" | wc -l; }
 journals_in() { ls -A "$1" | grep -c '^\.kestive-unsaved-.*\.journal$' || true; }
+# Exit, and the question that must come before the program ends ($1 says why it must).
+exit_asks() {
+  xdotool mousemove $exitb click 1
+  untitled >/dev/null || fail "Exit did not ask: $1"
+  sleep 0.3
+}
 ended() {
   for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$pid" 2>/dev/null && return 1
@@ -140,16 +146,12 @@ shot full-first-keep
 drill
 shot full-second-keep
 [ "$(in_feedback full-second-keep '#FF0000')" -gt 20 ] || fail "the second failing keep said nothing in red"
-xdotool mousemove $exitb click 1
-untitled >/dev/null || fail "Exit did not ask with 3 times on no disk"
-sleep 0.3
+exit_asks "3 times on no disk"
 shot exit-asks
 xdotool key Escape
 sleep 0.5
 kill -0 "$pid" 2>/dev/null || fail "Cancel ended the program"
-xdotool mousemove $exitb click 1
-untitled >/dev/null || fail "Exit did not ask again"
-sleep 0.3
+exit_asks "asked again"
 xdotool key Return  # Save now...
 sleep 0.5
 untitled >/dev/null || fail "no Save Session prompt"
@@ -177,9 +179,7 @@ drill
 drill
 shot readonly-keeps
 [ "$(in_feedback readonly-keeps '#FF0000')" -gt 20 ] || fail "a failing keep said nothing in red"
-xdotool mousemove $exitb click 1
-untitled >/dev/null || fail "Exit did not ask in a read-only folder"
-sleep 0.3
+exit_asks "a read-only folder"
 shot readonly-asks
 xdotool key alt+q
 ended || fail "Quit and lose them did not end the program"
