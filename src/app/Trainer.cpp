@@ -22,7 +22,10 @@ const char* const Trainer::kWaitTimeNotANumber = "Wait Time must be a number of 
 const char* const Trainer::kWaitTimeOutOfRange = "Wait Time must lie between -32768 and 32767 seconds.";
 
 Trainer::Trainer(const MainWindowControls& controls, const Platform& platform)
-    : c_(controls), p_(platform), feedback_(*c_.label5, *c_.label5Colour), unsaved_(p_.unsaved, feedback_) {}
+    : c_(controls),
+      p_(platform),
+      feedback_(*c_.label5, *c_.label5Colour, p_.format),
+      unsaved_(p_.unsaved, feedback_) {}
 
 std::string Trainer::twoDecimals(double value) const {
     return kestive::twoDecimals(value, p_.format);
@@ -192,13 +195,13 @@ void Trainer::Command2_Click() {
     clearAlg();
     if (attemptWaiting_) {
         attemptWaiting_ = false;
-        const AddResult result = state_.store.addTime(state_.currentCase, state_.lastTime, p_.format);
+        const KeepResult result = state_.store.addTime(state_.currentCase, state_.lastTime);
         if (result) {
             if (p_.trace) p_.trace->kept(state_.currentCase, state_.lastTime);
-            if (result.value()) feedback_.show(*result.value());
+            feedback_.showRecord(result.value());
             unsaved_.kept(state_.store, state_.currentCase, state_.lastTime);
         } else {
-            feedback_.show({result.error(), FeedbackLine::kRed});
+            feedback_.showRefusal(result.error(), state_.currentCase);
         }
         drawTime(state_.currentCase);
     }
@@ -241,10 +244,9 @@ void Trainer::LoadPictures() {
     missingPictures_.clear();
     for (int i = 0; i < kCaseCount; ++i) {
         const std::string name = casePictureFileName(i);
-        // The current folder first, so that pictures the user rotated or edited there win.
-        bool loaded = c_.pll[i]->loadPicture(name);
-        for (std::size_t f = 0; !loaded && f < p_.pictureFolders.size(); ++f) {
-            loaded = c_.pll[i]->loadPicture((std::filesystem::path(p_.pictureFolders[f]) / name).string());
+        bool loaded = false;
+        for (std::size_t f = 0; !loaded && f < p_.place.pictures.size(); ++f) {
+            loaded = c_.pll[i]->loadPicture((p_.place.pictures[f] / name).string());
         }
         if (!loaded) {
             if (!missingPictures_.empty()) missingPictures_ += ", ";
@@ -254,10 +256,9 @@ void Trainer::LoadPictures() {
 }
 
 std::string Trainer::missingPicturesMessage() const {
-    std::error_code error;
-    const std::filesystem::path here = std::filesystem::current_path(error);
-    std::string folders = error ? std::string("the current folder") : here.string() + " (the current folder)";
-    for (const std::string& folder : p_.pictureFolders) folders += ", " + folder;
+    std::string folders;
+    for (const std::filesystem::path& folder : p_.place.pictures)
+        folders += (folders.empty() ? "" : ", ") + folder.string();
     return "These case pictures were not found, so their boxes stay empty: " + missingPictures_ +
            ". Looked for in: " + folders + ".";
 }
@@ -293,13 +294,13 @@ void Trainer::drawTime(int /*pll*/) {
 }
 
 Result<Done, SessionError> Trainer::loadfile(const std::filesystem::path& name) {
-    LoadResult loaded = readSession(name, p_.format);
+    LoadResult loaded = readSession(name);
     if (!loaded) return Failure{loaded.error()};
     const auto keptIn = unsaved_.beforeLoad(state_.store, name);
     if (!keptIn) return Failure{keptIn.error()};
     // Only the store changes: the enabled cases, the drill and the controls stay as they are.
     state_.store = std::move(loaded->store);
-    if (loaded->lastFeedback) feedback_.show(*loaded->lastFeedback);
+    feedback_.showRecord(loaded->lastComparison);
     unsaved_.loaded(state_.store, keptIn.value());
     drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
     return Done{};

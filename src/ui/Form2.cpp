@@ -22,8 +22,10 @@ protected:
 };
 }  // namespace
 
-Form2::Form2(QWidget* owner, LoadHandler onLoad)
-    : SecondaryWindow(owner, QStringLiteral("Load..."), 2955, 3810), onLoad_(std::move(onLoad)) {
+Form2::Form2(QWidget* owner, QDir folder, LoadHandler onLoad)
+    : SecondaryWindow(owner, QStringLiteral("Load..."), 2955, 3810),
+      folder_(std::move(folder)),
+      onLoad_(std::move(onLoad)) {
     File1 = new QListWidget(this);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setGeometry(twips(120, 120, 2655, 2175));
@@ -65,7 +67,7 @@ std::vector<std::pair<QString, std::filesystem::path>> Form2::sessionFiles(const
 void Form2::refreshList() {
     const QString keep = selectedName();
     File1->clear();
-    for (const auto& [shown, file] : sessionFiles(".")) {
+    for (const auto& [shown, file] : sessionFiles(QFile::encodeName(folder_.path()).toStdString())) {
         auto* item = new QListWidgetItem(shown, File1);
         item->setData(Qt::UserRole, QByteArray::fromStdString(file.string()));
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QDir>
 #include <QListWidget>
 #include <QPushButton>
 #include <QString>
@@ -12,15 +13,16 @@
 
 namespace kestive::ui {
 
-// The load-session dialog "Load...": the session files of the current folder, "load" and "Cancel".
+// The load-session dialog "Load...": the session files of one folder, "load" and "Cancel".
 class Form2 : public SecondaryWindow {
     Q_OBJECT
 public:
-    // Loads the file (a bare name in the current folder, as the file system spells it); true when it
+    // Loads the file (a bare name in the dialog's folder, as the file system spells it); true when it
     // was loaded. On false the handler has already told the user why, and the dialog stays open.
     using LoadHandler = std::function<bool(const std::filesystem::path& file)>;
 
-    explicit Form2(QWidget* owner, LoadHandler onLoad = {});
+    // Lists the session files of folder.
+    Form2(QWidget* owner, QDir folder, LoadHandler onLoad = {});
 
     // The files in dir that match "*.pll", without folder, sorted as a file list sorts: each as shown
     // (readable even when the name is not valid UTF-8) and as the file system spells it.
@@ -30,7 +32,7 @@ public:
     // Shows the dialog modeless; the list is read again even when it was already shown.
     void present() override;
 
-    // Reads the list again from the current folder, keeping the selected name when it is still there.
+    // Reads the list again from the folder, keeping the selected name when it is still there.
     void refreshList();
     // The selected name as shown, or an empty text when nothing is selected.
     QString selectedName() const;
@@ -51,6 +53,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QDir folder_;
     LoadHandler onLoad_;
 };
 

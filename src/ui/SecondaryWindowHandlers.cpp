@@ -19,14 +19,17 @@ SecondaryWindowHandlers::SecondaryWindowHandlers(Form1& form, DialogPort& dialog
 
 void SecondaryWindowHandlers::mnuLoad_Click() {
     if (!form2_) {
-        form2_ = new Form2(&form_, [this](const std::filesystem::path& file) { return loadfile(file); });
+        const QDir folder(QFile::decodeName(form_.place().working.c_str()));
+        form2_ =
+            new Form2(&form_, folder, [this](const std::filesystem::path& file) { return loadfile(file); });
         form_.adoptSecondaryWindow(form2_);
     }
     form2_->present();
 }
 
 void SecondaryWindowHandlers::mnuSave_Click() {
-    if (saveSessionDialog(&form_, form_.trainer().store(), *dialogs_) == SaveOutcome::Saved) {
+    if (saveSessionDialog(&form_, form_.trainer().store(), *dialogs_, form_.place().working) ==
+        SaveOutcome::Saved) {
         form_.trainer().sessionSaved();
     }
 }
@@ -36,8 +39,8 @@ QuitChoice SecondaryWindowHandlers::askBeforeQuit(std::size_t count) {
 }
 
 bool SecondaryWindowHandlers::saveBeforeQuit() {
-    return saveSessionDialog(&form_, form_.trainer().store(), *dialogs_, saveElsewherePrompt()) ==
-           SaveOutcome::Saved;
+    return saveSessionDialog(&form_, form_.trainer().store(), *dialogs_, form_.place().working,
+                             saveElsewherePrompt()) == SaveOutcome::Saved;
 }
 
 void SecondaryWindowHandlers::mnuAbout_Click() {
@@ -58,7 +61,8 @@ void SecondaryWindowHandlers::Command5_Click() {
     form4_->setReportText(QString::fromStdString(report));
 }
 
-bool SecondaryWindowHandlers::loadfile(const std::filesystem::path& file) {
+bool SecondaryWindowHandlers::loadfile(const std::filesystem::path& name) {
+    const std::filesystem::path file = form_.place().working / name;
     const auto loaded = form_.trainer().loadfile(file);
     if (loaded) return true;
     QWidget* over = form2_ && form2_->isVisible() ? static_cast<QWidget*>(form2_) : &form_;

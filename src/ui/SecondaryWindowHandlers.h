@@ -27,9 +27,10 @@ public:
     void mnuAbout_Click();
     void Command5_Click();
 
-    // The load dialog's "load": the trainer takes the named file whole or not at all. On a fault one
-    // message names the file, the line and what is wrong, and false comes back.
-    bool loadfile(const std::filesystem::path& file);
+    // The load dialog's "load": the trainer takes the named file of the working folder (a bare name as
+    // the file system spells it) whole or not at all. On a fault one message names the file, the line
+    // and what is wrong, and false comes back.
+    bool loadfile(const std::filesystem::path& name);
 
     // Before the program ends with count kept times on no disk: the question, and Save Session with
     // a prompt that offers another folder (true once saved).

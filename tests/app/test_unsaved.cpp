@@ -13,7 +13,7 @@ struct DiskRig : Rig {
     FailingDisk disk;
     UnsavedTimes unsaved;
     DiskRig(const fs::path& folder, const char* journal)
-        : unsaved{disk, folder, journal, [](std::time_t) { return "DATE"; }} {
+        : unsaved{disk, folder / journal, folder, [](std::time_t) { return "DATE"; }} {
         keepOnDisk(unsaved);
     }
 };
@@ -60,7 +60,7 @@ TEST(KeptOnDisk, AFailedWriteIsToldAtEachKeepExitAsksAndNothingIsLost) {
     ASSERT_EQ(files.size(), 1u);
     EXPECT_EQ(next.label5.value, UnsavedTimesNotices::unsavedTimesFrom(files));
     EXPECT_EQ(next.label5.colour, kBlue);
-    const LoadResult recovered = readSession(dir / files[0], {});
+    const LoadResult recovered = readSession(dir / files[0]);
     const auto times = recovered.value().store.timesOf(28);
     EXPECT_EQ(std::vector(times.begin(), times.end()), (std::vector<std::int32_t>{800, 900, 700}));
 }
@@ -94,7 +94,7 @@ TEST(KeptOnDisk, ReplacedTimesAreWhatACrashBringsBack) {
         rig.waitTime.value = "0";
         rig.play("S 800 S A");
         TimeStore handed;
-        ASSERT_TRUE(handed.keepTime(5, 1234));
+        ASSERT_TRUE(handed.addTime(5, 1234));
         rig.t->replaceTimes(handed);
         rig.play("S 900 S A");
     }  // no Exit: a crash
@@ -103,7 +103,7 @@ TEST(KeptOnDisk, ReplacedTimesAreWhatACrashBringsBack) {
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(dir.path)) files.push_back(entry.path());
     ASSERT_EQ(files.size(), 1u);
-    const LoadResult recovered = readSession(files[0], {});
+    const LoadResult recovered = readSession(files[0]);
     ASSERT_TRUE(recovered) << recovered.error().message();
     for (const auto& [pll, times] : {std::pair{5, std::vector<std::int32_t>{1234}}, {28, {900}}}) {
         SCOPED_TRACE(pll);
@@ -151,12 +151,13 @@ TEST(UnsavedTimesNotices, ALoadSaysWhereUnsavedTimesWentAndWhetherTheLoadedOnesA
         SCOPED_TRACE(r.name);
         TempDir dir;
         FailingDisk disk;
-        UnsavedTimes journal{disk, dir.path, ".kestive-unsaved-1-1.journal", [](std::time_t) { return "D"; }};
+        UnsavedTimes journal{disk, dir / ".kestive-unsaved-1-1.journal", dir.path,
+                             [](std::time_t) { return "D"; }};
         Log log;
         Control label5;
         label5.log = &log;
         label5.value = "-";
-        FeedbackLine line{label5, label5};
+        FeedbackLine line{label5, label5, NumberFormat{}};
         UnsavedTimesNotices notices{&journal, line};
         TimeStore store;
         if (r.unsaved) notices.kept(store, 3, 700);

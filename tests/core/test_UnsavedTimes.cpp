@@ -15,7 +15,6 @@ using namespace std::string_literals;
 
 namespace {
 
-const NumberFormat kC{};
 std::string dateOf(std::time_t) {
     return "DATE";
 }
@@ -24,7 +23,7 @@ using Times = std::vector<std::pair<int, std::int32_t>>;
 
 TimeStore storeOf(const Times& times) {
     TimeStore store;
-    for (const auto& [pll, time] : times) store.addTime(pll, time, kC);
+    for (const auto& [pll, time] : times) store.addTime(pll, time);
     return store;
 }
 
@@ -34,9 +33,9 @@ struct TrainerRun {
     UnsavedTimes unsaved;
     TimeStore store;
     TrainerRun(const fs::path& folder, const std::string& journal = ".kestive-unsaved-1-1.journal")
-        : unsaved(disk, folder, journal, dateOf) {}
+        : unsaved(disk, folder / journal, folder, dateOf) {}
     UnsavedTimes::WriteResult keep(int pll, std::int32_t time) {
-        store.addTime(pll, time, kC);
+        store.addTime(pll, time);
         return unsaved.kept(store, pll, time);
     }
     void load(const TimeStore& loaded) {
@@ -182,7 +181,7 @@ TEST(UnsavedTimes, ATrainerStartedBesideARunningOneLeavesItsJournalAlone) {
     EXPECT_EQ(sessionFiles(dir.path),
               (std::vector<std::string>{".kestive-unsaved-1-1.journal", ".kestive-unsaved-2-2.journal"}));
     const auto read = [&](const char* journal) {
-        return sessionText(parseSession(readFile(dir / journal), journal, kC).value().store, "DATE");
+        return sessionText(parseSession(readFile(dir / journal), journal).value().store, "DATE");
     };
     EXPECT_EQ(read(".kestive-unsaved-1-1.journal"), sessionText(storeOf({{2, 800}, {2, 700}}), "DATE"));
     EXPECT_EQ(read(".kestive-unsaved-2-2.journal"), sessionText(storeOf({{4, 900}}), "DATE"));
@@ -335,15 +334,31 @@ TEST(UnsavedTimes, StartUpRemovesOnlyWhatIsSafeElsewhereOrAbandoned) {
 TEST(UnsavedTimes, ADiskWithLittleSpaceGetsAJournalWhenItsContentFits) {
     TempDir dir;
     FileJournalDisk disk;  // 64 KiB of room wanted
-    UnsavedTimes unsaved(disk, dir.path, ".kestive-unsaved-1-1.journal", dateOf);
+    UnsavedTimes unsaved(disk, dir / ".kestive-unsaved-1-1.journal", dir.path, dateOf);
     TimeStore store;
     {
         const FileSizeLimit little(1024);  // the journal's content is some 300 bytes
         for (const std::int32_t time : {100, 200, 300}) {
-            store.addTime(6, time, kC);
+            store.addTime(6, time);
             EXPECT_TRUE(unsaved.kept(store, 6, time)) << time;
         }
     }
     const std::string journal = readFile(dir / ".kestive-unsaved-1-1.journal");
-    EXPECT_EQ(sessionText(parseSession(journal, "j", kC).value().store, "DATE"), sessionText(store, "DATE"));
+    EXPECT_EQ(sessionText(parseSession(journal, "j").value().store, "DATE"), sessionText(store, "DATE"));
+}
+
+// The journal in a folder of its own: what it held comes back in the folder of the session files.
+TEST(UnsavedTimes, TimesLeftInAJournalComeBackInTheSessionFolder) {
+    TempDir journals, sessions;
+    {
+        FailingDisk disk;
+        UnsavedTimes unsaved(disk, journals / ".kestive-unsaved-1-1.journal", sessions.path, dateOf);
+        EXPECT_TRUE(unsaved.kept(storeOf({{4, 400}}), 4, 400));
+    }
+    FailingDisk disk;
+    UnsavedTimes next(disk, journals / ".kestive-unsaved-2-2.journal", sessions.path, dateOf);
+    const auto files = next.recoverLeftTimes().files;
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(readFile(sessions / files[0]), sessionText(storeOf({{4, 400}}), "DATE"));
+    EXPECT_TRUE(fs::is_empty(journals.path));
 }

@@ -24,8 +24,8 @@ bool writeStdout(const std::string& text) {
 
 }  // namespace
 
-Result<TimeStore, std::string> loadSessionStore(const std::string& file, const NumberFormat& format) {
-    LoadResult loaded = readSession(file, format);
+Result<TimeStore, std::string> loadSessionStore(const std::string& file) {
+    LoadResult loaded = readSession(file);
     if (!loaded) return Failure{loaded.error().message()};
     return std::move(loaded->store);
 }
@@ -34,7 +34,7 @@ int runProgress(const std::vector<std::string>& files, bool json, const NumberFo
     std::vector<SessionSummary> sessions;
     sessions.reserve(files.size());
     for (const std::string& file : files) {
-        const Result<TimeStore, std::string> loaded = loadSessionStore(file, format);
+        const Result<TimeStore, std::string> loaded = loadSessionStore(file);
         if (!loaded) return fail(loaded.error());
         sessions.push_back(summarizeSession(file, loaded.value()));
     }
@@ -48,7 +48,7 @@ int runSvg(const std::vector<std::string>& files, const std::string& output, con
     sessions.reserve(files.size());
     TimeStore all;
     for (const std::string& file : files) {
-        const Result<TimeStore, std::string> loaded = loadSessionStore(file, format);
+        const Result<TimeStore, std::string> loaded = loadSessionStore(file);
         if (!loaded) return fail(loaded.error());
         if (const Result<Done, std::string> added = addSessionTimes(all, loaded.value()); !added) {
             return fail(added.error());
