@@ -310,7 +310,7 @@ TEST(UnsavedTimes, StartUpRemovesOnlyWhatIsSafeElsewhereOrAbandoned) {
     const std::string dead = std::to_string(gone), alive = std::to_string(::getpid());
     for (const std::string& name :
          {".s.pll.tmp-" + dead + "-0", ".kestive-unsaved-" + dead + "-9.journal.new",
-          ".s.pll.tmp-" + alive + "-0", ".s.pll.tmp-x-0"s})
+          ".s.pll.tmp-" + alive + "-0", ".s.pll.tmp-x-0"s, ".s.txt.tmp-" + dead + "-0"})
         writeFile(dir / name, "half");
     {
         TrainerRun next(dir.path, ".kestive-unsaved-2-2.journal");
@@ -322,7 +322,7 @@ TEST(UnsavedTimes, StartUpRemovesOnlyWhatIsSafeElsewhereOrAbandoned) {
     }
     EXPECT_EQ(sessionFiles(dir.path),
               (std::vector<std::string>{".kestive-unsaved-1-1.journal", ".s.pll.tmp-" + alive + "-0",
-                                        ".s.pll.tmp-x-0"}));
+                                        ".s.pll.tmp-x-0", ".s.txt.tmp-" + dead + "-0"}));
     TrainerRun third(dir.path, ".kestive-unsaved-3-3.journal");
     const auto files = third.unsaved.recoverLeftTimes().files;
     ASSERT_EQ(files.size(), 1u);
