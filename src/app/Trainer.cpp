@@ -59,6 +59,8 @@ void Trainer::Form_Unload(int& cancel) {
 }
 
 bool Trainer::mayQuit() {
+    if (unsaved_.timesNotOnDisk() == 0) return true;
+    unsaved_.closing(state_.store);  // a last try: the disk may take them by now
     const std::size_t notOnDisk = unsaved_.timesNotOnDisk();
     if (notOnDisk == 0) return true;
     switch (p_.messenger->askBeforeQuit(notOnDisk)) {

@@ -170,7 +170,8 @@ UnsavedTimes::WriteResult UnsavedTimes::closing(const TimeStore& store) {
     Result<std::string, std::string> file = newSessionFile(store, std::time(nullptr));
     if (!file) return failed(file.error());
     disk_.removeJournal();  // its times are in the file: the next start must not bring them back again
-    onDisk_ = unsavedCount_;
+    unsaved_ = false;       // as after a save
+    unsavedCount_ = onDisk_ = 0;
     return Done{};
 }
 

@@ -145,7 +145,8 @@ public:
     WriteResult saved(const TimeStore& store);
     // The program ends: without unsaved times nothing is left behind; with them a journal that holds
     // them all stays for the next start (if it could not be kept up, a last try writes it, or else a
-    // session file, which replaces it). Failure: not every unsaved time is on disk.
+    // session file, which replaces it and counts as a save). Failure: not every unsaved time is on
+    // disk. Before the end it may run more than once.
     WriteResult closing(const TimeStore& store);
 
     bool hasUnsavedTimes() const { return unsaved_; }

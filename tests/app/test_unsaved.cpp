@@ -29,7 +29,7 @@ TEST(KeptOnDisk, AFailedWriteIsToldAtEachKeepExitAsksAndNothingIsLost) {
         DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
         rig.load();
         rig.waitTime.value = "0";
-        rig.disk.failReplace = true;
+        rig.disk.failReplace = rig.disk.failSession = true;  // a full disk
         for (const char* keep : {"S 800 S A", "S 900 S A"}) {
             rig.play(keep);
             EXPECT_EQ(rig.label5.value,
@@ -46,7 +46,7 @@ TEST(KeptOnDisk, AFailedWriteIsToldAtEachKeepExitAsksAndNothingIsLost) {
         EXPECT_EQ(rig.log, (Log{"ask before quit, 2 not on disk", "stays", "ask before quit, 2 not on disk",
                                 "save now", "stays"}));
         EXPECT_FALSE(rig.t->unloaded());
-        rig.disk.failReplace = false;
+        rig.disk.failReplace = rig.disk.failSession = false;
         rig.log.clear();
         rig.play("S 700 S A X");  // the disk works again; Exit asks nothing
         EXPECT_EQ(rig.log.back(), "closed");
@@ -65,22 +65,41 @@ TEST(KeptOnDisk, AFailedWriteIsToldAtEachKeepExitAsksAndNothingIsLost) {
     EXPECT_EQ(std::vector(times.begin(), times.end()), (std::vector<std::int32_t>{800, 900, 700}));
 }
 
-// Times on no disk: quitting loses them when the user says so, and saving first keeps them.
+// Times on no disk: a last try writes them if the disk takes them by now; otherwise quitting loses
+// them when the user says so, and saving first keeps them.
 TEST(KeptOnDisk, TheAnswerBeforeQuittingDecidesWhereTheTimesGo) {
-    for (const QuitChoice choice : {QuitChoice::QuitAndLose, QuitChoice::SaveFirst}) {
-        SCOPED_TRACE(choice == QuitChoice::SaveFirst ? "save first" : "quit and lose");
+    const struct Row {
+        const char* name;
+        QuitChoice choice;
+        bool journalWorks, sessionWorks;  // at Exit
+    } rows[] = {{"quit and lose", QuitChoice::QuitAndLose, false, false},
+                {"save first", QuitChoice::SaveFirst, false, false},
+                {"the journal works again", QuitChoice::StayOpen, true, false},
+                {"only a session file can be written", QuitChoice::StayOpen, false, true}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         TempDir dir;
-        DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
-        rig.load();
-        rig.waitTime.value = "0";
-        rig.disk.failReplace = rig.disk.failSession = true;
-        rig.play("S 800 S A");
-        rig.quitChoice = choice;
-        rig.play("X");
-        EXPECT_TRUE(rig.t->unloaded());
-        EXPECT_EQ(rig.log.back(), "closed");
-        EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), "save now"), choice == QuitChoice::SaveFirst);
-        EXPECT_EQ(rig.unsaved.hasUnsavedTimes(), choice == QuitChoice::QuitAndLose);  // saved: none left
+        {
+            DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
+            rig.load();
+            rig.waitTime.value = "0";
+            rig.disk.failReplace = rig.disk.failSession = true;
+            rig.play("S 800 S A");
+            rig.disk.failReplace = !row.journalWorks;
+            rig.disk.failSession = !row.sessionWorks;
+            rig.quitChoice = row.choice;
+            rig.play("X");
+            EXPECT_EQ(rig.log.back(), "closed");
+            EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), "save now"),
+                      row.choice == QuitChoice::SaveFirst);
+            const bool asked =
+                std::any_of(rig.log.begin(), rig.log.end(), [](auto& l) { return l.starts_with("ask"); });
+            EXPECT_EQ(asked, !row.journalWorks && !row.sessionWorks);
+        }
+        DiskRig next(dir.path, ".kestive-unsaved-2-2.journal");
+        next.unsaved.recoverLeftTimes();
+        const auto files = std::distance(fs::directory_iterator(dir.path), {});  // each time in one file
+        EXPECT_EQ(files, row.journalWorks || row.sessionWorks ? 1 : 0);
     }
 }
 
