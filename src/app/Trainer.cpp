@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "cases/CasePanelLayout.h"
 #include "cases/CasePicture.h"
 #include "cases/OllCases.h"
 #include "stats/NumberText.h"
@@ -269,7 +270,7 @@ void Trainer::drawgrid(int j) {
     if (!isCaseIndex(j)) return;
     PictureBox& box = *c_.avg[j];
     const std::int32_t limit = roundHalfEven(box.outerWidth());
-    for (std::int32_t x = 0; x <= limit && x <= 32767; x += 100) {
+    for (std::int32_t x = 0; x <= limit && x <= 32767; x += kBarGridStep) {
         box.line(x, 0, x, box.outerHeight(), kGridGrey);
     }
 }
@@ -306,12 +307,6 @@ Result<Done, SessionError> Trainer::loadfile(const std::filesystem::path& name) 
     unsaved_.loaded(state_.store, keptIn.value());
     drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
     return Done{};
-}
-
-void Trainer::replaceTimes(TimeStore store) {
-    state_.store = std::move(store);
-    unsaved_.replaced(state_.store);
-    drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
 }
 
 void Trainer::sessionSaved() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/UnsavedTimesNotices.h"
 
 #include <utility>
@@ -57,10 +58,6 @@ void UnsavedTimesNotices::loaded(const TimeStore& store, const std::optional<std
     line_.show(
         news ? Feedback{where + " " + unsavedTimesNotWritten(written.error().reason), FeedbackLine::kRed}
              : Feedback{where, FeedbackLine::kBlue});
-}
-
-void UnsavedTimesNotices::replaced(const TimeStore& store) {
-    if (journal_) tellWriteFailure(journal_->replaced(store));
 }
 
 void UnsavedTimesNotices::saved(const TimeStore& store) {

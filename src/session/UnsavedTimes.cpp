@@ -136,14 +136,6 @@ UnsavedTimes::KeptResult UnsavedTimes::keepBeforeLoad(const TimeStore& store) {
     return std::optional<std::string>{std::move(file).value()};
 }
 
-UnsavedTimes::WriteResult UnsavedTimes::replaced(const TimeStore& store) {
-    unsaved_ = true;
-    unsavedCount_ = 0;
-    for (int pll = 0; pll < kCaseCount; ++pll)
-        unsavedCount_ += static_cast<std::size_t>(store.timeCount(pll));
-    return rewrite(store, false);
-}
-
 UnsavedTimes::WriteResult UnsavedTimes::loaded(const TimeStore& store) {
     unsaved_ = false;
     unsavedCount_ = onDisk_ = 0;

@@ -103,34 +103,6 @@ TEST(KeptOnDisk, TheAnswerBeforeQuittingDecidesWhereTheTimesGo) {
     }
 }
 
-// Times handed over whole replace what the journal holds: after a crash the next start brings back
-// those times and the ones kept after them, not the ones they replaced.
-TEST(KeptOnDisk, ReplacedTimesAreWhatACrashBringsBack) {
-    TempDir dir;
-    {
-        DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
-        rig.load();
-        rig.waitTime.value = "0";
-        rig.play("S 800 S A");
-        TimeStore handed;
-        ASSERT_TRUE(handed.addTime(5, 1234));
-        rig.t->replaceTimes(handed);
-        rig.play("S 900 S A");
-    }  // no Exit: a crash
-    DiskRig next(dir.path, ".kestive-unsaved-2-2.journal");
-    next.t->Form_Load();
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(dir.path)) files.push_back(entry.path());
-    ASSERT_EQ(files.size(), 1u);
-    const LoadResult recovered = readSession(files[0]);
-    ASSERT_TRUE(recovered) << recovered.error().message();
-    for (const auto& [pll, times] : {std::pair{5, std::vector<std::int32_t>{1234}}, {28, {900}}}) {
-        SCOPED_TRACE(pll);
-        const auto kept = recovered->store.timesOf(pll);
-        EXPECT_EQ(std::vector(kept.begin(), kept.end()), times);
-    }
-}
-
 // A load never replaces times that could not first be put in a file of their own.
 TEST(KeptOnDisk, ALoadWaitsUntilTheUnsavedTimesAreInAFile) {
     TempDir dir;
