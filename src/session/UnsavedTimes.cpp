@@ -37,8 +37,7 @@ std::string UnsavedTimes::journalNameFor(long pid, long long msSinceEpoch) {
 }
 
 std::string UnsavedTimes::sessionNameFor(std::time_t when) {
-    std::tm local{};
-    ::localtime_r(&when, &local);
+    const std::tm local = files::localTimeOf(when);
     char text[64];
     std::strftime(text, sizeof text, "unsaved-%Y-%m-%d-%H%M", &local);
     return std::string(text) + ".pll";

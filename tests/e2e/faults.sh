@@ -166,6 +166,8 @@ rm "$work/tiny/full"
 start_in "$work/tiny"
 [ -z "$(unsaved_in "$work/tiny")" ] || fail "times saved before Exit were recovered again"
 [ "$(journals_in "$work/tiny")" -eq 0 ] || fail "a journal was left"
+shot tiny-restart
+[ "$(in_feedback tiny-restart '#0000FF')" -eq 0 ] || fail "the restart talks of recovered times"
 exit_program
 echo "44 KiB free: journal made; journal deleted on a full disk: red at each keep, Exit asked," \
   "3 of 3 saved into another folder, 0 recovered twice"
