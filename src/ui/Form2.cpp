@@ -67,9 +67,11 @@ std::vector<std::pair<QString, std::filesystem::path>> Form2::sessionFiles(const
 void Form2::refreshList() {
     const QString keep = selectedName();
     File1->clear();
-    for (const auto& [shown, file] : sessionFiles(QFile::encodeName(folder_.path()).toStdString())) {
+    files_.clear();
+    for (auto& [shown, file] : sessionFiles(folder_.filesystemPath())) {
         auto* item = new QListWidgetItem(shown, File1);
-        item->setData(Qt::UserRole, QByteArray::fromStdString(file.string()));
+        item->setData(Qt::UserRole, static_cast<qulonglong>(files_.size()));
+        files_.push_back(std::move(file));
     }
     File1->setCurrentRow(-1);
     if (!keep.isEmpty()) {
@@ -87,7 +89,7 @@ QString Form2::selectedName() const {
 std::filesystem::path Form2::selectedFile() const {
     const QList<QListWidgetItem*> selected = File1->selectedItems();
     if (selected.isEmpty()) return {};
-    return selected.front()->data(Qt::UserRole).toByteArray().toStdString();
+    return files_.at(selected.front()->data(Qt::UserRole).toULongLong());
 }
 
 void Form2::Command1_Click() {

@@ -54,6 +54,8 @@ protected:
 
 private:
     QDir folder_;
+    std::vector<std::filesystem::path>
+        files_;  // the listed files, row by row, as the file system spells them
     LoadHandler onLoad_;
 };
 
