@@ -49,10 +49,30 @@ void Trainer::Form_Load() {
     unsaved_.recoverLeftTimes();
 }
 
-void Trainer::Form_Unload(int& /*cancel*/) {
+void Trainer::Form_Unload(int& cancel) {
+    if (!mayQuit()) {
+        cancel = 1;  // the window stays, and so does everything in it
+        return;
+    }
     unloaded_ = true;  // a countdown that is waiting notices this and stops
     unsaved_.closing(state_.store);
     p_.window->destroySecondaryWindows();
+}
+
+bool Trainer::mayQuit() {
+    if (unsaved_.timesNotOnDisk() == 0) return true;
+    unsaved_.closing(state_.store);  // a last try: the disk may take them by now
+    const std::size_t notOnDisk = unsaved_.timesNotOnDisk();
+    if (notOnDisk == 0) return true;
+    switch (p_.messenger->askBeforeQuit(notOnDisk)) {
+        case QuitChoice::QuitAndLose: return true;
+        case QuitChoice::SaveFirst:
+            if (!p_.messenger->saveSessionNow()) return false;  // cancelled or failed: said there
+            sessionSaved();
+            return true;
+        case QuitChoice::StayOpen: return false;
+    }
+    return false;
 }
 
 void Trainer::Command4_Click() {
@@ -92,10 +112,14 @@ void Trainer::Command1_Click() {
     if (unloaded_) return;
     switch (state_.drillState) {
         case kIdle: startDrill(); return;
-        case kTiming:
-            // Held down from before the reveal, a press cannot have answered the case.
-            if (!earlyPress) stopDrill(pressTick.value_or(clickTick));
+        case kTiming: {
+            // A press from before the reveal cannot have answered the case: held down through the
+            // countdown, or made while the case went onto the screen (stamped before startTick). Like a
+            // press during the countdown it does nothing, so no time is ever zero or negative.
+            const std::int32_t tick = pressTick.value_or(clickTick);
+            if (!earlyPress && elapsedMs(state_.startTick, tick) > 0) stopDrill(tick);
             return;
+        }
         default: return;  // counting down: the START further down the stack runs this drill
     }
 }

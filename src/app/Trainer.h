@@ -24,6 +24,7 @@ public:
 
     // Start-up and shut-down.
     void Form_Load();
+    // Asks first while some kept time is on no disk; cancel says the user chose to stay.
     void Form_Unload(int& cancel);
     void Command4_Click();  // Exit
     void mnuQuit_Click();
@@ -95,6 +96,8 @@ private:
     // STOP at tick: the attempt waits for Accept or Discard.
     void stopDrill(std::int32_t tick);
     void refuse(const char* text);
+    // With every kept time on disk, yes; else the user decides: save first, lose them, or stay.
+    bool mayQuit();
     void paintCase(int caseIndex);
     void resetDisplay();
     void clearAlg();

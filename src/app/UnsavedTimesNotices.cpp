@@ -31,7 +31,9 @@ void UnsavedTimesNotices::recoverLeftTimes() {
 }
 
 void UnsavedTimesNotices::kept(const TimeStore& store, int pll, std::int32_t time) {
-    if (journal_) tellWriteFailure(journal_->kept(store, pll, time));
+    if (!journal_) return;
+    const UnsavedTimes::WriteResult written = journal_->kept(store, pll, time);
+    if (!written) line_.show({unsavedTimesNotWritten(written.error().reason), FeedbackLine::kRed});
 }
 
 Result<std::optional<std::string>, SessionError> UnsavedTimesNotices::beforeLoad(

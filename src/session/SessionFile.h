@@ -1,9 +1,11 @@
 #pragma once
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "stats/CaseCount.h"
 #include "stats/Result.h"
 #include "stats/TimeStore.h"
 
@@ -24,6 +26,12 @@ struct LoadedSession {
     TimeStore store;
     RecordComparison lastComparison;
 };
+
+// The largest file a session can need: 57 case lines of 32767 times of the longest number
+// ("-2147483648,"), with their case numbers and line ends, and a header of up to 4 KiB. A larger file
+// is refused before it is read.
+inline constexpr std::uint64_t kLargestSessionFile =
+    kCaseCount * (std::uint64_t{3} + std::uint64_t{kMaxTimesPerCase} * 12 + 2) + 4096;
 
 // The session of a file that is good throughout, or why the file was refused.
 using LoadResult = Result<LoadedSession, SessionError>;
@@ -46,7 +54,7 @@ std::string sessionText(const TimeStore& store, std::string_view dateText);
 // errors.
 [[nodiscard]] LoadResult parseSession(std::string_view content, std::string_view fileName);
 
-// Reads and checks a whole session file.
+// Reads and checks a whole session file; one larger than kLargestSessionFile is refused unread.
 [[nodiscard]] LoadResult readSession(const std::filesystem::path& file);
 
 }  // namespace kestive

@@ -8,10 +8,15 @@
 #include <string_view>
 #include <vector>
 
+#include "session/PlatformFiles.h"
 #include "session/SessionFile.h"
+#include "session/WholeFile.h"
 #include "stats/TimeStore.h"
 
 namespace kestive {
+
+// The largest journal read at start-up: a snapshot of the store and a line for every time it can hold.
+inline constexpr std::uint64_t kLargestJournal = 3 * kLargestSessionFile;
 
 // A journal that another trainer left behind in the folder: nobody holds it any more.
 struct LeftJournal {
@@ -23,7 +28,7 @@ struct LeftJournal {
 // Done when the disk took the write, or what went wrong.
 using DiskResult = Result<Done, std::string>;
 
-// The file operations behind UnsavedTimes. PosixJournalDisk does them; tests put in one that fails.
+// The file operations behind UnsavedTimes. FileJournalDisk does them; tests put in one that fails.
 class JournalDisk {
 public:
     virtual ~JournalDisk() = default;
@@ -34,6 +39,8 @@ public:
     virtual DiskResult appendJournal(std::string_view content) = 0;
     // Removes this trainer's journal, if it has one.
     virtual void removeJournal() = 0;
+    // This trainer's journal is open and still goes by its name.
+    virtual bool holdsJournal() = 0;
     // The journals in folder that no running trainer holds, each claimed until released.
     virtual std::vector<LeftJournal> claimLeftJournals(const std::filesystem::path& folder) = 0;
     virtual void releaseLeftJournal(const std::filesystem::path& file, bool remove) = 0;
@@ -42,33 +49,38 @@ public:
                                          std::string_view dateText) = 0;
 };
 
-// The real file system. The journal stays open and locked (flock) while the trainer runs, so that a
-// second trainer started in the same folder leaves it alone.
-class PosixJournalDisk final : public JournalDisk {
+// The real file system. The journal stays open and locked while the trainer runs, so that a second
+// trainer started in the same folder leaves it alone.
+class FileJournalDisk final : public JournalDisk {
 public:
     // Room for keeps made in advance: blank lines (bare LF, which the reader skips) that keeps overwrite
     // in place. Overwriting leaves the file's size alone, so the flush of a keep writes its data and no
-    // file-system metadata: less than growing the file on every keep costs.
-    explicit PosixJournalDisk(std::size_t roomForKeeps = 64 * 1024) : roomForKeeps_(roomForKeeps) {}
-    PosixJournalDisk(const PosixJournalDisk&) = delete;
-    PosixJournalDisk& operator=(const PosixJournalDisk&) = delete;
-    ~PosixJournalDisk() override;
+    // file-system metadata: less than growing the file on every keep costs. The room is only made as far
+    // as the disk has space for it.
+    explicit FileJournalDisk(std::size_t roomForKeeps = 64 * 1024) : roomForKeeps_(roomForKeeps) {}
+    FileJournalDisk(const FileJournalDisk&) = delete;
+    FileJournalDisk& operator=(const FileJournalDisk&) = delete;
+    ~FileJournalDisk() override;
 
     DiskResult replaceJournal(const std::filesystem::path& file, std::string_view content) override;
     DiskResult appendJournal(std::string_view content) override;
     void removeJournal() override;
+    bool holdsJournal() override;
     std::vector<LeftJournal> claimLeftJournals(const std::filesystem::path& folder) override;
     void releaseLeftJournal(const std::filesystem::path& file, bool remove) override;
     SaveResult createSessionFile(const std::filesystem::path& file, const TimeStore& store,
                                  std::string_view dateText) override;
 
 private:
+    // Adds blank room after the journal's lines, as much as the disk takes.
+    void makeRoom();
+
     std::size_t roomForKeeps_;
-    int fd_ = -1;
+    files::File journal_;
     std::filesystem::path file_;
     std::size_t end_ = 0;   // where the next keep goes
     std::size_t size_ = 0;  // the file's size: its lines and the blank room after them
-    std::map<std::filesystem::path, int> claimed_;
+    std::map<std::filesystem::path, files::File> claimed_;
 };
 
 // Keeps every kept time on disk until it is saved, and turns times that were never saved into
@@ -94,6 +106,8 @@ public:
     static std::string journalNameFor(long pid, long long msSinceEpoch);
     // "unsaved-2026-12-07-1412.pll" for a local time of 14:12 on that day.
     static std::string sessionNameFor(std::time_t when);
+    // Whether name is such a journal's.
+    static bool isJournalName(std::string_view name);
     // The journal's content up to its last whole line; nothing unsaved when its last line is the mark.
     static bool holdsUnsavedTimes(std::string_view journal);
 
@@ -101,7 +115,8 @@ public:
         std::vector<std::string> files;   // new session files, names without folder
         std::vector<std::string> errors;  // journals that could not be turned into one, and why
     };
-    // At start-up: the journals of trainers that ended without saving become session files.
+    // At start-up: the journals of trainers that ended without saving become session files, and the
+    // temporary files of writers that are gone are removed.
     Recovered recoverLeftTimes();
 
     // Why the journal does not hold the store. Only the first failure of a run of failures is news for
@@ -112,8 +127,9 @@ public:
     };
     using WriteResult = Result<Done, WriteFailure>;
 
-    // After the store kept one more time (pll, time). After a failure, later keeps retry by writing the
-    // whole store.
+    // After the store kept one more time (pll, time). When the journal cannot take the line (its name
+    // was removed, say), a new journal with the whole store is written at once; after a failure, later
+    // keeps retry that.
     WriteResult kept(const TimeStore& store, int pll, std::int32_t time);
 
     // The name of the new session file that holds the unsaved times (nothing when there were none),
@@ -125,11 +141,15 @@ public:
     // After store was loaded, or written by Save Session: nothing in it is unsaved any more.
     WriteResult loaded(const TimeStore& store);
     WriteResult saved(const TimeStore& store);
-    // The program ends: without unsaved times nothing is left behind; with them the journal stays for
-    // the next start (or, if it could not be kept up, they go into a session file now).
-    void closing(const TimeStore& store);
+    // The program ends: without unsaved times nothing is left behind; with them a journal that holds
+    // them all stays for the next start (if it could not be kept up, a last try writes it, or else a
+    // session file, which replaces it and counts as a save). Failure: not every unsaved time is on
+    // disk. Before the end it may run more than once.
+    WriteResult closing(const TimeStore& store);
 
     bool hasUnsavedTimes() const { return unsaved_; }
+    // How many unsaved times no file on disk holds: the journal could not be written since.
+    std::size_t timesNotOnDisk() const { return unsaved_ ? unsavedCount_ - onDisk_ : 0; }
     const std::filesystem::path& journal() const { return journal_; }
 
 private:
@@ -142,9 +162,11 @@ private:
     std::filesystem::path journal_;
     std::filesystem::path sessionFolder_;
     DateText dateText_;
-    bool unsaved_ = false;      // times kept since the start, the last load or the last save
-    bool journalGood_ = false;  // the journal on disk holds the store: appending a line is enough
-    bool failureTold_ = false;  // the current run of write failures was told once
+    bool unsaved_ = false;          // times kept since the start, the last load or the last save
+    bool journalGood_ = false;      // the journal on disk holds the store: appending a line is enough
+    bool failureTold_ = false;      // the current run of write failures was told once
+    std::size_t unsavedCount_ = 0;  // times kept (or handed over) since the start, the last load or save
+    std::size_t onDisk_ = 0;        // how many of them the journal holds
 };
 
 }  // namespace kestive

@@ -50,6 +50,8 @@ public:
         form_.adoptSecondaryWindow(box);
         box->show();
     }
+    QuitChoice askBeforeQuit(std::size_t count) override { return form_.secondary().askBeforeQuit(count); }
+    bool saveSessionNow() override { return form_.secondary().saveBeforeQuit(); }
 
 private:
     Form1& form_;
@@ -358,6 +360,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     if (!trainer_->unloaded()) {
         int cancel = 0;
         trainer_->Form_Unload(cancel);
+        if (cancel != 0) return event->ignore();  // the user chose to stay
     }
     event->accept();
     // Ends the program once the handler that is running (a countdown, say) has returned.

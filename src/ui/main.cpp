@@ -70,7 +70,7 @@ int main(int argc, char* argv[]) {
         here, kestive::ui::installedPictureFolders(QCoreApplication::applicationDirPath()));
 
     // Kept times wait on disk until they are saved.
-    kestive::PosixJournalDisk journalDisk;
+    kestive::FileJournalDisk journalDisk;
     kestive::UnsavedTimes unsaved(
         journalDisk,
         place.journal / kestive::UnsavedTimes::journalNameFor(QCoreApplication::applicationPid(),

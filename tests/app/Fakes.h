@@ -170,10 +170,21 @@ struct Rig : TickCounter,
     }
     void show() override { log.push_back("show"); }
     void showMessage(const std::string& text) override { log.push_back("message " + text); }
-    void close() override {
+    QuitChoice quitChoice = QuitChoice::StayOpen;  // the answer before a quit that would lose times
+    bool saveWorks = true;                         // what Save Session does when asked before a quit
+    QuitChoice askBeforeQuit(std::size_t count) override {
+        log.push_back("ask before quit, " + std::to_string(count) + " not on disk");
+        return quitChoice;
+    }
+    bool saveSessionNow() override {
+        log.push_back("save now");
+        return saveWorks;
+    }
+    void close() override {  // as the window system does
         int cancel = 0;
         t->Form_Unload(cancel);
-    }  // as the window system does
+        log.push_back(cancel ? "stays" : "closed");
+    }
     void destroySecondaryWindows() override {}
     float next() override { return draw; }
     void timingBegan() override { timerRunning = true; }

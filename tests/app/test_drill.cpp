@@ -176,6 +176,24 @@ TEST(Drill, StopTakesThePressTick) {
     }
 }
 
+// A press made while the case went onto the screen arrives after the reveal, stamped before the clock
+// started (or with its very tick): it does nothing, as a press during the countdown does.
+TEST(Drill, APressStampedBeforeTheClockStartedDoesNothing) {
+    Rig rig;
+    rig.load();
+    rig.waitTime.value = "0";
+    for (const std::int32_t early : {10, 0}) {
+        SCOPED_TRACE(early);
+        rig.play("S");
+        rig.t->Command1_Press(rig.state().startTick - early);
+        rig.play("S");  // its click
+        EXPECT_EQ(rig.state().drillState, kTiming);
+        rig.play("300 P S A");
+        EXPECT_EQ(rig.state().lastTime, 300);
+    }
+    EXPECT_EQ(rig.state().store.bestTime(28), 300);
+}
+
 // After STOP the screen shows the kept number and names the case; during the next drill neither the old
 // case nor any name is to be seen.
 TEST(Drill, StopShowsTheExactTimeAndTheAnswerUntilTheDisplayIsReset) {

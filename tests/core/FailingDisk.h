@@ -5,7 +5,7 @@
 namespace kestive::test {
 
 struct FailingDisk final : JournalDisk {
-    PosixJournalDisk real{40};  // room for three keeps: the room runs out often
+    FileJournalDisk real{40};  // room for three keeps: the room runs out often
     bool failAppend = false, failReplace = false, failSession = false;
 
     DiskResult replaceJournal(const std::filesystem::path& f, std::string_view c) override {
@@ -17,6 +17,7 @@ struct FailingDisk final : JournalDisk {
         return real.appendJournal(c);
     }
     void removeJournal() override { real.removeJournal(); }
+    bool holdsJournal() override { return real.holdsJournal(); }
     std::vector<LeftJournal> claimLeftJournals(const std::filesystem::path& folder) override {
         return real.claimLeftJournals(folder);
     }

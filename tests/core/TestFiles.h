@@ -1,7 +1,9 @@
 #pragma once
 // Files for the core tests: a fresh folder removed with its content, whole-file reads and writes.
 #include <stdlib.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -27,3 +29,20 @@ inline void writeFile(const fs::path& file, const std::string& bytes) {
 inline std::string readFile(const fs::path& file) {
     return (std::ostringstream() << std::ifstream(file, std::ios::binary).rdbuf()).str();
 }
+
+// While it lives, no file of this process grows beyond bytes: writes fail half-way as on a full disk,
+// even for root.
+struct FileSizeLimit {
+    rlimit old{};
+    void (*oldHandler)(int) = nullptr;
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{bytes, old.rlim_max};
+        if (::setrlimit(RLIMIT_FSIZE, &small) != 0) std::abort();
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+    }
+};

@@ -1,8 +1,5 @@
 // Session files: the text written, every quirk and refusal of the reader, and saving without damage.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
 
 #include "../fuzz/SessionInvariants.h"
 #include "TestFiles.h"
@@ -40,6 +37,7 @@ TEST(SessionReader, RefusesABadFileNamingTheLineAndTheFault) {
         {"", 0, "empty"},
         {H + "0:1,\r\n\r\n3 100,200,\r\n", 4, "\":\""},
         {"h\r\n\r\r\nx\r", 4, "\":\""},  // CR, then CR LF: two line ends
+        {"h\n\n\nx\n", 4, "\":\""},      // each LF ends a line, blank ones too
         {full + "\r\n12:1,\r\n", 3, "32767"},
         {full + "5,\r\n", 2, "32767"}};
     const std::pair<const char*, std::vector<std::string>> secondLines[] = {
@@ -81,15 +79,10 @@ TEST(SessionWriter, SaveReplacesAFileWholeOrNotAtAll) {
     writeFile(dir / "s.pll", "old session");
     ASSERT_TRUE(saveSession(dir / "s.pll", store, "now"));
     EXPECT_EQ(sessionText(readSession(dir / "s.pll").value().store, "now"), sessionText(store, "now"));
-    // A file size limit makes the write fail half-way, as a full disk would, even for root.
-    rlimit old{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-    const rlimit small{1024, old.rlim_max};
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const auto halfWritten = saveSession(dir / "s.pll", store, "d");
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    const auto halfWritten = [&] {
+        const FileSizeLimit full(1024);
+        return saveSession(dir / "s.pll", store, "d");
+    }();
     ASSERT_FALSE(halfWritten);
     EXPECT_EQ(halfWritten.error().message().find((dir / "s.pll").string() + ": cannot write"), 0u)
         << halfWritten.error().message();
@@ -99,12 +92,40 @@ TEST(SessionWriter, SaveReplacesAFileWholeOrNotAtAll) {
 
 TEST(SessionWriter, AReplacedFileKeepsItsPermissions) {
     TempDir dir;
-    for (const fs::perms mode : {fs::perms::owner_read | fs::perms::owner_write,
-                                 fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read}) {
-        writeFile(dir / "s.pll", "old session");
-        fs::permissions(dir / "s.pll", mode);
-        ASSERT_TRUE(saveSession(dir / "s.pll", TimeStore{}, "now"));
-        EXPECT_EQ(fs::status(dir / "s.pll").permissions(), mode) << "mode " << std::oct << int(mode);
+    fs::create_symlink("s.pll", dir / "link.pll");  // a link's own bits are all set: the target's count
+    for (const char* saved : {"s.pll", "link.pll"})
+        for (const fs::perms mode : {fs::perms::owner_read | fs::perms::owner_write,
+                                     fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read}) {
+            SCOPED_TRACE(saved);
+            writeFile(dir / "s.pll", "old session");
+            fs::permissions(dir / "s.pll", mode);
+            ASSERT_TRUE(saveSession(dir / saved, TimeStore{}, "now"));
+            EXPECT_EQ(fs::status(dir / "s.pll").permissions(), mode) << "mode " << std::oct << int(mode);
+        }
+}
+
+// A file larger than any session can be is refused by its size before a byte is read, even when it
+// claims a terabyte it does not hold (sparse); the largest valid session still loads.
+TEST(SessionReader, RefusesAFileLargerThanAnySessionWithoutReadingIt) {
+    TempDir dir;
+    std::string largest = "recorded on " + std::string(4096 - 14, 'd') + "\r\n";
+    for (int pll = 0; pll < kCaseCount; ++pll) {
+        largest += (pll < 10 ? "0" : "") + std::to_string(pll) + ":";  // "07:" reads as case 7
+        for (int k = 0; k < kMaxTimesPerCase; ++k) largest += "-2147483648,";
+        largest += "\r\n";
+    }
+    ASSERT_EQ(largest.size(), kLargestSessionFile);
+    writeFile(dir / "largest.pll", largest);
+    EXPECT_TRUE(readSession(dir / "largest.pll"));
+    for (const std::uintmax_t size : {std::uintmax_t{kLargestSessionFile} + 1, std::uintmax_t{1} << 40}) {
+        SCOPED_TRACE(size);
+        writeFile(dir / "huge.pll", H);
+        fs::resize_file(dir / "huge.pll", size);
+        const LoadResult read = readSession(dir / "huge.pll");
+        ASSERT_FALSE(read);
+        EXPECT_EQ(read.error().file, (dir / "huge.pll").string());
+        EXPECT_NE(read.error().what.find("larger than a session file can be"), std::string::npos)
+            << read.error().what;
     }
 }
 

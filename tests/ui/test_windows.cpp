@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <fstream>
 
 #include "cases/CasePicture.h"
 #include "cases/OllCases.h"
@@ -50,6 +51,7 @@ struct ScriptedDialogs final : DialogPort {
     }
     void inform(QWidget*, const QString& text) override { informed << text; }
     void warn(QWidget*, const QString& text) override { warned << text; }
+    QuitChoice askBeforeQuit(QWidget*, std::size_t) override { return QuitChoice::StayOpen; }
 };
 
 // The main window after start-up, active, its boxes answered by `dialogs`; by default all its files in
@@ -212,8 +214,10 @@ private slots:
         for (const auto& [file, colour, other, text] :
              {std::tuple{"fast.pll", blue, kRed, "That was "}, {"slow.pll", kRed, blue, "You beat "}}) {
             QVERIFY(w.form.trainer().loadfile(file));
-            for (int press = 0; press < 3; ++press)  // START, STOP, Accept
+            for (int press = 0; press < 3; ++press) {  // START, STOP a moment later (never at 0 ms), Accept
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+                if (press == 0) QTest::qWait(20);
+            }
             QVERIFY2(w.form.Label5->text().startsWith(text), qPrintable(w.form.Label5->text()));
             QVERIFY2(pixelsOf(w.form.Label5, colour) > 20, file);
             QVERIFY2(pixelsOf(w.form.Label5, other) == 0, file);
@@ -510,6 +514,17 @@ private slots:
         QCOMPARE(w.form.avglabel[9]->text(), QStringLiteral("Avg: 1.35"));
         // The feedback line: the load's last record comparison (case 0's 650 against 700).
         QCOMPARE(w.form.Label5->text(), QStringLiteral("You beat your previous record by 50 milliseconds!"));
+    }
+
+    // A name that is not valid UTF-8 (Latin-1 from an old system, say) is listed readably and loads.
+    void aNameThatIsNotUtf8IsListedAndLoads() {
+        Window w;
+        std::ofstream("caf\xe9.pll", std::ios::binary) << "recorded on x\r\n4:321,\r\n";
+        Form2* dialog = w.pick(QStringLiteral("caf\uFFFD.pll"));
+        QCOMPARE(dialog->selectedName(), QStringLiteral("caf\uFFFD.pll"));
+        QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+        QVERIFY2(w.dialogs.warned.isEmpty(), qPrintable(w.dialogs.warned.join('\n')));
+        QCOMPARE(w.timesOf(4), std::vector<std::int32_t>{321});
     }
 
     // A working folder that is not the current one: the Load list, the load and Save Session use it,

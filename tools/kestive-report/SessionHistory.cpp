@@ -2,13 +2,13 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 #include "report/Progress.h"
 #include "report/ReportJson.h"
 #include "report/SessionSeries.h"
 #include "report/SvgReport.h"
 #include "session/SessionFile.h"
+#include "session/WholeFile.h"
 #include "stats/Report.h"
 
 namespace kestive {
@@ -18,26 +18,6 @@ namespace {
 int fail(const std::string& message) {
     std::fprintf(stderr, "kestive-report: %s\n", message.c_str());
     return 1;
-}
-
-// Writes beside the target first and renames it over the target, so a failed run leaves no half picture.
-Result<Done, std::string> writeFileWhole(const std::string& file, const std::string& content) {
-    const std::string partial = file + ".part";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        if (!(out << content) || !out.flush()) {
-            std::error_code ignored;
-            std::filesystem::remove(partial, ignored);
-            return Failure{file + ": cannot write"};
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(partial, file, error);
-    if (error) {
-        std::filesystem::remove(partial, error);
-        return Failure{file + ": cannot write"};
-    }
-    return Done{};
 }
 
 }  // namespace
@@ -90,8 +70,10 @@ int runSvg(const std::vector<std::string>& files, const std::string& output, con
     if (output.empty()) {
         return writeStdout(svg) ? 0 : fail("cannot write to standard output");
     }
-    if (const Result<Done, std::string> written = writeFileWhole(output, svg); !written) {
-        return fail(written.error());
+    // Replaced only when complete, so a failed run leaves no half picture.
+    if (const files::Outcome written = files::writeWholeFile(output, svg, files::Placing::Replace);
+        !written) {
+        return fail(output + ": " + written.error().text);
     }
     return 0;
 }
