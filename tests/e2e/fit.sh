@@ -10,13 +10,6 @@ eval "$(xdotool getdisplaygeometry --shell | sed 's/^/SCREEN_/')"
 [ $((X + WIDTH)) -le "$SCREEN_WIDTH" ] && [ $((Y + HEIGHT)) -le "$SCREEN_HEIGHT" ] ||
   fail "window $WIDTH x $HEIGHT at $X,$Y does not fit the ${SCREEN_WIDTH}x$SCREEN_HEIGHT screen"
 
-# The client area is drawn at WIDTH/1432 of the design; its top is below the menu bar.
-scaled() { echo $(( ($1 * WIDTH + 21480 / 2) / 21480 )); }  # twips to pixels at this scale
-top=$((Y + HEIGHT - $(scaled 12285)))
-at() { echo "$((X + $(scaled $(($1 + $3 / 2))))) $((top + $(scaled $(($2 + $4 / 2)))))"; }
-start=$(at 120 4920 1815 495); accept=$(at 2040 4920 1815 495); exitb=$(at 3960 5640 1815 495)
-wait_time=$(at 1560 5520 375 285)
-
 # Every case: the yellow centre sticker of its picture, its bar's background between two grid lines,
 # the colours of its three statistics labels at their right ends.
 case_place() {
@@ -42,7 +35,6 @@ convert "$work/shot.png" txt:- | awk -F'[,: ]+' 'NR == FNR { want[$3 "," $4] = $
 
 # A drill as hands do it: WaitTime 0, press START, about a second, press again, Accept.
 xdotool mousemove $wait_time click 1 key ctrl+a type 0
-press() { xdotool mousemove $1 mousedown 1 sleep 0.08 mouseup 1; }
 press "$start"
 sleep 1
 press "$start"

@@ -7,7 +7,6 @@
 #   session.sh <kestive binary> <folder with the 57 case pictures; made up when it has none>
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
-report=$(at 120 8040 1935 615)
 about_menu="$((X + 60)) $(((Y + top) / 2))"
 source "$here/menus.sh"
 
