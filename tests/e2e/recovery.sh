@@ -13,8 +13,6 @@ source "$here/menus.sh"
 shots=${KESTIVE_SHOTS:-}
 feedback_rect=(120 7080 5775 615)
 
-# START, a pause, STOP, then Accept: each a real press (button down, a moment, button up).
-press() { xdotool mousemove $1 mousedown 1 sleep 0.05 mouseup 1; }
 # Waits (up to 10 s) until the trace holds more lines starting with $1 than the $2 it held before:
 # a loaded machine may take its time to handle a press.
 trace_grows() {
@@ -56,8 +54,13 @@ restart() {
   start_program
   xdotool mousemove $wait_time click 1 key ctrl+a type 0
 }
-# A new session file beside those listed in $1, holding exactly the case lines given after it; its
-# name goes to $new_file (not to stdout: a failure must not be swallowed by a command substitution).
+# The times a session file holds, one "case ms" a line, sorted: they compare as a multiset, whatever
+# their order on a case's line.
+times_in() { tr -d '\r' <"$1" | awk -F'[:,]' 'NR > 1 { for (i = 2; i < NF; i++) print $1, $i }' | sort; }
+# The "case:ms," lines given, as times_in prints them.
+times_of() { printf '%s\n' "$@" | tr ':' ' ' | tr -d ',' | sort; }
+# A new session file beside those listed in $1, holding exactly the times given after it; its name goes
+# to $new_file (not to stdout: a failure must not be swallowed by a command substitution).
 expect_new_file() {
   local before=$1 file
   shift
@@ -66,10 +69,7 @@ expect_new_file() {
   [ "$(wc -l <"$file")" -eq 58 ] || fail "$file has $(wc -l <"$file") lines"
   [ "$(grep -c $'\r$' "$file")" -eq 58 ] || fail "not every line of $file ends in CR LF"
   head -1 "$file" | grep -q '^recorded on ' || fail "$file: bad header"
-  local want
-  want=$(for l in "$@"; do echo "$l"; done | sort -t: -k1,1n -s | awk -F: '
-    { c = $1; t[c] = t[c] $2 } END { for (c in t) print c ":" t[c] }' | sort)
-  [ "$(grep ',' "$file" | tr -d '\r' | sort)" = "$want" ] || fail "$file holds $(grep , "$file"), not $*"
+  [ "$(times_in "$file")" = "$(times_of "$@")" ] || fail "$file holds $(grep , "$file"), not $*"
   new_file=$file
 }
 
@@ -125,9 +125,8 @@ echo "load of $loaded over unsaved times: $overload holds $third"
 drill
 fourth=$(kept_line 2)
 save_as mine
-[ "$(grep ',' mine.pll | tr -d '\r' | sort)" = "$(grep ',' "$loaded" | tr -d '\r' | sort)" ] &&
-  fail "mine.pll lacks the time kept after the load"
-grep -q "${fourth%,}," mine.pll || fail "mine.pll lacks $fourth"
+[ "$(times_in mine.pll)" = "$( (times_in "$loaded"; times_of "$fourth") | sort)" ] ||
+  fail "mine.pll holds $(grep , mine.pll), not the loaded times and $fourth"
 before=$(unsaved_files)
 exit_program
 ls -A | grep -q '^\.kestive-unsaved' && fail "a journal was left behind after saving: $(ls -A)"
