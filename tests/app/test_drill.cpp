@@ -158,6 +158,7 @@ TEST(Drill, StopTakesThePressTick) {
              Row{"held 400 ms", "0", "S 300 P 400 S", "", kIdle, 300},
              {"released off the button", "0", "S 300 P 200 L", "", kTiming, 0},
              {"pressed again after that", "0", "S 300 P 200 L 100 P 50 S", "", kIdle, 600},
+             {"two presses before one click: the later", "0", "S 300 P 100 P 50 S", "", kIdle, 400},
              {"click without a press", "0", "S 250 S", "", kIdle, 250},
              {"a lost press is not used", "0", "S 300 P 200 L 100 S", "", kIdle, 600},
              {"START's own press", "0", "P 100 S 300 S", "", kIdle, 300},

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "Fakes.h"
 #include "cases/CasePicture.h"
 
@@ -52,6 +54,14 @@ TEST(StartUp, APictureTheCurrentFolderLacksComesFromTheInstalledFoldersInTheirOr
                             "oll57print.gif. Looked for in: "))
         << message;
     EXPECT_TRUE(message.ends_with(" (the current folder), /inst, /build/cases.")) << message;
+    // Found nowhere, and no installed folder either: the message still names where it looked.
+    Rig none;
+    none.pictureFiles = std::set<std::string>{};
+    none.t->Form_Load();
+    EXPECT_TRUE(none.log.back().ends_with(
+        ", oll57print.gif. Looked for in: " + std::filesystem::current_path().string() +
+        " (the current folder)."))
+        << none.log.back();
 
     Rig found(NumberFormat(), {"/inst"});
     found.pictureFiles = std::set<std::string>{};

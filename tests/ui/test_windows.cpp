@@ -8,6 +8,7 @@
 #include "cases/CasePicture.h"
 #include "cases/OllCases.h"
 #include "session/SessionFile.h"
+#include "ui/ButtonPressWatch.h"
 #include "ui/CanberraSound.h"
 #include "ui/Form1.h"
 #include "ui/SaveSession.h"
@@ -323,6 +324,33 @@ private slots:
             else
                 QVERIFY2(w.state().lastTime >= 250, qPrintable(QString::number(w.state().lastTime)));
         }
+    }
+
+    // A press that comes without an input event (a click from a screen reader) reads the counter, also
+    // after a stamped event that came while another was handled, as during a countdown.
+    void aPressWithoutAnInputEventReadsTheCounter() {
+        struct Fixed final : TickCounter {
+            std::int32_t now() override { return 5000; }
+        } ticks;
+        QPushButton b;
+        std::vector<std::int32_t> presses;
+        new ButtonPressWatch(
+            b, ticks, [&](std::int32_t tick) { presses.push_back(tick); }, [] {});
+        bool nested = false;
+        QObject::connect(&b, &QPushButton::clicked, [&] {
+            if (std::exchange(nested, true)) return;
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
+            key.setTimestamp(4950);
+            QApplication::sendEvent(&b, &key);
+        });
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(type, QPointF(5, 5), b.mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            e.setTimestamp(4900);
+            QApplication::sendEvent(&b, &e);
+        }
+        b.click();
+        QCOMPARE(presses, (std::vector<std::int32_t>{4900, 5000}));
     }
 
     // The case picture is stretched into alg without smoothing: only the picture's own colours appear.
