@@ -9,6 +9,9 @@
 #   at L T W H            the centre of a rectangle of the design, in twips, on the screen
 #   press "X Y"           a press as hands make it: button down, a moment, button up
 #   exit_program          clicks Exit and fails unless the trainer ($pid) then ends with status 0
+#   count WORD            the lines of trace.txt that start with WORD
+#   await WORD N          waits (10 s) until more than N lines of trace.txt start with WORD
+#   drill                 with WaitTime 0: START, a look at the case, STOP, Accept; each press awaited
 
 declare -F fail >/dev/null || fail() {
   echo "FAIL: $*"
@@ -57,4 +60,21 @@ exit_program() {
   kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program"
   wait "$pid" || fail "the program ended with status $?"
   pid=
+}
+
+count() { grep -c "^$1" trace.txt 2>/dev/null || true; }
+await() {
+  for _ in $(seq 100); do [ "$(count "$1")" -gt "$2" ] && return 0; sleep 0.1; done
+  fail "no new '$1' line in the trace"
+}
+drill() {
+  local revealed stopped kept
+  revealed=$(count revealed) stopped=$(count stopped) kept=$(count kept)
+  press "$start"
+  await revealed "$revealed"
+  sleep 0.4
+  press "$start"
+  await stopped "$stopped"
+  press "$accept"
+  await kept "$kept"
 }

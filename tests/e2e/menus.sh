@@ -59,3 +59,15 @@ save_as() {
   untitled_gone || fail "the message stayed open"
 }
 
+# Load Session of the first file the dialog lists: click it, then "load"; the dialog must close.
+load_first() {
+  file_item 1
+  local dlg
+  dlg=$(window_named '^Load\.\.\.$') || fail "no load dialog"
+  eval "$(xdotool getwindowgeometry --shell "$dlg" | sed 's/^/D/')"
+  xdotool mousemove $((DX + 40)) $((DY + 16)) click 1
+  sleep 0.2
+  press "$((DX + 98)) $((DY + 180))"
+  sleep 0.5
+  if xdotool search --onlyvisible --name '^Load\.\.\.$' >/dev/null; then fail "the load dialog stayed open"; fi
+}
