@@ -16,10 +16,9 @@ constexpr int kKeepsPerRun = 500;
 kestive::TimeStore nearlyFullStore() {
     const kestive::TimeStore full = bench::fullStore();
     kestive::TimeStore store;
-    const kestive::NumberFormat format;
     for (int i = 0; i < kestive::kCaseCount; ++i) {
         const auto times = full.timesOf(i);
-        for (std::size_t k = 0; k + 10 < times.size(); ++k) store.addTime(i, times[k], format);
+        for (std::size_t k = 0; k + 10 < times.size(); ++k) store.addTime(i, times[k]);
     }
     return store;
 }
@@ -32,13 +31,12 @@ std::string journalName() {
 void BM_Accept(benchmark::State& state) {
     kestive::TimeStore store = state.range(0) ? nearlyFullStore() : kestive::TimeStore{};
     kestive::PosixJournalDisk disk;
-    kestive::UnsavedTimes unsaved(disk, ".", journalName(), [](std::time_t) { return std::string("now"); });
+    kestive::UnsavedTimes unsaved(disk, journalName(), ".", [](std::time_t) { return std::string("now"); });
     if (!unsaved.loaded(store)) state.SkipWithError("the snapshot was not written");
-    const kestive::NumberFormat format;
     int n = 0;
     for (auto _ : state) {
         const int pll = n++ % kestive::kCaseCount;
-        const kestive::AddResult added = store.addTime(pll, 1234, format);
+        const kestive::KeepResult added = store.addTime(pll, 1234);
         const kestive::UnsavedTimes::WriteResult written = unsaved.kept(store, pll, 1234);
         if (!added || !written) state.SkipWithError("the keep failed");
     }
@@ -70,7 +68,7 @@ void BM_WriteAndFlushAlone(benchmark::State& state) {
 void BM_SnapshotAtLoadOfFullStore(benchmark::State& state) {
     const kestive::TimeStore store = bench::fullStore();
     kestive::PosixJournalDisk disk;
-    kestive::UnsavedTimes unsaved(disk, ".", journalName(), [](std::time_t) { return std::string("now"); });
+    kestive::UnsavedTimes unsaved(disk, journalName(), ".", [](std::time_t) { return std::string("now"); });
     for (auto _ : state) {
         if (!unsaved.loaded(store)) state.SkipWithError("the snapshot was not written");
     }

@@ -14,15 +14,14 @@ void BM_DrawTimeOnAFullStore(benchmark::State& state) {
     QTemporaryDir folder;  // no pictures: the panel must not depend on them
     QDir::setCurrent(folder.path());
     kestive::ClockSeededRandom random;
-    kestive::ui::Form1 form{random};
+    kestive::ui::Form1 form{random, kestive::workPlaceIn(folder.path().toStdString())};
     form.load();
     kestive::TimeStore store;
     std::uint32_t x = 12345;
     for (int pll = 0; pll < kestive::kCaseCount; ++pll) {
         for (int k = 0; k < kestive::kMaxTimesPerCase; ++k) {
             x = x * 1664525u + 1013904223u;
-            store.addTime(pll, static_cast<std::int32_t>(300 + (x >> 20) % (200 + 40 * pll)),
-                          kestive::NumberFormat{});
+            store.addTime(pll, static_cast<std::int32_t>(300 + (x >> 20) % (200 + 40 * pll)));
         }
     }
     form.trainer().replaceTimes(std::move(store));

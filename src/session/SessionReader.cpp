@@ -63,14 +63,13 @@ std::string shown(std::string_view piece) {
 
 }  // namespace
 
-LoadResult parseSession(std::string_view content, std::string_view fileName, const NumberFormat& format) {
+LoadResult parseSession(std::string_view content, std::string_view fileName) {
     const auto fail = [&](int line, std::string what) -> LoadResult {
         return Failure{SessionError{std::string(fileName), line, std::move(what)}};
     };
     if (content.empty()) return fail(0, "the file is empty: it has no header line");
 
     LoadedSession session;
-    RecordComparison lastComparison;
     std::size_t pos = 0;
     int lineNumber = 0;
     while (pos < content.size()) {
@@ -132,21 +131,20 @@ LoadResult parseSession(std::string_view content, std::string_view fileName, con
                                             ") does not fit a 32-bit time in milliseconds");
             }
             const KeepResult kept =
-                session.store.keepTime(static_cast<int>(*pll), static_cast<std::int32_t>(time.value));
+                session.store.addTime(static_cast<int>(*pll), static_cast<std::int32_t>(time.value));
             if (!kept) {  // a bad case number was refused above: only a full case is left
                 return fail(lineNumber, "case " + plainInteger(*pll) + " gets more than " +
                                             plainInteger(kMaxTimesPerCase) +
                                             " times, the most one case can hold");
             }
-            if (kept->kind != RecordComparison::Kind::None) lastComparison = kept.value();
+            // Only the last comparison stays on the feedback line.
+            if (kept->kind != RecordComparison::Kind::None) session.lastComparison = kept.value();
         }
     }
-    // Only the last comparison's words stay on the feedback line.
-    session.lastFeedback = feedbackFor(lastComparison, format);
     return session;
 }
 
-LoadResult readSession(const std::filesystem::path& file, const NumberFormat& format) {
+LoadResult readSession(const std::filesystem::path& file) {
     const std::string name = file.string();
     const auto fail = [&](const char* action, int err) -> LoadResult {
         return Failure{SessionError{name, 0, std::string(action) + ": " + std::strerror(err)}};
@@ -169,7 +167,7 @@ LoadResult readSession(const std::filesystem::path& file, const NumberFormat& fo
         return fail("cannot read", err);
     }
     std::fclose(f);
-    return parseSession(content, name, format);
+    return parseSession(content, name);
 }
 
 }  // namespace kestive

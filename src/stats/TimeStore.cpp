@@ -5,11 +5,6 @@
 
 namespace kestive {
 
-namespace {
-const Rgb kRed{255, 0, 0};
-const Rgb kBlue{0, 0, 255};
-}  // namespace
-
 TimeStore::TimeStore() {
     clear();
 }
@@ -23,34 +18,7 @@ void TimeStore::clear() {
     timesCapacity_ = 0;
 }
 
-std::optional<Feedback> feedbackFor(const RecordComparison& comparison, const NumberFormat& format) {
-    switch (comparison.kind) {
-        case RecordComparison::Kind::Beat:
-            return Feedback{
-                "You beat your previous record by " + plainInteger(comparison.difference) + " milliseconds!",
-                kRed};
-        case RecordComparison::Kind::Worse:
-            return Feedback{"That was " + plainInteger(comparison.difference) +
-                                " ms worse than your record, " +
-                                twoDecimals(comparison.record / 1000.0, format),
-                            kBlue};
-        case RecordComparison::Kind::None: break;
-    }
-    return std::nullopt;
-}
-
-AddResult TimeStore::addTime(int pll, std::int32_t time, const NumberFormat& format) {
-    const KeepResult kept = keepTime(pll, time);
-    if (kept) return feedbackFor(kept.value(), format);
-    switch (kept.error()) {
-        case Refusal::BadCase: return Failure{"case index " + plainInteger(pll) + " is outside 0..56"};
-        case Refusal::CaseFull: break;
-    }
-    return Failure{"case " + plainInteger(pll) + " already holds " + plainInteger(kMaxTimesPerCase) +
-                   " times, the most one case can hold"};
-}
-
-KeepResult TimeStore::keepTime(int pll, std::int32_t time) {
+KeepResult TimeStore::addTime(int pll, std::int32_t time) {
     if (!isCaseIndex(pll)) return Failure{Refusal::BadCase};
     const auto i = static_cast<std::size_t>(pll);
     auto& caseTimes = times_[i];

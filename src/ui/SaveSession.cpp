@@ -22,13 +22,15 @@ QString sessionDateText(const QDateTime& when, const QLocale& locale) {
 }
 
 SaveOutcome saveSessionDialog(QWidget* parent, const TimeStore& store, DialogPort& dialogs,
-                              const QDateTime& when, const QLocale& locale) {
+                              const std::filesystem::path& folder, const QDateTime& when,
+                              const QLocale& locale) {
     const QString answer = dialogs.askText(parent, savePrompt());
     const std::optional<std::string> name = sessionFileName(answer.toStdString());
     if (!name) return SaveOutcome::NothingWritten;
 
     // The name as the file system spells it (the local 8-bit encoding of the answer).
-    const std::filesystem::path file(QFile::encodeName(QString::fromStdString(*name)).toStdString());
+    const std::filesystem::path file =
+        folder / QFile::encodeName(QString::fromStdString(*name)).toStdString();
     const std::string date = sessionDateText(when, locale).toStdString();
     if (const SaveResult saved = saveSession(file, store, date); !saved) {
         dialogs.warn(parent, QStringLiteral("The session was not saved.\n") +

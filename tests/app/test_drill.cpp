@@ -213,3 +213,43 @@ TEST(Drill, FirstCaptionOfTheTimeInTheUsersFormat) {
     rig.load();
     EXPECT_EQ(rig.label1.value, "0,00");
 }
+
+// The store's answers in words, numbers in the user's format: red when the record was beaten or the time
+// refused, blue when it was missed.
+TEST(FeedbackLine, PutsTheStoresAnswersIntoWords) {
+    using K = RecordComparison::Kind;
+    const Rgb red{255, 0, 0}, blue{0, 0, 255};
+    const std::tuple<std::function<void(FeedbackLine&)>, const char*, Rgb> rows[] = {
+        {[](FeedbackLine& l) {
+             l.showRecord({K::Beat, 2147484428, 780});
+         },
+         "You beat your previous record by 2147484428 milliseconds!", red},
+        {[](FeedbackLine& l) {
+             l.showRecord({K::Worse, 266, 1234});
+         },
+         "That was 266 ms worse than your record, 1,23", blue},
+        {[](FeedbackLine& l) {
+             l.showRecord({K::Worse, 4294967295, INT32_MIN});
+         },
+         "That was 4294967295 ms worse than your record, -2.147.483,65", blue},
+        {[](FeedbackLine& l) {
+             l.showRecord({K::None, 0, 10000});
+         },
+         "as it was",
+         {}},
+        {[](FeedbackLine& l) { l.showRefusal(Refusal::CaseFull, 30); },
+         "case 30 already holds 32767 times, the most one case can hold", red},
+        {[](FeedbackLine& l) { l.showRefusal(Refusal::BadCase, 57); }, "case index 57 is outside 0..56", red},
+    };
+    for (const auto& [show, text, colour] : rows) {
+        SCOPED_TRACE(text);
+        Log log;
+        Control label5;
+        label5.log = &log;
+        label5.value = "as it was";
+        FeedbackLine line{label5, label5, NumberFormat{",", ".", 3, true, "-"}};
+        show(line);
+        EXPECT_EQ(label5.value, text);
+        EXPECT_EQ(label5.colour, colour);
+    }
+}

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "Fakes.h"
 #include "cases/CasePicture.h"
 
@@ -30,10 +28,11 @@ TEST(StartUp, LoadsThePicturesShowsFocusesStartThenDrawsTheGridsAndThePanel) {
     }
 }
 
-TEST(StartUp, APictureTheCurrentFolderLacksComesFromTheInstalledFoldersInTheirOrder) {
-    Rig rig(NumberFormat(), {"/inst", "/build/cases"});
-    rig.pictureFiles = std::set<std::string>{"oll01print.gif", "/inst/oll01print.gif", "/inst/oll02print.gif",
-                                             "/build/cases/oll02print.gif", "/build/cases/oll03print.gif"};
+TEST(StartUp, APictureTheWorkingFolderLacksComesFromTheInstalledFoldersInTheirOrder) {
+    Rig rig(NumberFormat(), {"work", "/inst", "/build/cases"});
+    rig.pictureFiles =
+        std::set<std::string>{"work/oll01print.gif", "/inst/oll01print.gif", "/inst/oll02print.gif",
+                              "/build/cases/oll02print.gif", "/build/cases/oll03print.gif"};
     for (int i = 3; i < 56; ++i) rig.pictureFiles->insert("/inst/" + casePictureFileName(i));
     rig.t->Form_Load();
     const auto tried = [&](int i) {
@@ -43,25 +42,22 @@ TEST(StartUp, APictureTheCurrentFolderLacksComesFromTheInstalledFoldersInTheirOr
                 files += entry.substr(entry.rfind(' ')) + ";";
         return files;
     };
-    EXPECT_EQ(tried(0), " oll01print.gif;");  // the current folder wins: its picture may be rotated
-    EXPECT_EQ(tried(1), " oll02print.gif; /inst/oll02print.gif;");
-    EXPECT_EQ(tried(2), " oll03print.gif; /inst/oll03print.gif; /build/cases/oll03print.gif;");
-    EXPECT_EQ(tried(56), " oll57print.gif; /inst/oll57print.gif; /build/cases/oll57print.gif;");
+    EXPECT_EQ(tried(0), " work/oll01print.gif;");  // the working folder wins: its picture may be rotated
+    EXPECT_EQ(tried(1), " work/oll02print.gif; /inst/oll02print.gif;");
+    EXPECT_EQ(tried(2), " work/oll03print.gif; /inst/oll03print.gif; /build/cases/oll03print.gif;");
+    EXPECT_EQ(tried(56), " work/oll57print.gif; /inst/oll57print.gif; /build/cases/oll57print.gif;");
     EXPECT_EQ(rig.t->missingPictures(), "oll57print.gif");
     const std::string message = rig.log.back();  // shown once the window is up and drawn
     EXPECT_TRUE(
         message.starts_with("message These case pictures were not found, so their boxes stay empty: "
                             "oll57print.gif. Looked for in: "))
         << message;
-    EXPECT_TRUE(message.ends_with(" (the current folder), /inst, /build/cases.")) << message;
-    // Found nowhere, and no installed folder either: the message still names where it looked.
-    Rig none;
+    EXPECT_TRUE(message.ends_with("Looked for in: work, /inst, /build/cases.")) << message;
+    // Found nowhere: the message still names where it looked.
+    Rig none(NumberFormat(), {"work"});
     none.pictureFiles = std::set<std::string>{};
     none.t->Form_Load();
-    EXPECT_TRUE(none.log.back().ends_with(
-        ", oll57print.gif. Looked for in: " + std::filesystem::current_path().string() +
-        " (the current folder)."))
-        << none.log.back();
+    EXPECT_TRUE(none.log.back().ends_with(", oll57print.gif. Looked for in: work.")) << none.log.back();
 
     Rig found(NumberFormat(), {"/inst"});
     found.pictureFiles = std::set<std::string>{};
@@ -77,7 +73,7 @@ TEST(Panel, BarsScaleByTheLargestMeanUnderAGridAndDisabledCasesAreGreen) {
     rig.load();
     TimeStore store;
     for (auto [c, ms] : {std::pair{0, 1200}, {1, 600}, {2, 700}, {2, 701}, {40, 1000}, {40, 1100}})
-        store.addTime(c, ms, {});
+        store.addTime(c, ms);
     rig.t->replaceTimes(store);
     rig.t->pll_Click(40);                       // disables case 40 and redraws every case
     EXPECT_EQ(rig.avg[1].ops.at(0).x2, 607.5);  // half the largest mean: half the box
@@ -87,7 +83,7 @@ TEST(Panel, BarsScaleByTheLargestMeanUnderAGridAndDisabledCasesAreGreen) {
     EXPECT_EQ(rig.avglabel[2].value + " " + rig.numlabel[2].value, "Avg: 0.70 Num: 2");     // 700.5 to even
     EXPECT_EQ(rig.avglabel[40].value + " " + rig.stdlabel[40].value, "Avg: 1.05 Std: 0.05");
 
-    store.addTime(4, 2400, {});  // a new largest mean shrinks the other bars
+    store.addTime(4, 2400);  // a new largest mean shrinks the other bars
     rig.t->replaceTimes(store);
     rig.t->pll_Click(40);
     rig.t->pll_Click(57);  // not cases: ignored

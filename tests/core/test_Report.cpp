@@ -79,8 +79,8 @@ TEST(Report, EmptyStoreIs57LinesWithoutTotal) {
 
 TEST(Report, MeansRoundToEvenBeforeTheyShowAndTheTotalLineEndsIt) {
     TimeStore store;
-    store.addTime(0, 834, kC);
-    store.addTime(0, 835, kC);  // 834.5 ms: 834, which shows as 0.83 where 835 would show as 0.84
+    store.addTime(0, 834);
+    store.addTime(0, 835);  // 834.5 ms: 834, which shows as 0.83 where 835 would show as 0.84
     std::string empty56;
     for (int i = 1; i < kCaseCount; ++i) empty56 += "avg: 0.00, std: 0.00, num: 0\r\n";
     EXPECT_EQ(reportText(store, kC), "avg: 0.83, std: 0.00, num: 2\r\n" + empty56 + "Total Average: 0.83");
@@ -91,8 +91,8 @@ TEST(Report, TotalCountsOnlyMeansAboveZeroInTheUsersFormat) {
     // (650 + 1 + 53 * 2000000000) / 55 ms is far past 32 bits.
     TimeStore store;
     const int adds[][2] = {{0, 600}, {0, 700}, {1, -1500}, {2, 0}, {2, 0}, {3, 1}};
-    for (const auto& [pll, time] : adds) store.addTime(pll, time, kC);
-    for (int i = 4; i < kCaseCount; ++i) store.addTime(i, 2000000000, kC);
+    for (const auto& [pll, time] : adds) store.addTime(pll, time);
+    for (int i = 4; i < kCaseCount; ++i) store.addTime(i, 2000000000);
     std::istringstream text(reportText(store, kComma));
     const char* const lines[] = {"avg: 0,65, std: 0,05, num: 2\r", "avg: -1,50, std: 0,00, num: 1\r",
                                  "avg: 0,00, std: 0,00, num: 2\r", "avg: 0,00, std: 0,00, num: 1\r",

@@ -11,7 +11,6 @@
 using namespace kestive;
 using namespace std::string_literals;
 
-static const NumberFormat kC{};
 static const std::string H = "recorded on 3/14/07 9:05:31 PM\r\n";
 static constexpr std::int32_t kMax = INT32_MAX, kMin = INT32_MIN;
 
@@ -27,7 +26,7 @@ TEST(SessionReader, QuirksOfGoodFiles) {
         {"h\n 3 :  100 ,\t200\t,+7,100.7,-3.5,-0.0,5.,.5,-.5,\n", 3, {100, 200, 7, 100, -4, 0, 5, 0, -1}},
         {"h\n56.9:2147483647,-2147483648,2147483647.9,-2147483647.5,", 56, {kMax, kMin, kMax, kMin}}};
     for (const auto& [text, pll, times] : rows) {
-        const LoadResult r = parseSession(text, "good.pll", kC);
+        const LoadResult r = parseSession(text, "good.pll");
         ASSERT_TRUE(r) << text << r.error().message();
         const auto read = r->store.timesOf(pll);
         EXPECT_EQ(std::vector(read.begin(), read.end()), times) << text;
@@ -53,13 +52,13 @@ TEST(SessionReader, RefusesABadFileNamingTheLineAndTheFault) {
     for (const auto& [phrase, lines] : secondLines)
         for (const std::string& line : lines) rows.emplace_back(H + line, 2, phrase);
     for (const auto& [text, line, phrase] : rows) {
-        const LoadResult r = parseSession(text, "bad.pll", kC);
+        const LoadResult r = parseSession(text, "bad.pll");
         ASSERT_FALSE(r) << text;
         EXPECT_EQ(r.error().file, "bad.pll") << text;
         EXPECT_EQ(r.error().line, line) << text;
         EXPECT_NE(r.error().what.find(phrase), std::string::npos) << r.error().what;
     }
-    EXPECT_EQ(parseSession(H + "\r\n58:1,", "dec13.pll", kC).error().message(),
+    EXPECT_EQ(parseSession(H + "\r\n58:1,", "dec13.pll").error().message(),
               "dec13.pll, line 3: the case number \"58\" is outside 0..56");
 }
 
@@ -69,7 +68,7 @@ TEST(SessionWriter, HeaderAnd57CaseLinesEachEndingInCrLf) {
     EXPECT_EQ(sessionText(TimeStore{}, "6.12.2026\r\n21:00\n"), empty);
     TimeStore store;
     for (const auto& [pll, time] : {std::pair{0, 843}, {0, 620}, {0, 911}, {2, 705}, {56, -12}})
-        store.addTime(pll, time, kC);
+        store.addTime(pll, time);
     const std::string text = sessionText(store, "today");
     EXPECT_TRUE(text.starts_with("recorded on today\r\n0:843,620,911,\r\n1:\r\n2:705,\r\n3:\r\n")) << text;
     EXPECT_TRUE(text.ends_with("\r\n55:\r\n56:-12,\r\n")) << text;
@@ -77,11 +76,11 @@ TEST(SessionWriter, HeaderAnd57CaseLinesEachEndingInCrLf) {
 
 TEST(SessionWriter, SaveReplacesAFileWholeOrNotAtAll) {
     TimeStore store;
-    for (int k = 0; k < 2000; ++k) store.addTime(k % 57, static_cast<std::int32_t>(k * 2654435761u), kC);
+    for (int k = 0; k < 2000; ++k) store.addTime(k % 57, static_cast<std::int32_t>(k * 2654435761u));
     TempDir dir;
     writeFile(dir / "s.pll", "old session");
     ASSERT_TRUE(saveSession(dir / "s.pll", store, "now"));
-    EXPECT_EQ(sessionText(readSession(dir / "s.pll", kC).value().store, "now"), sessionText(store, "now"));
+    EXPECT_EQ(sessionText(readSession(dir / "s.pll").value().store, "now"), sessionText(store, "now"));
     // A file size limit makes the write fail half-way, as a full disk would, even for root.
     rlimit old{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
@@ -112,7 +111,7 @@ TEST(SessionWriter, AReplacedFileKeepsItsPermissions) {
 // Saving through a symbolic link writes the file it points to and keeps the link; long names fit.
 TEST(SessionWriter, WritesThroughLinksAndTakesNamesAsLongAsTheFolderAllows) {
     TimeStore store;
-    store.addTime(4, 321, kC);
+    store.addTime(4, 321);
     const std::string text = sessionText(store, "d");
     TempDir dir;
     fs::create_directory(dir / "real");

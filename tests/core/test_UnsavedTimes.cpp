@@ -12,7 +12,6 @@ using kestive::test::FailingDisk;
 
 namespace {
 
-const NumberFormat kC{};
 std::string dateOf(std::time_t) {
     return "DATE";
 }
@@ -21,7 +20,7 @@ using Times = std::vector<std::pair<int, std::int32_t>>;
 
 TimeStore storeOf(const Times& times) {
     TimeStore store;
-    for (const auto& [pll, time] : times) store.addTime(pll, time, kC);
+    for (const auto& [pll, time] : times) store.addTime(pll, time);
     return store;
 }
 
@@ -31,9 +30,9 @@ struct TrainerRun {
     UnsavedTimes unsaved;
     TimeStore store;
     TrainerRun(const fs::path& folder, const std::string& journal = ".kestive-unsaved-1-1.journal")
-        : unsaved(disk, folder, journal, dateOf) {}
+        : unsaved(disk, folder / journal, folder, dateOf) {}
     UnsavedTimes::WriteResult keep(int pll, std::int32_t time) {
-        store.addTime(pll, time, kC);
+        store.addTime(pll, time);
         return unsaved.kept(store, pll, time);
     }
     void load(const TimeStore& loaded) {
@@ -168,7 +167,7 @@ TEST(UnsavedTimes, ATrainerStartedBesideARunningOneLeavesItsJournalAlone) {
     EXPECT_EQ(sessionFiles(dir.path),
               (std::vector<std::string>{".kestive-unsaved-1-1.journal", ".kestive-unsaved-2-2.journal"}));
     const auto read = [&](const char* journal) {
-        return sessionText(parseSession(readFile(dir / journal), journal, kC).value().store, "DATE");
+        return sessionText(parseSession(readFile(dir / journal), journal).value().store, "DATE");
     };
     EXPECT_EQ(read(".kestive-unsaved-1-1.journal"), sessionText(storeOf({{2, 800}, {2, 700}}), "DATE"));
     EXPECT_EQ(read(".kestive-unsaved-2-2.journal"), sessionText(storeOf({{4, 900}}), "DATE"));
@@ -225,4 +224,20 @@ TEST(UnsavedTimes, KeepBeforeLoadWritesOnlyUnsavedTimesAndReportsAFailure) {
     EXPECT_EQ(sessionFiles(dir.path), std::vector<std::string>{*kept.value()});
     EXPECT_EQ(run.unsaved.keepBeforeLoad(run.store).value(), std::nullopt);  // nothing kept since the load
     EXPECT_FALSE(run.unsaved.hasUnsavedTimes());
+}
+
+// The journal in a folder of its own: what it held comes back in the folder of the session files.
+TEST(UnsavedTimes, TimesLeftInAJournalComeBackInTheSessionFolder) {
+    TempDir journals, sessions;
+    {
+        FailingDisk disk;
+        UnsavedTimes unsaved(disk, journals / ".kestive-unsaved-1-1.journal", sessions.path, dateOf);
+        EXPECT_TRUE(unsaved.kept(storeOf({{4, 400}}), 4, 400));
+    }
+    FailingDisk disk;
+    UnsavedTimes next(disk, journals / ".kestive-unsaved-2-2.journal", sessions.path, dateOf);
+    const auto files = next.recoverLeftTimes().files;
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(readFile(sessions / files[0]), sessionText(storeOf({{4, 400}}), "DATE"));
+    EXPECT_TRUE(fs::is_empty(journals.path));
 }

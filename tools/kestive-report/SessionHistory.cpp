@@ -44,8 +44,8 @@ Result<Done, std::string> writeFileWhole(const std::string& file, const std::str
 
 }  // namespace
 
-Result<TimeStore, std::string> loadSessionStore(const std::string& file, const NumberFormat& format) {
-    LoadResult loaded = readSession(file, format);
+Result<TimeStore, std::string> loadSessionStore(const std::string& file) {
+    LoadResult loaded = readSession(file);
     if (!loaded) return Failure{loaded.error().message()};
     return std::move(loaded->store);
 }
@@ -54,7 +54,7 @@ int runProgress(const std::vector<std::string>& files, bool json, const NumberFo
     std::vector<SessionSummary> sessions;
     sessions.reserve(files.size());
     for (const std::string& file : files) {
-        const Result<TimeStore, std::string> loaded = loadSessionStore(file, format);
+        const Result<TimeStore, std::string> loaded = loadSessionStore(file);
         if (!loaded) return fail(loaded.error());
         sessions.push_back(summarizeSession(file, loaded.value()));
     }
@@ -68,7 +68,7 @@ int runSvg(const std::vector<std::string>& files, const std::string& output, con
     sessions.reserve(files.size());
     TimeStore all;
     for (const std::string& file : files) {
-        const Result<TimeStore, std::string> loaded = loadSessionStore(file, format);
+        const Result<TimeStore, std::string> loaded = loadSessionStore(file);
         if (!loaded) return fail(loaded.error());
         if (const Result<Done, std::string> added = addSessionTimes(all, loaded.value()); !added) {
             return fail(added.error());

@@ -9,7 +9,7 @@
 namespace kestive {
 
 // One session file read whole: its store, or the message that names the file, the line and the fault.
-Result<TimeStore, std::string> loadSessionStore(const std::string& file, const NumberFormat& format);
+Result<TimeStore, std::string> loadSessionStore(const std::string& file);
 
 // kestive-report --progress [--json] FILE...: the sessions, oldest first, as a table or as JSON on stdout.
 // Returns the exit status; on a bad file prints its message on stderr and nothing on stdout.

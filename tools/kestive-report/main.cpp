@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
     if (files.size() > 1) return usageError("give exactly one session file");
 
     const kestive::NumberFormat format = kestive::userNumberFormat();
-    const kestive::LoadResult loaded = kestive::readSession(files.front(), format);
+    const kestive::LoadResult loaded = kestive::readSession(files.front());
     if (!loaded) {
         std::fprintf(stderr, "kestive-report: %s\n", loaded.error().message().c_str());
         return 1;
