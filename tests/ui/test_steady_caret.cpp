@@ -23,7 +23,8 @@ struct TimerEvents final : QObject {
     QStringList receivers;
     TimerEvents() { QCoreApplication::instance()->installEventFilter(this); }
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Timer) receivers << QString::fromLatin1(watched->metaObject()->className());
+        if (event->type() == QEvent::Timer)
+            receivers << QString::fromLatin1(watched->metaObject()->className());
         return false;
     }
     // Timer events during the next ms milliseconds.
