@@ -208,12 +208,6 @@ TEST(Drill, StopShowsTheExactTimeAndTheAnswerUntilTheDisplayIsReset) {
     EXPECT_EQ(rig.alg.tip, "");  // timing
 }
 
-TEST(Drill, FirstCaptionOfTheTimeInTheUsersFormat) {
-    Rig rig(NumberFormat{",", ".", 3, true, "-"});
-    rig.load();
-    EXPECT_EQ(rig.label1.value, "0,00");
-}
-
 // The store's answers in words, numbers in the user's format: red when the record was beaten or the time
 // refused, blue when it was missed.
 TEST(FeedbackLine, PutsTheStoresAnswersIntoWords) {
