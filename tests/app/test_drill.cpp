@@ -213,37 +213,26 @@ TEST(Drill, StopShowsTheExactTimeAndTheAnswerUntilTheDisplayIsReset) {
 TEST(FeedbackLine, PutsTheStoresAnswersIntoWords) {
     using K = RecordComparison::Kind;
     const Rgb red{255, 0, 0}, blue{0, 0, 255};
-    const std::tuple<std::function<void(FeedbackLine&)>, const char*, Rgb> rows[] = {
-        {[](FeedbackLine& l) {
-             l.showRecord({K::Beat, 2147484428, 780});
-         },
-         "You beat your previous record by 2147484428 milliseconds!", red},
-        {[](FeedbackLine& l) {
-             l.showRecord({K::Worse, 266, 1234});
-         },
-         "That was 266 ms worse than your record, 1,23", blue},
-        {[](FeedbackLine& l) {
-             l.showRecord({K::Worse, 4294967295, INT32_MIN});
-         },
-         "That was 4294967295 ms worse than your record, -2.147.483,65", blue},
-        {[](FeedbackLine& l) {
-             l.showRecord({K::None, 0, 10000});
-         },
-         "as it was",
-         {}},
-        {[](FeedbackLine& l) { l.showRefusal(Refusal::CaseFull, 30); },
-         "case 30 already holds 32767 times, the most one case can hold", red},
-        {[](FeedbackLine& l) { l.showRefusal(Refusal::BadCase, 57); }, "case index 57 is outside 0..56", red},
-    };
-    for (const auto& [show, text, colour] : rows) {
-        SCOPED_TRACE(text);
+    auto shown = [](const std::function<void(FeedbackLine&)>& show) {  // {text, colour} of the line
         Log log;
         Control label5;
         label5.log = &log;
         label5.value = "as it was";
         FeedbackLine line{label5, label5, NumberFormat{",", ".", 3, true, "-"}};
         show(line);
-        EXPECT_EQ(label5.value, text);
-        EXPECT_EQ(label5.colour, colour);
-    }
+        return std::pair(label5.value, label5.colour);
+    };
+    const std::tuple<RecordComparison, std::string, Rgb> records[] = {
+        {{K::Beat, 2147484428, 780}, "You beat your previous record by 2147484428 milliseconds!", red},
+        {{K::Worse, 266, 1234}, "That was 266 ms worse than your record, 1,23", blue},
+        {{K::Worse, 4294967295, INT32_MIN},
+         "That was 4294967295 ms worse than your record, -2.147.483,65",
+         blue},
+        {{K::None, 0, 10000}, "as it was", {}}};
+    for (const auto& [record, text, colour] : records)
+        EXPECT_EQ(shown([&](FeedbackLine& l) { l.showRecord(record); }), std::pair(text, colour)) << text;
+    EXPECT_EQ(shown([](FeedbackLine& l) { l.showRefusal(Refusal::CaseFull, 30); }),
+              std::pair(std::string("case 30 already holds 32767 times, the most one case can hold"), red));
+    EXPECT_EQ(shown([](FeedbackLine& l) { l.showRefusal(Refusal::BadCase, 57); }),
+              std::pair(std::string("case index 57 is outside 0..56"), red));
 }
