@@ -284,12 +284,6 @@ Result<Done, SessionError> Trainer::loadfile(const std::filesystem::path& name) 
     return Done{};
 }
 
-void Trainer::replaceTimes(TimeStore store) {
-    state_.store = std::move(store);
-    unsaved_.replaced(state_.store);
-    drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
-}
-
 void Trainer::sessionSaved() {
     unsaved_.saved(state_.store);
 }

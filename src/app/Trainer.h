@@ -74,11 +74,6 @@ public:
     const TrainerState& state() const { return state_; }
     // The kept times, for saving and the report.
     const TimeStore& store() const { return state_.store; }
-    // Replaces every kept time with those of store and redraws the panel; the enabled cases, the drill
-    // and the feedback line stay as they are. The new times are in no file: they count as unsaved.
-    void replaceTimes(TimeStore store);
-    // A stopped attempt waits for Accept or Discard.
-    bool attemptWaiting() const { return attemptWaiting_; }
     bool unloaded() const { return unloaded_; }
     // The files LoadPictures could not load, in case order.
     const std::string& missingPictures() const { return missingPictures_; }

@@ -57,10 +57,6 @@ void UnsavedTimesNotices::loaded(const TimeStore& store, const std::optional<std
              : Feedback{where, FeedbackLine::kBlue});
 }
 
-void UnsavedTimesNotices::replaced(const TimeStore& store) {
-    if (journal_) tellWriteFailure(journal_->replaced(store));
-}
-
 void UnsavedTimesNotices::saved(const TimeStore& store) {
     if (journal_) tellWriteFailure(journal_->saved(store));
 }

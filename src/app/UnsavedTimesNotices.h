@@ -28,8 +28,6 @@ public:
                                                                 const std::filesystem::path& name);
     // store was loaded; keptIn is what beforeLoad answered.
     void loaded(const TimeStore& store, const std::optional<std::string>& keptIn);
-    // Every time of store replaced the kept ones: all of them are unsaved.
-    void replaced(const TimeStore& store);
     // Save Session wrote store.
     void saved(const TimeStore& store);
     // The program ends.

@@ -253,11 +253,6 @@ UnsavedTimes::KeptResult UnsavedTimes::keepBeforeLoad(const TimeStore& store) {
     return std::optional<std::string>{std::move(file).value()};
 }
 
-UnsavedTimes::WriteResult UnsavedTimes::replaced(const TimeStore& store) {
-    unsaved_ = true;
-    return rewrite(store, false);
-}
-
 UnsavedTimes::WriteResult UnsavedTimes::loaded(const TimeStore& store) {
     unsaved_ = false;
     return rewrite(store, true);

@@ -122,8 +122,6 @@ public:
     // Before a loaded session replaces store: unsaved times go into a new session file. On failure
     // nothing is lost.
     KeptResult keepBeforeLoad(const TimeStore& store);
-    // After every time of the store was replaced by times that are in no file: all of them are unsaved.
-    WriteResult replaced(const TimeStore& store);
     // After store was loaded, or written by Save Session: nothing in it is unsaved any more.
     WriteResult loaded(const TimeStore& store);
     WriteResult saved(const TimeStore& store);

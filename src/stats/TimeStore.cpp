@@ -15,7 +15,6 @@ void TimeStore::clear() {
     sumOfSquares_.fill(Int128{});
     bestTime_.fill(kNoRecord);
     maxAverage_ = 0;
-    timesCapacity_ = 0;
 }
 
 KeepResult TimeStore::addTime(int pll, std::int32_t time) {
@@ -23,10 +22,6 @@ KeepResult TimeStore::addTime(int pll, std::int32_t time) {
     const auto i = static_cast<std::size_t>(pll);
     auto& caseTimes = times_[i];
     if (caseTimes.size() >= static_cast<std::size_t>(kMaxTimesPerCase)) return Failure{Refusal::CaseFull};
-
-    // The shared attempt dimension grows by one slot when this case's next time would not fit.
-    const auto count = static_cast<std::int32_t>(caseTimes.size());
-    if (count > timesCapacity_) timesCapacity_ = count;
 
     caseTimes.push_back(time);
     sum_[i] += time;
@@ -84,13 +79,6 @@ std::int16_t TimeStore::timeCount(int pll) const {
     return static_cast<std::int16_t>(times_[static_cast<std::size_t>(pll)].size());
 }
 
-std::int32_t TimeStore::times(int pll, int k) const {
-    if (!isCaseIndex(pll) || k < 0) return 0;
-    const auto& caseTimes = times_[static_cast<std::size_t>(pll)];
-    if (static_cast<std::size_t>(k) >= caseTimes.size()) return 0;
-    return caseTimes[static_cast<std::size_t>(k)];
-}
-
 std::span<const std::int32_t> TimeStore::timesOf(int pll) const {
     if (!isCaseIndex(pll)) return {};
     return times_[static_cast<std::size_t>(pll)];
@@ -103,10 +91,6 @@ std::int32_t TimeStore::bestTime(int pll) const {
 
 std::int32_t TimeStore::maxAverage() const {
     return maxAverage_;
-}
-
-std::int32_t TimeStore::timesCapacity() const {
-    return timesCapacity_;
 }
 
 }  // namespace kestive

@@ -28,8 +28,8 @@ enum class Refusal : std::uint8_t { BadCase, CaseFull };
 using KeepResult = Result<RecordComparison, Refusal>;
 
 // Every kept time of every case, each case's record, and the bar scale of the case panel.
-// The observable rules of the trainer's table hold (timesCapacity grows by one attempt slot when a
-// case's count passes it, maxAverage never falls), but no operation costs more than the work it must do.
+// The observable rules of the trainer's table hold (maxAverage never falls), but no operation costs more
+// than the work it must do.
 class TimeStore {
 public:
     TimeStore();  // the empty store
@@ -50,13 +50,10 @@ public:
     std::int32_t roundedMean(int pll) const;
 
     std::int16_t timeCount(int pll) const;
-    // The k-th kept time of case pll; slots from timeCount(pll) up to timesCapacity() read 0.
-    std::int32_t times(int pll, int k) const;
     // Times of one case, in the order kept.
     std::span<const std::int32_t> timesOf(int pll) const;
     std::int32_t bestTime(int pll) const;
     std::int32_t maxAverage() const;
-    std::int32_t timesCapacity() const;
 
 private:
     // Times of each case in the order kept, with running sums so that average and std need no walk.
@@ -66,7 +63,6 @@ private:
     std::array<Int128, kCaseCount> sumOfSquares_{};
     std::array<std::int32_t, kCaseCount> bestTime_{};
     std::int32_t maxAverage_ = 0;
-    std::int32_t timesCapacity_ = 0;
 };
 
 }  // namespace kestive

@@ -142,6 +142,12 @@ struct Rig : TickCounter,
         c.focus = &focus;
         return &c;
     }
+    // Keeps ms for case pll through a drill without a countdown: START, STOP, Accept.
+    void keep(int pll, std::int32_t ms) {
+        draw = (static_cast<float>(pll) + 0.5f) / kCaseCount;
+        waitTime.value = "0";
+        play("S " + std::to_string(ms) + " S A");
+    }
     // Loaded and idle, with the log emptied.
     void load() {
         t->Form_Load();

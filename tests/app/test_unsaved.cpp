@@ -53,34 +53,6 @@ TEST(KeptOnDisk, AFailedWriteIsToldOnceNeverStopsADrillAndLosesNothing) {
     EXPECT_EQ(std::vector(times.begin(), times.end()), (std::vector<std::int32_t>{800, 900, 700}));
 }
 
-// Times handed over whole replace what the journal holds: after a crash the next start brings back
-// those times and the ones kept after them, not the ones they replaced.
-TEST(KeptOnDisk, ReplacedTimesAreWhatACrashBringsBack) {
-    TempDir dir;
-    {
-        DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
-        rig.load();
-        rig.waitTime.value = "0";
-        rig.play("S 800 S A");
-        TimeStore handed;
-        ASSERT_TRUE(handed.addTime(5, 1234));
-        rig.t->replaceTimes(handed);
-        rig.play("S 900 S A");
-    }  // no Exit: a crash
-    DiskRig next(dir.path, ".kestive-unsaved-2-2.journal");
-    next.t->Form_Load();
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(dir.path)) files.push_back(entry.path());
-    ASSERT_EQ(files.size(), 1u);
-    const LoadResult recovered = readSession(files[0]);
-    ASSERT_TRUE(recovered) << recovered.error().message();
-    for (const auto& [pll, times] : {std::pair{5, std::vector<std::int32_t>{1234}}, {28, {900}}}) {
-        SCOPED_TRACE(pll);
-        const auto kept = recovered->store.timesOf(pll);
-        EXPECT_EQ(std::vector(kept.begin(), kept.end()), times);
-    }
-}
-
 // What a load says about the times it puts aside first and about the journal of the loaded ones.
 TEST(UnsavedTimesNotices, ALoadSaysWhereUnsavedTimesWentAndWhetherTheLoadedOnesAreSafe) {
     const std::string went = "Before the load, your unsaved times went to unsaved-", lost = "Times not safe";

@@ -25,7 +25,7 @@ inline std::string sessionInvariantBroken(std::string_view content) {
     if (!back) return "written session does not read back: " + back.error().message();
     for (int i = 0; i < kCaseCount; ++i) {
         const int count = store.timeCount(i), mean = store.roundedMean(i);
-        if (count < 0 || count > store.timesCapacity() + 1 || store.bestTime(i) > kNoRecord ||
+        if (count < 0 || count > kMaxTimesPerCase || store.bestTime(i) > kNoRecord ||
             mean > store.maxAverage() || !(store.std(i, mean) >= 0))
             return "a store rule broken in case " + std::to_string(i);
         const auto a = store.timesOf(i), b = back->store.timesOf(i);

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "LocaleNumberFormat.h"
 #include "ReportJson.h"
 #include "SessionHistory.h"
+#include "locale/LocaleNumberFormat.h"
 #include "session/SessionFile.h"
 #include "stats/Report.h"
 
