@@ -59,7 +59,8 @@ save_as() {
   untitled_gone || fail "the message stayed open"
 }
 
-# Load Session of the first file the dialog lists: click it, then "load"; the dialog must close.
+# Load Session of the first file the dialog lists: click it, then "load"; the dialog must close
+# (within 10 s: a load writes files, which a busy disk may take its time over).
 load_first() {
   file_item 1
   local dlg
@@ -68,6 +69,9 @@ load_first() {
   xdotool mousemove $((DX + 40)) $((DY + 16)) click 1
   sleep 0.2
   press "$((DX + 98)) $((DY + 180))"
-  sleep 0.5
-  if xdotool search --onlyvisible --name '^Load\.\.\.$' >/dev/null; then fail "the load dialog stayed open"; fi
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^Load\.\.\.$' >/dev/null || return 0
+    sleep 0.1
+  done
+  fail "the load dialog stayed open"
 }

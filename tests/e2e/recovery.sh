@@ -54,10 +54,13 @@ expect_new_file() {
 
 xdotool mousemove $wait_time click 1 key ctrl+a type 0
 
-# 1. kill -9 right after Accept.
+# 1. kill -9 right after Accept, once the journal holds the time: the trace says "kept" just before the
+# journal is written, and the first kept time creates the journal.
 drill
 first=$(kept_line 1)
 [ -n "$first" ] || fail "no kept time"
+for _ in $(seq 100); do compgen -G '.kestive-unsaved-*.journal' >/dev/null && break; sleep 0.1; done
+compgen -G '.kestive-unsaved-*.journal' >/dev/null || fail "no journal after Accept"
 kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
 pid=
