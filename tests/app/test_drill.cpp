@@ -203,9 +203,7 @@ TEST(Drill, StopShowsTheExactTimeAndTheAnswerUntilTheDisplayIsReset) {
     rig.during[1] = [&] { tipInCountdown = rig.alg.tip; };
     rig.play("S");
     EXPECT_EQ(tipInCountdown, "");
-    const Log start(rig.log.begin(), rig.log.begin() + 6);
-    EXPECT_EQ(start, (Log{"label5 = ", "alg clear", "label1 = 0.00", "command1 = START", "command1 focus",
-                          "label1 = 2"}));
+    EXPECT_LT(std::ranges::find(rig.log, "alg clear"), std::ranges::find(rig.log, "label1 = 2"));
     EXPECT_EQ(rig.alg.tip, "");  // timing
 }
 
