@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "cases/CasePanelLayout.h"
 #include "cases/CasePicture.h"
 #include "cases/OllCases.h"
 #include "stats/NumberText.h"
@@ -245,7 +246,7 @@ void Trainer::drawgrid(int j) {
     if (!isCaseIndex(j)) return;
     PictureBox& box = *c_.avg[j];
     const std::int32_t limit = roundHalfEven(box.outerWidth());
-    for (std::int32_t x = 0; x <= limit && x <= 32767; x += 100) {
+    for (std::int32_t x = 0; x <= limit && x <= 32767; x += kBarGridStep) {
         box.line(x, 0, x, box.outerHeight(), kGridGrey);
     }
 }

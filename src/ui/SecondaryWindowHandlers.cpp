@@ -19,7 +19,7 @@ SecondaryWindowHandlers::SecondaryWindowHandlers(Form1& form, DialogPort& dialog
 
 void SecondaryWindowHandlers::mnuLoad_Click() {
     if (!form2_) {
-        const QDir folder(QFile::decodeName(form_.place().working.c_str()));
+        const QDir folder(form_.place().working);
         form2_ = new Form2(&form_, folder, [this](const QString& name) { return loadfile(name); });
         form_.adoptSecondaryWindow(form2_);
     }

@@ -5,9 +5,11 @@
 #include <fstream>
 
 #include "report/Progress.h"
+#include "report/ReportJson.h"
 #include "report/SessionSeries.h"
 #include "report/SvgReport.h"
 #include "session/SessionFile.h"
+#include "stats/Report.h"
 
 namespace kestive {
 
@@ -16,10 +18,6 @@ namespace {
 int fail(const std::string& message) {
     std::fprintf(stderr, "kestive-report: %s\n", message.c_str());
     return 1;
-}
-
-bool writeStdout(const std::string& text) {
-    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
 }
 
 // Writes beside the target first and renames it over the target, so a failed run leaves no half picture.
@@ -48,6 +46,19 @@ Result<TimeStore, std::string> loadSessionStore(const std::string& file) {
     LoadResult loaded = readSession(file);
     if (!loaded) return Failure{loaded.error().message()};
     return std::move(loaded->store);
+}
+
+bool writeStdout(const std::string& text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+}
+
+int runReport(const std::string& file, bool json, const NumberFormat& format) {
+    const Result<TimeStore, std::string> loaded = loadSessionStore(file);
+    if (!loaded) return fail(loaded.error());
+    std::string out = json ? reportJson(loaded.value()) : reportText(loaded.value(), format);
+    if (!out.ends_with('\n')) out += "\r\n";  // the total line gets its line end too, as a terminal wants
+    if (!writeStdout(out)) return fail("cannot write the report to standard output");
+    return 0;
 }
 
 int runProgress(const std::vector<std::string>& files, bool json, const NumberFormat& format) {
