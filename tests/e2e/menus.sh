@@ -44,9 +44,10 @@ file_item() {
   xdotool key Return
   untitled_gone "$menu" || fail "the File menu stayed open"
 }
-# Save Session under the name typed into the input box, then OK on "saved sucessfuly.".
+# Save Session (from the File menu, or by the keys $2) under the name $1 typed into the input box, then
+# OK on "saved sucessfuly.".
 save_as() {
-  file_item 2
+  if [ -n "${2:-}" ]; then xdotool key "$2"; else file_item 2; fi
   untitled >/dev/null || fail "no input box"
   sleep 0.3
   xdotool type --delay 20 "$1"
