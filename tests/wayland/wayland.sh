@@ -1,12 +1,11 @@
 # The trainer on a headless Weston: the installed-style program shows its window natively on Wayland,
 # and a drill runs in it.
-#   wayland.sh <kestive binary> <wayland drill test program> <folder for a screenshot, or empty>
+#   wayland.sh <kestive binary> <wayland drill test program>
 set -euo pipefail
 fail() { echo "FAIL: $*"; tail -5 "$work/weston.log" 2>/dev/null; exit 1; }
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/harness.sh"
 bin=$1
 drill=$2
-shots=${3:-}
 new_workdir
 weston_pid=
 on_exit() { [ -z "$weston_pid" ] || kill "$weston_pid" 2>/dev/null || true; }
@@ -26,10 +25,6 @@ for _ in $(seq 100); do [ -S "$runtime/$WAYLAND_DISPLAY" ] && break; sleep 0.1; 
 pid=$!
 await_shown "$work/trace.txt" || fail "no window painted on Wayland: $(grep -v ALSA "$work/kestive.log" | head -5)"
 kill -0 "$pid" || fail "the trainer ended"
-if [ -n "$shots" ] && command -v weston-screenshooter >/dev/null; then
-  sleep 1
-  (cd "$shots" && timeout 10 weston-screenshooter >/dev/null 2>&1) || echo "note: no screenshot"
-fi
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=

@@ -21,10 +21,8 @@ private slots:
         QVERIFY(form.windowHandle()->handle());
         const TrainerState& state = form.trainer().state();
 
-        QElapsedTimer countdown;
-        countdown.start();
-        QTest::mouseClick(form.Command1, Qt::LeftButton);  // START: returns once the countdown is over
-        QVERIFY2(countdown.elapsed() >= 1900, qPrintable(QString::number(countdown.elapsed())));
+        form.WaitTime->setText(QStringLiteral("0"));
+        QTest::mouseClick(form.Command1, Qt::LeftButton);  // START: returns once the case is shown
         QCOMPARE(state.drillState, 1);
         QTest::qWait(400);  // the running time shows in the big label meanwhile
         QVERIFY2(form.Label1->text() != QStringLiteral("0.00"), qPrintable(form.Label1->text()));
