@@ -24,8 +24,7 @@ for _ in $(seq 100); do [ -S "$runtime/$WAYLAND_DISPLAY" ] && break; sleep 0.1; 
 (cd "$work" && KESTIVE_TRACE="$work/trace.txt" exec "$bin" >"$work/kestive.log" 2>&1) &
 pid=$!
 await_shown "$work/trace.txt" || fail "no window painted on Wayland: $(grep -v ALSA "$work/kestive.log" | head -5)"
-kill -0 "$pid" || fail "the trainer ended"
-kill "$pid"
+kill "$pid" || fail "the trainer ended"
 wait "$pid" 2>/dev/null || true
 pid=
 echo "the trainer's window painted on Wayland"
