@@ -17,21 +17,14 @@ untitled() {
   local ids
   for _ in $(seq 100); do
     ids=$(untitled_ids)
-    if [ -n "$ids" ]; then echo "$ids" | head -1; return 0; fi
+    [ -z "$ids" ] || { head -1 <<<"$ids"; return 0; }
     sleep 0.1
   done
   return 1
 }
 # Waits until the untitled window $1 (or every untitled window) is no longer shown.
 untitled_gone() {
-  for _ in $(seq 100); do
-    if [ -n "${1:-}" ]; then
-      untitled_ids | grep -qx "$1" || return 0
-    else
-      [ -z "$(untitled_ids)" ] && return 0
-    fi
-    sleep 0.1
-  done
+  for _ in $(seq 100); do untitled_ids | grep -qx "${1:-.*}" || return 0; sleep 0.1; done
   return 1
 }
 # Clicks the File menu, then its n-th item by the keyboard once the menu is open.
