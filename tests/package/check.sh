@@ -37,8 +37,9 @@ fi
 [ "$(id -u)" = 0 ] || fail "needs root to install the package"
 build=$repo/build/package
 export DEBIAN_FRONTEND=noninteractive
-command -v desktop-file-validate >/dev/null || apt-get install -y -q --no-install-recommends desktop-file-utils >/dev/null
-command -v lintian >/dev/null || apt-get install -y -q --no-install-recommends lintian >/dev/null
+for tool in lintian desktop-file-validate xvfb-run xdotool xprop convert; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh test installs it)"
+done
 installed() { dpkg-query -W -f='${Status}' kestive 2>/dev/null | grep -q "install ok installed"; }
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"; if installed; then apt-get remove -y -q kestive >/dev/null; fi' EXIT
@@ -90,10 +91,7 @@ for want in Depends:libqt6widgets6 Depends:libcanberra0 Recommends:qt6-wayland R
 done
 
 echo "== installing"
-if installed; then
-    echo "note: the kestive package installed before this check is replaced, and removed at its end"
-    apt-get remove -y -q kestive >/dev/null
-fi
+if installed; then apt-get remove -y -q kestive >/dev/null; fi  # apt-get would keep an installed version
 timeout 600 apt-get install -y -q "$deb" >/dev/null || fail "apt-get install $deb"
 for bin in /usr/bin/kestive /usr/bin/kestive-report; do
     ! ldd "$bin" | grep "not found" || fail "$bin misses libraries"
