@@ -22,7 +22,7 @@ export XDG_CONFIG_HOME=$config
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
 source "$here/menus.sh"
-trap 'cleanup; rm -rf "$config"' EXIT
+on_exit() { rm -rf "$config"; }
 printf 'recorded on today\r\n0:612,\r\n' >listed.pll  # an entry for the Load list
 
 areas=() faint=()
@@ -41,11 +41,8 @@ measure() {
   python3 "$here/contrast.py" "$work/$1.ppm" "${areas[@]}" || faint+=("$1")
   areas=()
 }
-# box ID: the window's place and size as bx, by, bw, bh.
-box() {
-  read -r bx by bw bh < <(xdotool getwindowgeometry --shell "$1" |
-    awk -F= '{v[$1] = $2} END {print v["X"], v["Y"], v["WIDTH"], v["HEIGHT"]}')
-}
+# box ID: the window's place and size as BX, BY, BWIDTH, BHEIGHT.
+box() { eval "$(xdotool getwindowgeometry --shell "$1" | sed 's/^/B/')"; }
 # origin NAME: the top-left corner of the shown window named exactly NAME, moved beside the main window.
 origin() {
   local id
@@ -53,7 +50,7 @@ origin() {
   xdotool windowmove --sync "$id" 1000 100
   sleep 0.5
   box "$id"
-  ox=$bx oy=$by
+  ox=$BX oy=$BY
 }
 
 # The main window: its labels (where a text box or picture overlaps one, the area stops short of it),
@@ -92,7 +89,7 @@ measure_box() {
   shown=$(untitled) || fail "no $1 opened"
   sleep 0.3
   box "$shown"
-  areas+=("$1=$((bx + 2)),$((by + 2)),$((bw - 4)),$((bh - 4))")
+  areas+=("$1=$((BX + 2)),$((BY + 2)),$((BWIDTH - 4)),$((BHEIGHT - 4))")
   measure "$1"
 }
 
@@ -118,7 +115,7 @@ area Close 1560 3480 1575 495
 measure "About window"
 
 # The report window, from Create report.
-xdotool mousemove $(at 120 8040 1935 615) click 1
+xdotool mousemove $report click 1
 origin Report
 inset=2
 area Label1 120 6240 6615 255

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The keyboard, with xdotool keys: F10 opens the File menu, Ctrl+O Load Session, Ctrl+S Save Session,
-# Ctrl+Q quits; Escape closes the Load, About and report windows; in the Load list the first Down
-# selects the first row.
+# Ctrl+Q quits; Escape closes the Load, About and report windows (each shows the program's icon); in
+# the Load list the first Down selects the first row.
 #   keys.sh <kestive binary> <folder with the 57 case pictures>
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
@@ -10,22 +10,31 @@ printf 'recorded on today\r\n0:612,\r\n' >a.pll
 printf 'recorded on today\r\n99:612,\r\n' >b.pll  # listed second: loading it fails and keeps the window open
 
 shown() { [ -n "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
-# Waits up to 5 s for the window named exactly $1 to be hidden.
-hidden() {
+hidden() {  # waits up to 5 s for the window named exactly $1 to be hidden
   for _ in $(seq 50); do shown "$1" || return 0; sleep 0.1; done
   return 1
 }
 focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; sleep 0.3; }
+# The window named exactly $1 opens with the icon, and Escape hides it within 5 s.
+escape_closes() {
+  local id
+  id=$(window_named "^$1\$") || fail "the window $1 did not open"
+  [[ $(xprop -id "$id" _NET_WM_ICON) == *"Icon ("* ]] || fail "the window $1 has no icon"
+  focus "$id"
+  xdotool key Escape
+  hidden "$1" || fail "Escape did not close the window $1"
+}
 
 focus "$wid"
 xdotool key F10
 menu=$(untitled) || fail "F10 opened no menu"
 xdotool key Down Return  # its first item, Load Session
 untitled_gone "$menu" || fail "the File menu stayed open"
-load=$(window_named '^Load\.\.\.$') || fail "F10, Down, Return did not open Load Session"
-focus "$load"
-xdotool key Escape
-hidden 'Load\.\.\.' || fail "Escape did not close the Load window"
+escape_closes 'Load\.\.\.'
+xdotool mousemove "$((X + 53))" "$(((Y + top) / 2))" click 1  # About, beside File
+escape_closes About
+xdotool mousemove $report click 1  # Create report; the focus lands in its text box
+escape_closes Report
 
 focus "$wid"
 xdotool key ctrl+o
@@ -35,29 +44,8 @@ xdotool key Down Tab space  # the first row, then "load"
 hidden 'Load\.\.\.' || fail "the first Down in the Load list did not select a.pll (the window stayed)"
 [ -z "$(untitled_ids)" ] || fail "loading after the first Down showed a message: it picked b.pll"
 
-xdotool mousemove "$((X + 53))" "$(((Y + top) / 2))" click 1  # About, beside File
-about=$(window_named '^About$') || fail "About did not open"
-focus "$about"
-xdotool key Escape
-hidden About || fail "Escape did not close About"
-
-xdotool mousemove $(at 120 8040 1935 615) click 1  # Create report; the focus lands in its text box
-report=$(window_named '^Report$') || fail "the report window did not open"
-focus "$report"
-xdotool key Escape
-hidden Report || fail "Escape did not close the report window"
-
 focus "$wid"
-xdotool key ctrl+s
-untitled >/dev/null || fail "Ctrl+S asked for no name"
-sleep 0.3
-xdotool type --delay 20 bykeys
-xdotool key Return
-for _ in $(seq 50); do [ -f bykeys.pll ] && break; sleep 0.1; done
-[ -f bykeys.pll ] || fail "Ctrl+S wrote no bykeys.pll"
-sleep 0.3
-xdotool key Return  # the message's OK
-untitled_gone || fail "the message stayed open"
+save_as bykeys ctrl+s
 
 focus "$wid"
 xdotool key ctrl+q

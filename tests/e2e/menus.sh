@@ -17,21 +17,14 @@ untitled() {
   local ids
   for _ in $(seq 100); do
     ids=$(untitled_ids)
-    if [ -n "$ids" ]; then echo "$ids" | head -1; return 0; fi
+    [ -z "$ids" ] || { head -1 <<<"$ids"; return 0; }
     sleep 0.1
   done
   return 1
 }
 # Waits until the untitled window $1 (or every untitled window) is no longer shown.
 untitled_gone() {
-  for _ in $(seq 100); do
-    if [ -n "${1:-}" ]; then
-      untitled_ids | grep -qx "$1" || return 0
-    else
-      [ -z "$(untitled_ids)" ] && return 0
-    fi
-    sleep 0.1
-  done
+  for _ in $(seq 100); do untitled_ids | grep -qx "${1:-.*}" || return 0; sleep 0.1; done
   return 1
 }
 # Clicks the File menu, then its n-th item by the keyboard once the menu is open.
@@ -44,9 +37,10 @@ file_item() {
   xdotool key Return
   untitled_gone "$menu" || fail "the File menu stayed open"
 }
-# Save Session under the name typed into the input box, then OK on "saved sucessfuly.".
+# Save Session (from the File menu, or by the keys $2) under the name $1 typed into the input box, then
+# OK on "saved sucessfuly.".
 save_as() {
-  file_item 2
+  if [ -n "${2:-}" ]; then xdotool key "$2"; else file_item 2; fi
   untitled >/dev/null || fail "no input box"
   sleep 0.3
   xdotool type --delay 20 "$1"
@@ -59,3 +53,19 @@ save_as() {
   untitled_gone || fail "the message stayed open"
 }
 
+# Load Session of the first file the dialog lists: click it, then "load"; the dialog must close
+# (within 10 s: a load writes files, which a busy disk may take its time over).
+load_first() {
+  file_item 1
+  local dlg
+  dlg=$(window_named '^Load\.\.\.$') || fail "no load dialog"
+  eval "$(xdotool getwindowgeometry --shell "$dlg" | sed 's/^/D/')"
+  xdotool mousemove $((DX + 40)) $((DY + 16)) click 1
+  sleep 0.2
+  press "$((DX + 98)) $((DY + 180))"
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^Load\.\.\.$' >/dev/null || return 0
+    sleep 0.1
+  done
+  fail "the load dialog stayed open"
+}
