@@ -1,9 +1,8 @@
 #pragma once
 // Files for the core tests: a fresh folder removed with its content, whole-file reads and writes.
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -12,9 +11,10 @@ namespace fs = std::filesystem;
 struct TempDir {
     fs::path path;
     TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "kestive-test-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) std::abort();
-        path = pattern;
+        std::random_device random;
+        do {
+            path = fs::temp_directory_path() / ("kestive-test-" + std::to_string(random()));
+        } while (!fs::create_directory(path));  // throws when the folder cannot be made at all
     }
     ~TempDir() { fs::remove_all(path); }
     fs::path operator/(const std::string& name) const { return path / name; }
