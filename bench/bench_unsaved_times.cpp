@@ -31,7 +31,7 @@ std::string journalName() {
 // state.range(0): 1 for the store at the limit, 0 for an empty one (the cost must not differ).
 void BM_Accept(benchmark::State& state) {
     kestive::TimeStore store = state.range(0) ? nearlyFullStore() : kestive::TimeStore{};
-    kestive::PosixJournalDisk disk;
+    kestive::FileJournalDisk disk;
     kestive::UnsavedTimes unsaved(disk, ".", journalName(), [](std::time_t) { return std::string("now"); });
     if (!unsaved.loaded(store)) state.SkipWithError("the snapshot was not written");
     const kestive::NumberFormat format;
@@ -69,7 +69,7 @@ void BM_WriteAndFlushAlone(benchmark::State& state) {
 
 void BM_SnapshotAtLoadOfFullStore(benchmark::State& state) {
     const kestive::TimeStore store = bench::fullStore();
-    kestive::PosixJournalDisk disk;
+    kestive::FileJournalDisk disk;
     kestive::UnsavedTimes unsaved(disk, ".", journalName(), [](std::time_t) { return std::string("now"); });
     for (auto _ : state) {
         if (!unsaved.loaded(store)) state.SkipWithError("the snapshot was not written");

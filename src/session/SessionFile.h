@@ -1,9 +1,11 @@
 #pragma once
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "stats/CaseCount.h"
 #include "stats/Feedback.h"
 #include "stats/NumberText.h"
 #include "stats/Result.h"
@@ -27,6 +29,12 @@ struct LoadedSession {
     std::optional<Feedback> lastFeedback;
 };
 
+// The largest file a session can need: 57 case lines of 32767 times of the longest number
+// ("-2147483648,"), with their case numbers and line ends, and a header of up to 4 KiB. A larger file
+// is refused before it is read.
+inline constexpr std::uint64_t kLargestSessionFile =
+    kCaseCount * (std::uint64_t{3} + std::uint64_t{kMaxTimesPerCase} * 12 + 2) + 4096;
+
 // The session of a file that is good throughout, or why the file was refused.
 using LoadResult = Result<LoadedSession, SessionError>;
 // Done when the file was written whole, or why it was not.
@@ -49,7 +57,7 @@ std::string sessionText(const TimeStore& store, std::string_view dateText);
 [[nodiscard]] LoadResult parseSession(std::string_view content, std::string_view fileName,
                                       const NumberFormat& format);
 
-// Reads and checks a whole session file.
+// Reads and checks a whole session file; one larger than kLargestSessionFile is refused unread.
 [[nodiscard]] LoadResult readSession(const std::filesystem::path& file, const NumberFormat& format);
 
 }  // namespace kestive

@@ -1,9 +1,8 @@
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>
 
+#include "session/PlatformFiles.h"
 #include "session/SessionFile.h"
 
 namespace kestive {
@@ -148,28 +147,20 @@ LoadResult parseSession(std::string_view content, std::string_view fileName, con
 
 LoadResult readSession(const std::filesystem::path& file, const NumberFormat& format) {
     const std::string name = file.string();
-    const auto fail = [&](const char* action, int err) -> LoadResult {
-        return Failure{SessionError{name, 0, std::string(action) + ": " + std::strerror(err)}};
+    const auto fail = [&](std::string what) -> LoadResult {
+        return Failure{SessionError{name, 0, std::move(what)}};
     };
-    std::FILE* f = std::fopen(name.c_str(), "rb");
-    if (!f) return fail("cannot open", errno);
-    std::string content;
-    std::error_code sizeError;
-    const auto size = std::filesystem::file_size(file, sizeError);
-    if (!sizeError) content.reserve(static_cast<std::size_t>(size));
-    char buf[1 << 16];
-    for (;;) {
-        const std::size_t n = std::fread(buf, 1, sizeof buf, f);
-        content.append(buf, n);
-        if (n < sizeof buf) break;
-    }
-    if (std::ferror(f)) {
-        const int err = errno;
-        std::fclose(f);
-        return fail("cannot read", err);
-    }
-    std::fclose(f);
-    return parseSession(content, name, format);
+    Result<files::File, files::FileError> opened = files::File::open(file, files::File::Mode::Read);
+    if (!opened) return fail(opened.error().text);
+    // The size a file claims is never trusted for memory: a sparse file can claim a terabyte.
+    const auto tooLarge = [&] {
+        return fail("the file is larger than a session file can be (" + std::to_string(kLargestSessionFile) +
+                    " bytes), so it is not read");
+    };
+    if (opened->size() > kLargestSessionFile) return tooLarge();
+    const Result<std::string, files::FileError> content = opened->readAll(kLargestSessionFile);
+    if (!content) return opened->size() > kLargestSessionFile ? tooLarge() : fail(content.error().text);
+    return parseSession(content.value(), name, format);
 }
 
 }  // namespace kestive

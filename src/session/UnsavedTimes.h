@@ -8,10 +8,15 @@
 #include <string_view>
 #include <vector>
 
+#include "session/PlatformFiles.h"
 #include "session/SessionFile.h"
+#include "session/WholeFile.h"
 #include "stats/TimeStore.h"
 
 namespace kestive {
+
+// The largest journal read at start-up: a snapshot of the store and a line for every time it can hold.
+inline constexpr std::uint64_t kLargestJournal = 3 * kLargestSessionFile;
 
 // A journal that another trainer left behind in the folder: nobody holds it any more.
 struct LeftJournal {
@@ -23,7 +28,7 @@ struct LeftJournal {
 // Done when the disk took the write, or what went wrong.
 using DiskResult = Result<Done, std::string>;
 
-// The file operations behind UnsavedTimes. PosixJournalDisk does them; tests put in one that fails.
+// The file operations behind UnsavedTimes. FileJournalDisk does them; tests put in one that fails.
 class JournalDisk {
 public:
     virtual ~JournalDisk() = default;
@@ -42,17 +47,18 @@ public:
                                          std::string_view dateText) = 0;
 };
 
-// The real file system. The journal stays open and locked (flock) while the trainer runs, so that a
-// second trainer started in the same folder leaves it alone.
-class PosixJournalDisk final : public JournalDisk {
+// The real file system. The journal stays open and locked while the trainer runs, so that a second
+// trainer started in the same folder leaves it alone.
+class FileJournalDisk final : public JournalDisk {
 public:
     // Room for keeps made in advance: blank lines (bare LF, which the reader skips) that keeps overwrite
     // in place. Overwriting leaves the file's size alone, so the flush of a keep writes its data and no
-    // file-system metadata: less than growing the file on every keep costs.
-    explicit PosixJournalDisk(std::size_t roomForKeeps = 64 * 1024) : roomForKeeps_(roomForKeeps) {}
-    PosixJournalDisk(const PosixJournalDisk&) = delete;
-    PosixJournalDisk& operator=(const PosixJournalDisk&) = delete;
-    ~PosixJournalDisk() override;
+    // file-system metadata: less than growing the file on every keep costs. The room is only made as far
+    // as the disk has space for it.
+    explicit FileJournalDisk(std::size_t roomForKeeps = 64 * 1024) : roomForKeeps_(roomForKeeps) {}
+    FileJournalDisk(const FileJournalDisk&) = delete;
+    FileJournalDisk& operator=(const FileJournalDisk&) = delete;
+    ~FileJournalDisk() override;
 
     DiskResult replaceJournal(const std::filesystem::path& file, std::string_view content) override;
     DiskResult appendJournal(std::string_view content) override;
@@ -63,12 +69,15 @@ public:
                                  std::string_view dateText) override;
 
 private:
+    // Adds blank room after the journal's lines, as much as the disk takes.
+    void makeRoom();
+
     std::size_t roomForKeeps_;
-    int fd_ = -1;
+    files::File journal_;
     std::filesystem::path file_;
     std::size_t end_ = 0;   // where the next keep goes
     std::size_t size_ = 0;  // the file's size: its lines and the blank room after them
-    std::map<std::filesystem::path, int> claimed_;
+    std::map<std::filesystem::path, files::File> claimed_;
 };
 
 // Keeps every kept time on disk until it is saved, and turns times that were never saved into
@@ -91,6 +100,8 @@ public:
     static std::string journalNameFor(long pid, long long msSinceEpoch);
     // "unsaved-2026-12-07-1412.pll" for a local time of 14:12 on that day.
     static std::string sessionNameFor(std::time_t when);
+    // Whether name is such a journal's.
+    static bool isJournalName(std::string_view name);
     // The journal's content up to its last whole line; nothing unsaved when its last line is the mark.
     static bool holdsUnsavedTimes(std::string_view journal);
 

@@ -341,7 +341,7 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace, std::vector<std
 
 UnsavedTimes* Form1::makeUnsavedTimes() {
     // Kept times wait on disk in the working folder, the folder of the session files.
-    journalDisk_ = std::make_unique<PosixJournalDisk>();
+    journalDisk_ = std::make_unique<FileJournalDisk>();
     const std::string journal =
         UnsavedTimes::journalNameFor(QCoreApplication::applicationPid(), QDateTime::currentMSecsSinceEpoch());
     std::error_code ec;

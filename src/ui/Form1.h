@@ -136,7 +136,7 @@ private:
     std::unique_ptr<ButtonPort> command1Port_, command2Port_;
     std::unique_ptr<TextBoxPort> waitTimePort_, showWhenPort_;
     std::unique_ptr<ToolTipPort> algTipPort_;
-    std::unique_ptr<PosixJournalDisk> journalDisk_;
+    std::unique_ptr<FileJournalDisk> journalDisk_;
     std::unique_ptr<UnsavedTimes> unsavedTimes_;
     std::unique_ptr<Trainer> trainer_;
     QtDialogs dialogs_;

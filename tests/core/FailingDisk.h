@@ -5,7 +5,7 @@
 namespace kestive::test {
 
 struct FailingDisk final : JournalDisk {
-    PosixJournalDisk real{40};  // room for three keeps: the room runs out often
+    FileJournalDisk real{40};  // room for three keeps: the room runs out often
     bool failAppend = false, failReplace = false, failSession = false;
 
     DiskResult replaceJournal(const std::filesystem::path& f, std::string_view c) override {

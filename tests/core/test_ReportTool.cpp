@@ -105,8 +105,8 @@ TEST(ReportTool, ProgressAndSvgOverSeveralFilesOrNothingOnStdout) {
 
     // A bad file anywhere refuses the whole run, names itself, and leaves an earlier picture in place.
     const std::string before = readFile(svgFile);
-    fs::create_directory(dir / "blocked.svg.part");  // the picture is written beside its target first
-    writeFile(dir / "blocked.svg", "old picture");
+    fs::create_directory(dir / "blocked.svg");  // no file can take its name
+    writeFile(dir / "blocked.svg/inside", "old picture");
     const std::vector<std::tuple<std::string, int, std::string>> rows = {
         {"--progress " + a + " " + bad, 1, bad + ", line 3:"},
         {"--progress --json " + bad + " " + a, 1, bad + ", line 3:"},
@@ -116,13 +116,14 @@ TEST(ReportTool, ProgressAndSvgOverSeveralFilesOrNothingOnStdout) {
         {"--svg --json " + a, 2, "--json goes with --progress"},
         {"-o x.svg " + a, 2, "-o goes with --svg"},
         {"--svg " + a + " -o", 2, "-o needs a file name"},
-        {"--svg -o " + (dir / "blocked.svg").string() + " " + a, 1, "blocked.svg: cannot write"}};
+        {"--svg -o " + (dir / "blocked.svg").string() + " " + a, 1, "blocked.svg: cannot replace"}};
     for (const auto& [args, expectedCode, part] : rows) {
         const auto [exitCode, out, err] = runTool(args);
         EXPECT_EQ(std::tuple(exitCode, out), std::tuple(expectedCode, "")) << args;
         EXPECT_NE(err.find(part), std::string::npos) << args << "\n" << err;
     }
     EXPECT_EQ(readFile(svgFile), before);
-    EXPECT_EQ(readFile(dir / "blocked.svg"), "old picture");
-    EXPECT_FALSE(fs::exists(svgFile + ".part"));
+    EXPECT_EQ(readFile(dir / "blocked.svg/inside"), "old picture");
+    for (const auto& entry : fs::directory_iterator(dir.path))  // no half picture is left beside it
+        EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
 }

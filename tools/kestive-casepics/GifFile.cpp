@@ -2,10 +2,10 @@
 
 #include <gif_lib.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <string>
 #include <vector>
+
+#include "session/WholeFile.h"
 
 namespace kestive {
 namespace {
@@ -24,7 +24,15 @@ int colourMapSize(std::size_t colours) {
     return size;
 }
 
-GifResult writeGifFile(const std::string& path, const PaletteImage& image) {
+// giflib hands the encoded bytes here; they gather in the std::string behind UserData.
+int appendBytes(GifFileType* gif, const GifByteType* bytes, int count) {
+    static_cast<std::string*>(gif->UserData)
+        ->append(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(count));
+    return count;
+}
+
+// The picture as the bytes of a GIF file.
+Result<std::string, std::string> encodeGif(const PaletteImage& image) {
     if (image.palette.empty() || image.palette.size() > 256 || image.width <= 0 || image.height <= 0 ||
         image.pixels.size() !=
             static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height)) {
@@ -40,10 +48,11 @@ GifResult writeGifFile(const std::string& path, const PaletteImage& image) {
         return Failure{std::string("out of memory")};
     }
     int error = 0;
-    GifFileType* gif = EGifOpenFileName(path.c_str(), false, &error);
+    std::string bytes;
+    GifFileType* gif = EGifOpen(&bytes, appendBytes, &error);
     if (gif == nullptr) {
         GifFreeMapObject(map);
-        return Failure{gifError("cannot create the file", error)};
+        return Failure{gifError("cannot start the picture", error)};
     }
     std::string problem;
     if (EGifPutScreenDesc(gif, image.width, image.height, map->BitsPerPixel, 0, map) == GIF_ERROR) {
@@ -68,21 +77,17 @@ GifResult writeGifFile(const std::string& path, const PaletteImage& image) {
     }
     GifFreeMapObject(map);
     if (!problem.empty()) return Failure{problem};
-    return Done{};
+    return bytes;
 }
 
 }  // namespace
 
 GifResult writeGif(const std::string& path, const PaletteImage& image) {
-    const std::string partial = path + ".part";
-    GifResult written = writeGifFile(partial, image);
-    std::error_code ec;
-    if (written) {
-        std::filesystem::rename(partial, path, ec);
-        if (ec) written = Failure{"cannot rename " + partial + ": " + ec.message()};
-    }
-    if (!written) std::filesystem::remove(partial, ec);
-    return written;
+    const Result<std::string, std::string> bytes = encodeGif(image);
+    if (!bytes) return Failure{bytes.error()};
+    const files::Outcome written = files::writeWholeFile(path, bytes.value(), files::Placing::Replace);
+    if (!written) return Failure{path + ": " + written.error().text};
+    return Done{};
 }
 
 }  // namespace kestive

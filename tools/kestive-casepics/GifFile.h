@@ -9,8 +9,7 @@ namespace kestive {
 // Done, or what went wrong.
 using GifResult = Result<Done, std::string>;
 
-// Writes the picture as a GIF file. The file appears whole or not at all: it is written beside its
-// name first and then renamed.
+// Writes the picture as a GIF file. The file appears whole or not at all (files::Placing::Replace).
 [[nodiscard]] GifResult writeGif(const std::string& path, const PaletteImage& image);
 
 }  // namespace kestive

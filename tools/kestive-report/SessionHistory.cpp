@@ -2,12 +2,12 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 #include "report/Progress.h"
 #include "report/SessionSeries.h"
 #include "report/SvgReport.h"
 #include "session/SessionFile.h"
+#include "session/WholeFile.h"
 
 namespace kestive {
 
@@ -20,26 +20,6 @@ int fail(const std::string& message) {
 
 bool writeStdout(const std::string& text) {
     return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
-}
-
-// Writes beside the target first and renames it over the target, so a failed run leaves no half picture.
-Result<Done, std::string> writeFileWhole(const std::string& file, const std::string& content) {
-    const std::string partial = file + ".part";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        if (!(out << content) || !out.flush()) {
-            std::error_code ignored;
-            std::filesystem::remove(partial, ignored);
-            return Failure{file + ": cannot write"};
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(partial, file, error);
-    if (error) {
-        std::filesystem::remove(partial, error);
-        return Failure{file + ": cannot write"};
-    }
-    return Done{};
 }
 
 }  // namespace
@@ -79,8 +59,10 @@ int runSvg(const std::vector<std::string>& files, const std::string& output, con
     if (output.empty()) {
         return writeStdout(svg) ? 0 : fail("cannot write to standard output");
     }
-    if (const Result<Done, std::string> written = writeFileWhole(output, svg); !written) {
-        return fail(written.error());
+    // Replaced only when complete, so a failed run leaves no half picture.
+    if (const files::Outcome written = files::writeWholeFile(output, svg, files::Placing::Replace);
+        !written) {
+        return fail(output + ": " + written.error().text);
     }
     return 0;
 }
