@@ -38,7 +38,11 @@ std::string UnsavedTimes::journalNameFor(long pid, long long msSinceEpoch) {
 
 std::string UnsavedTimes::sessionNameFor(std::time_t when) {
     std::tm local{};
+#ifdef _WIN32
+    ::localtime_s(&local, &when);
+#else
     ::localtime_r(&when, &local);
+#endif
     char text[64];
     std::strftime(text, sizeof text, "unsaved-%Y-%m-%d-%H%M", &local);
     return std::string(text) + ".pll";

@@ -1,8 +1,9 @@
 // Kept times on disk: what a restart after a crash finds, what a load or a save leaves, and writes
 // that fail.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdlib>
 
 #include "FailingDisk.h"
 #include "TestFiles.h"
@@ -45,8 +46,9 @@ struct TrainerRun {
 // The journal's last keep at a fixed moment, which names the recovered file.
 constexpr std::time_t kLastKeep = 1796652720;  // 2026-12-07 14:12 UTC
 void lastKeptAt(const fs::path& journal) {
-    const timespec at[2] = {{kLastKeep, 0}, {kLastKeep, 0}};
-    ::utimensat(AT_FDCWD, journal.c_str(), at, 0);
+    std::error_code none;  // a run that left no journal
+    fs::last_write_time(
+        journal, std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(kLastKeep)), none);
 }
 
 std::vector<std::string> sessionFiles(const fs::path& folder) {
@@ -129,8 +131,13 @@ TEST(UnsavedTimes, TheNextStartMakesASessionFileOfTimesNeverSaved) {
 }
 
 TEST(UnsavedTimes, ATornLastKeepIsDroppedAndNoFileIsEverReplaced) {
-    ::setenv("TZ", "UTC", 1);
+#ifdef _WIN32
+    ::_putenv_s("TZ", "UTC0");
+    ::_tzset();
+#else
+    ::setenv("TZ", "UTC0", 1);
     ::tzset();
+#endif
     EXPECT_EQ(UnsavedTimes::sessionNameFor(kLastKeep), "unsaved-2026-12-07-1412.pll");
     TempDir dir;
     const std::string name = UnsavedTimes::sessionNameFor(kLastKeep);
