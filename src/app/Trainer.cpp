@@ -5,6 +5,7 @@
 
 #include "cases/CasePicture.h"
 #include "cases/OllCases.h"
+#include "session/PathText.h"
 #include "stats/NumberText.h"
 
 namespace kestive {
@@ -214,7 +215,7 @@ void Trainer::LoadPictures() {
         // The current folder first, so that pictures the user rotated or edited there win.
         bool loaded = c_.pll[i]->loadPicture(name);
         for (std::size_t f = 0; !loaded && f < p_.pictureFolders.size(); ++f) {
-            loaded = c_.pll[i]->loadPicture((std::filesystem::path(p_.pictureFolders[f]) / name).string());
+            loaded = c_.pll[i]->loadPicture(textOfPath(pathOfText(p_.pictureFolders[f]) / name));
         }
         if (!loaded) {
             if (!missingPictures_.empty()) missingPictures_ += ", ";
@@ -226,7 +227,8 @@ void Trainer::LoadPictures() {
 std::string Trainer::missingPicturesMessage() const {
     std::error_code error;
     const std::filesystem::path here = std::filesystem::current_path(error);
-    std::string folders = error ? std::string("the current folder") : here.string() + " (the current folder)";
+    std::string folders =
+        error ? std::string("the current folder") : textOfPath(here) + " (the current folder)";
     for (const std::string& folder : p_.pictureFolders) folders += ", " + folder;
     return "These case pictures were not found, so their boxes stay empty: " + missingPictures_ +
            ". Looked for in: " + folders + ".";

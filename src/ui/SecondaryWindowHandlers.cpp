@@ -1,9 +1,9 @@
 #include "ui/SecondaryWindowHandlers.h"
 
-#include <QFile>
 #include <filesystem>
 
 #include "stats/Report.h"
+#include "ui/FilePath.h"
 #include "ui/Form1.h"
 #include "ui/SaveSession.h"
 
@@ -50,7 +50,7 @@ void SecondaryWindowHandlers::Command5_Click() {
 }
 
 bool SecondaryWindowHandlers::loadfile(const QString& name) {
-    const std::filesystem::path file(QFile::encodeName(name).toStdString());
+    const std::filesystem::path file = filePathOf(name);
     const auto loaded = form_.trainer().loadfile(file);
     if (loaded) return true;
     QWidget* over = form2_ && form2_->isVisible() ? static_cast<QWidget*>(form2_) : &form_;

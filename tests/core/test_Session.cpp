@@ -7,9 +7,11 @@
 #endif
 
 #include <csignal>
+#include <set>
 
 #include "../fuzz/SessionInvariants.h"
 #include "TestFiles.h"
+#include "session/PathText.h"
 #include "session/SessionFile.h"
 
 using namespace kestive;
@@ -178,6 +180,27 @@ TEST(SessionWriter, WritesThroughLinksAndTakesNamesAsLongAsTheFolderAllows) {
     EXPECT_NE(taken.error().what.find("cannot create"), std::string::npos) << taken.error().what;
     EXPECT_EQ(readFile(dir / "real/target.pll"), text);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), {}), 2);
+}
+
+// Names in any script, given as the program's UTF-8 text, are saved and found under that name.
+TEST(SessionWriter, NamesInAnyScriptSaveAndLoad) {
+    TimeStore store;
+    store.addTime(2, 705, kC);
+    for (const char* name : {"J\u00fcrgen.pll", "\u03a9\u03bc\u03ad\u03b3\u03b1.pll", "\u65e5\u672c.pll"}) {
+        SCOPED_TRACE(name);
+        TempDir dir;
+        const fs::path file = dir.path / pathOfText(name);
+        ASSERT_TRUE(saveSession(file, store, "d"));
+        ASSERT_TRUE(createSession(dir.path / pathOfText(std::string("new ") + name), store, "d"));
+        const LoadResult loaded = readSession(file, kC);
+        ASSERT_TRUE(loaded) << loaded.error().message();
+        const auto times = loaded.value().store.timesOf(2);
+        EXPECT_EQ(std::vector<std::int32_t>(times.begin(), times.end()), std::vector<std::int32_t>{705});
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir.path))
+            names.insert(textOfPath(entry.path().filename()));
+        EXPECT_EQ(names, (std::set<std::string>{name, std::string("new ") + name}));
+    }
 }
 
 TEST(SessionReader, KeptFuzzInputsKeepEveryRule) {
