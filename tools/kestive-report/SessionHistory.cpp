@@ -6,6 +6,7 @@
 #include "report/Progress.h"
 #include "report/SessionSeries.h"
 #include "report/SvgReport.h"
+#include "session/PathText.h"
 #include "session/SessionFile.h"
 #include "session/WholeFile.h"
 
@@ -25,7 +26,7 @@ bool writeStdout(const std::string& text) {
 }  // namespace
 
 Result<TimeStore, std::string> loadSessionStore(const std::string& file, const NumberFormat& format) {
-    LoadResult loaded = readSession(file, format);
+    LoadResult loaded = readSession(pathOfText(file), format);
     if (!loaded) return Failure{loaded.error().message()};
     return std::move(loaded->store);
 }
@@ -53,14 +54,15 @@ int runSvg(const std::vector<std::string>& files, const std::string& output, con
         if (const Result<Done, std::string> added = addSessionTimes(all, loaded.value()); !added) {
             return fail(added.error());
         }
-        sessions.push_back(summarizeSession(std::filesystem::path(file).filename().string(), loaded.value()));
+        sessions.push_back(summarizeSession(textOfPath(pathOfText(file).filename()), loaded.value()));
     }
     const std::string svg = svgReport(all, sessions, format);
     if (output.empty()) {
         return writeStdout(svg) ? 0 : fail("cannot write to standard output");
     }
     // Replaced only when complete, so a failed run leaves no half picture.
-    if (const files::Outcome written = files::writeWholeFile(output, svg, files::Placing::Replace);
+    if (const files::Outcome written =
+            files::writeWholeFile(pathOfText(output), svg, files::Placing::Replace);
         !written) {
         return fail(output + ": " + written.error().text);
     }
