@@ -32,7 +32,7 @@ std::string journalName() {
 void BM_Accept(benchmark::State& state) {
     kestive::TimeStore store = state.range(0) ? nearlyFullStore() : kestive::TimeStore{};
     kestive::FileJournalDisk disk;
-    kestive::UnsavedTimes unsaved(disk, ".", journalName(), [](std::time_t) { return std::string("now"); });
+    kestive::UnsavedTimes unsaved(disk, journalName(), ".", [](std::time_t) { return std::string("now"); });
     if (!unsaved.loaded(store)) state.SkipWithError("the snapshot was not written");
     const kestive::NumberFormat format;
     int n = 0;
@@ -70,7 +70,7 @@ void BM_WriteAndFlushAlone(benchmark::State& state) {
 void BM_SnapshotAtLoadOfFullStore(benchmark::State& state) {
     const kestive::TimeStore store = bench::fullStore();
     kestive::FileJournalDisk disk;
-    kestive::UnsavedTimes unsaved(disk, ".", journalName(), [](std::time_t) { return std::string("now"); });
+    kestive::UnsavedTimes unsaved(disk, journalName(), ".", [](std::time_t) { return std::string("now"); });
     for (auto _ : state) {
         if (!unsaved.loaded(store)) state.SkipWithError("the snapshot was not written");
     }

@@ -14,7 +14,7 @@ void BM_DrawTimeOnAFullStore(benchmark::State& state) {
     QTemporaryDir folder;  // no pictures: the panel must not depend on them
     QDir::setCurrent(folder.path());
     kestive::ClockSeededRandom random;
-    kestive::ui::Form1 form{random};
+    kestive::ui::Form1 form{random, kestive::workPlaceIn(folder.path().toStdString())};
     form.load();
     kestive::TimeStore store;
     std::uint32_t x = 12345;

@@ -1,7 +1,4 @@
 #pragma once
-#include <string>
-#include <vector>
-
 #include "app/Beeper.h"
 #include "app/CasePick.h"
 #include "app/DrillTrace.h"
@@ -11,6 +8,7 @@
 #include "app/RunningDisplay.h"
 #include "app/TickCounter.h"
 #include "app/WindowLifetime.h"
+#include "app/WorkPlace.h"
 #include "session/UnsavedTimes.h"
 #include "stats/NumberText.h"
 
@@ -25,11 +23,9 @@ struct Platform {
     NumberFormat format;              // numbers to text, in the user's locale
     Messenger* messenger = nullptr;
     WindowLifetime* window = nullptr;
-    RandomSource* random = nullptr;  // seeded from the clock when it was made
-    DrillTrace* trace = nullptr;     // optional
-    // Where a case picture that the current folder lacks is looked for next, in this order: the
-    // pictures installed with the program.
-    std::vector<std::string> pictureFolders;
+    RandomSource* random = nullptr;     // seeded from the clock when it was made
+    DrillTrace* trace = nullptr;        // optional
+    WorkPlace place;                    // the folders of the session files, the journal and the case pictures
     UnsavedTimes* unsaved = nullptr;    // optional: keeps kept times on disk until they are saved
     RunningDisplay* display = nullptr;  // Timer1, ticking only while timing
 };

@@ -13,7 +13,6 @@ namespace kestive {
 namespace {
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kGreen{0, 255, 0};
-constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kGridGrey{50, 50, 50};
 constexpr std::int32_t kCountdownStepMs = 1000;
 }  // namespace
@@ -23,7 +22,8 @@ const char* const Trainer::kNoCaseEnabled =
 const char* const Trainer::kWaitTimeNotANumber = "Wait Time must be a number of seconds.";
 const char* const Trainer::kWaitTimeOutOfRange = "Wait Time must lie between -32768 and 32767 seconds.";
 
-Trainer::Trainer(const MainWindowControls& controls, const Platform& platform) : c_(controls), p_(platform) {}
+Trainer::Trainer(const MainWindowControls& controls, const Platform& platform)
+    : c_(controls), p_(platform), feedback_(*c_.label5, *c_.label5Colour), unsaved_(p_.unsaved, feedback_) {}
 
 std::string Trainer::twoDecimals(double value) const {
     return kestive::twoDecimals(value, p_.format);
@@ -43,12 +43,12 @@ void Trainer::Form_Load() {
     for (int i = 0; i < kCaseCount; ++i) drawTime(i);
     c_.label1->setCaption(twoDecimals(0));  // the design's "0.00" in the user's number format
     if (!missingPictures_.empty()) p_.messenger->showMessage(missingPicturesMessage());
-    tellRecoveredTimes();
+    unsaved_.recoverLeftTimes();
 }
 
 void Trainer::Form_Unload(int& /*cancel*/) {
     unloaded_ = true;  // a countdown that is waiting notices this and stops
-    if (p_.unsaved) p_.unsaved->closing(state_.store);
+    unsaved_.closing(state_.store);
     p_.window->destroySecondaryWindows();
 }
 
@@ -63,8 +63,7 @@ void Trainer::mnuQuit_Click() {
 // ---- the drill ----
 
 void Trainer::refuse(const char* text) {
-    c_.label5Colour->setTextColour(kRed);
-    c_.label5->setCaption(text);
+    feedback_.show({text, FeedbackLine::kRed});
 }
 
 void Trainer::paintCase(int caseIndex) {
@@ -88,24 +87,19 @@ void Trainer::Command1_Click() {
     const std::optional<std::int32_t> pressTick = std::exchange(stopPress_, std::nullopt);
     const bool earlyPress = std::exchange(earlyPress_, false);
     if (unloaded_) return;
-    if (state_.drillState == kCountingDown) return;
-    if (state_.drillState == kTiming) {
-        // Held down from before the reveal: this press cannot have answered the case.
-        if (earlyPress) return;
-        state_.lastTime = elapsedMs(state_.startTick, pressTick.value_or(clickTick));
-        state_.drillState = kIdle;
-        p_.display->timingEnded();
-        attemptWaiting_ = true;
-        if (p_.trace) p_.trace->stopped(state_.currentCase, state_.lastTime);
-        // The number on the screen is the number Accept keeps, and now the answer may be named.
-        c_.label1->setCaption(twoDecimals(static_cast<double>(state_.lastTime) / 1000.0));
-        c_.algTip->setToolTip(ollCaseTitle(state_.currentCase));
-        c_.command2Focus->setFocus();
-        return;
+    switch (state_.drillState) {
+        case kIdle: startDrill(); return;
+        case kTiming:
+            // Held down from before the reveal, a press cannot have answered the case.
+            if (!earlyPress) stopDrill(pressTick.value_or(clickTick));
+            return;
+        default: return;  // counting down: the START further down the stack runs this drill
     }
+}
 
-    // START. Everything that can refuse is checked before the first event is let through.
-    c_.label5->setCaption("");
+void Trainer::startDrill() {
+    // Everything that can refuse is checked before the first event is let through.
+    feedback_.clear();
     const std::optional<std::int16_t> picked = pickCase(state_.caseEnabled, *p_.random);
     if (!picked) return refuse(kNoCaseEnabled);
     const std::optional<double> wait = p_.numbers->numberFromText(c_.waitTime->text());
@@ -118,20 +112,27 @@ void Trainer::Command1_Click() {
         resetDisplay();
     }
     state_.drillState = kCountingDown;
+    if (countDown(static_cast<std::int16_t>(whole), *picked)) reveal(*picked);
+}
+
+bool Trainer::countDown(std::int16_t seconds, int caseIndex) {
     const std::uint32_t thisDrill = ++drillNumber_;
-    for (auto count = static_cast<std::int16_t>(whole); count >= 1; --count) {
+    for (std::int16_t count = seconds; count >= 1; --count) {
         c_.label1->setCaption(plainInteger(count));
         // Read anew at every step; text that is not a number never shows the case early.
         const std::optional<double> showWhen = p_.numbers->numberFromText(c_.showWhen->text());
-        if (showWhen && std::isfinite(*showWhen) && std::floor(*showWhen) >= count) paintCase(*picked);
-        if (!delay(kCountdownStepMs)) return;   // the window was closed: touch nothing
-        if (drillNumber_ != thisDrill) return;  // Discard aborted this drill meanwhile
+        if (showWhen && std::isfinite(*showWhen) && std::floor(*showWhen) >= count) paintCase(caseIndex);
+        if (!delay(kCountdownStepMs)) return false;   // the window was closed: touch nothing
+        if (drillNumber_ != thisDrill) return false;  // Discard aborted this drill meanwhile
     }
+    return true;
+}
 
-    paintCase(*picked);
+void Trainer::reveal(int caseIndex) {
+    paintCase(caseIndex);
     c_.alg->showNow();  // the case is on the screen: timing starts now
     state_.startTick = p_.ticks->now();
-    state_.currentCase = *picked;
+    state_.currentCase = static_cast<std::int16_t>(caseIndex);
     state_.drillState = kTiming;
     if (p_.trace) p_.trace->revealed(state_.currentCase, state_.startTick);
     p_.display->timingBegan();
@@ -139,9 +140,16 @@ void Trainer::Command1_Click() {
     p_.beeper->beep();
 }
 
-void Trainer::showFeedback(const Feedback& feedback) {
-    c_.label5Colour->setTextColour(feedback.colour);
-    c_.label5->setCaption(feedback.text);
+void Trainer::stopDrill(std::int32_t tick) {
+    state_.lastTime = elapsedMs(state_.startTick, tick);
+    state_.drillState = kIdle;
+    p_.display->timingEnded();
+    attemptWaiting_ = true;
+    if (p_.trace) p_.trace->stopped(state_.currentCase, state_.lastTime);
+    // The number on the screen is the number Accept keeps, and now the answer may be named.
+    c_.label1->setCaption(twoDecimals(static_cast<double>(state_.lastTime) / 1000.0));
+    c_.algTip->setToolTip(ollCaseTitle(state_.currentCase));
+    c_.command2Focus->setFocus();
 }
 
 void Trainer::clearAlg() {
@@ -166,10 +174,10 @@ void Trainer::Command2_Click() {
         const AddResult result = state_.store.addTime(state_.currentCase, state_.lastTime, p_.format);
         if (result) {
             if (p_.trace) p_.trace->kept(state_.currentCase, state_.lastTime);
-            if (result.value()) showFeedback(*result.value());
-            keepOnDisk(state_.currentCase, state_.lastTime);
+            if (result.value()) feedback_.show(*result.value());
+            unsaved_.kept(state_.store, state_.currentCase, state_.lastTime);
         } else {
-            showFeedback(Feedback{result.error(), kRed});
+            feedback_.show({result.error(), FeedbackLine::kRed});
         }
         drawTime(state_.currentCase);
     }
@@ -212,10 +220,9 @@ void Trainer::LoadPictures() {
     missingPictures_.clear();
     for (int i = 0; i < kCaseCount; ++i) {
         const std::string name = casePictureFileName(i);
-        // The current folder first, so that pictures the user rotated or edited there win.
-        bool loaded = c_.pll[i]->loadPicture(name);
-        for (std::size_t f = 0; !loaded && f < p_.pictureFolders.size(); ++f) {
-            loaded = c_.pll[i]->loadPicture(textOfPath(pathOfText(p_.pictureFolders[f]) / name));
+        bool loaded = false;
+        for (std::size_t f = 0; !loaded && f < p_.place.pictures.size(); ++f) {
+            loaded = c_.pll[i]->loadPicture(textOfPath(p_.place.pictures[f] / name));
         }
         if (!loaded) {
             if (!missingPictures_.empty()) missingPictures_ += ", ";
@@ -225,11 +232,9 @@ void Trainer::LoadPictures() {
 }
 
 std::string Trainer::missingPicturesMessage() const {
-    std::error_code error;
-    const std::filesystem::path here = std::filesystem::current_path(error);
-    std::string folders =
-        error ? std::string("the current folder") : textOfPath(here) + " (the current folder)";
-    for (const std::string& folder : p_.pictureFolders) folders += ", " + folder;
+    std::string folders;
+    for (const std::filesystem::path& folder : p_.place.pictures)
+        folders += (folders.empty() ? "" : ", ") + textOfPath(folder);
     return "These case pictures were not found, so their boxes stay empty: " + missingPictures_ +
            ". Looked for in: " + folders + ".";
 }
@@ -267,85 +272,24 @@ void Trainer::drawTime(int /*pll*/) {
 Result<Done, SessionError> Trainer::loadfile(const std::filesystem::path& name) {
     LoadResult loaded = readSession(name, p_.format);
     if (!loaded) return Failure{loaded.error()};
-    const auto keptIn = keepUnsavedTimesBeforeLoad(name);
+    const auto keptIn = unsaved_.beforeLoad(state_.store, name);
     if (!keptIn) return Failure{keptIn.error()};
     // Only the store changes: the enabled cases, the drill and the controls stay as they are.
     state_.store = std::move(loaded->store);
-    if (loaded->lastFeedback) showFeedback(*loaded->lastFeedback);
-    keepLoadedStoreOnDisk(keptIn.value());
+    if (loaded->lastFeedback) feedback_.show(*loaded->lastFeedback);
+    unsaved_.loaded(state_.store, keptIn.value());
     drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
     return Done{};
 }
 
 void Trainer::replaceTimes(TimeStore store) {
     state_.store = std::move(store);
-    if (p_.unsaved) tellWriteFailure(p_.unsaved->replaced(state_.store));
+    unsaved_.replaced(state_.store);
     drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
 }
 
-// ---- kept times on disk ----
-
-std::string Trainer::unsavedTimesFrom(const std::vector<std::string>& files) {
-    std::string names;
-    for (const std::string& file : files) names += (names.empty() ? "" : ", ") + file;
-    return "File > Load Session brings back your unsaved times: " + names + ".";
-}
-
-std::string Trainer::unsavedTimesWentTo(const std::string& file) {
-    return "Before the load, your unsaved times went to " + file + ".";
-}
-
-std::string Trainer::unsavedTimesNotWritten(const std::string& reason) {
-    return "Times not safe on disk (" + reason + "): use File > Save Session.";
-}
-
-void Trainer::tellRecoveredTimes() {
-    if (!p_.unsaved) return;
-    const UnsavedTimes::Recovered recovered = p_.unsaved->recoverLeftTimes();
-    if (!recovered.errors.empty()) {
-        showFeedback({"Unsaved times of last time not recovered: " + recovered.errors.front(), kRed});
-    } else if (!recovered.files.empty()) {
-        showFeedback({unsavedTimesFrom(recovered.files), kBlue});
-    }
-}
-
-Result<std::optional<std::string>, SessionError> Trainer::keepUnsavedTimesBeforeLoad(
-    const std::filesystem::path& name) {
-    // Times kept since the last save or load go into a session file of their own before the load
-    // replaces them; if that fails the load does not happen.
-    if (!p_.unsaved) return std::optional<std::string>{};
-    UnsavedTimes::KeptResult kept = p_.unsaved->keepBeforeLoad(state_.store);
-    if (!kept) {
-        return Failure{SessionError{name.string(), 0,
-                                    "not loaded, because the times kept since the last save could not be put "
-                                    "in a file of their own first (" +
-                                        kept.error() + "); save them with File > Save Session"}};
-    }
-    return std::move(kept).value();
-}
-
-void Trainer::keepLoadedStoreOnDisk(const std::optional<std::string>& keptIn) {
-    if (!p_.unsaved) return;
-    const UnsavedTimes::WriteResult written = p_.unsaved->loaded(state_.store);
-    if (!keptIn) return tellWriteFailure(written);
-    const std::string where = unsavedTimesWentTo(*keptIn);
-    const bool news = !written && !written.error().alreadyTold;
-    showFeedback(news ? Feedback{where + " " + unsavedTimesNotWritten(written.error().reason), kRed}
-                      : Feedback{where, kBlue});
-}
-
-void Trainer::keepOnDisk(int pll, std::int32_t time) {
-    if (p_.unsaved) tellWriteFailure(p_.unsaved->kept(state_.store, pll, time));
-}
-
-void Trainer::tellWriteFailure(const UnsavedTimes::WriteResult& written) {
-    if (!written && !written.error().alreadyTold) {
-        showFeedback({unsavedTimesNotWritten(written.error().reason), kRed});
-    }
-}
-
 void Trainer::sessionSaved() {
-    if (p_.unsaved) tellWriteFailure(p_.unsaved->saved(state_.store));
+    unsaved_.saved(state_.store);
 }
 
 void Trainer::pll_Click(int Index) {

@@ -5,16 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "app/FeedbackLine.h"
 #include "app/MainWindowControls.h"
 #include "app/Platform.h"
 #include "app/TrainerState.h"
+#include "app/UnsavedTimesNotices.h"
 #include "session/SessionFile.h"
 
 namespace kestive {
 
 // The main window's behaviour without the window system: start-up and shut-down, the START/STOP drill
 // with its countdown, Accept and Discard, the running display and the case panel. The window binds its
-// events to these handlers and hands in its controls and the platform's services.
+// events to these handlers and hands in its controls and the platform's services. What the journal of
+// unsaved times has to tell the user is UnsavedTimesNotices' business.
 class Trainer {
 public:
     Trainer(const MainWindowControls& controls, const Platform& platform);
@@ -26,7 +29,7 @@ public:
     void mnuQuit_Click();
 
     // The drill.
-    void Command1_Click();  // START / STOP
+    void Command1_Click();  // START / STOP: startDrill when idle, stopDrill while timing
     // Command1 went down (mouse button or Space) at tick. While timing, that is the moment of STOP; the
     // click that follows when the button comes up runs STOP with it.
     void Command1_Press(std::int32_t tick);
@@ -47,13 +50,24 @@ public:
     [[nodiscard]] Result<Done, SessionError> loadfile(const std::filesystem::path& name);
     // Save Session wrote the store: the times on disk need no keeping any more.
     void sessionSaved();
-    // Shows a record comparison in the feedback line: colour first, then the text.
-    void showFeedback(const Feedback& feedback);
     // How numbers are written in the user's locale.
     const NumberFormat& numberFormat() const { return p_.format; }
 
     // Waits ms of the tick counter while the window system runs its events. False when the main
     // window was closed meanwhile: the caller must then return without touching any control.
+    //
+    // The countdown is the only caller, and inside it any handler of any window may run:
+    // - Command1_Click and Command1_Press: START/STOP does nothing while counting down, but a press
+    //   is noted, so that a button held from the countdown cannot stop the clock at the reveal;
+    // - Command2_Click (Accept) and Timer1_Timer: nothing, the drill is not idle or timing;
+    // - Command3_Click (Discard): the drill is aborted: drillState is kIdle, drillNumber_ changes and
+    //   the display is reset;
+    // - Form_Unload (Exit, Quit, the close box): unloaded_ is set and delay returns false;
+    // - pll_Click: cases are enabled or disabled (the case already picked stays picked);
+    // - loadfile (Load Session): the kept times, the panel and the feedback line change;
+    // - Save Session, About, Create report: they read the kept times only;
+    // - the user edits the text boxes: showWhen is read anew at every step, WaitTime is not.
+    // So on true the caller must still check drillNumber_ before it goes on with its drill.
     bool delay(std::int32_t ms);
 
     // Read-only: the handlers above are the only way to change the state.
@@ -76,22 +90,16 @@ public:
     static const char* const kWaitTimeNotANumber;
     static const char* const kWaitTimeOutOfRange;
 
-    // Feedback texts about times kept on disk.
-    static std::string unsavedTimesFrom(const std::vector<std::string>& files);
-    static std::string unsavedTimesWentTo(const std::string& file);
-    static std::string unsavedTimesNotWritten(const std::string& reason);
-
 private:
+    // START: checks what could refuse, counts down, reveals the case and starts the clock.
+    void startDrill();
+    // The countdown from seconds to 1, the case shown early as showWhen says. False when the drill
+    // ended meanwhile (the window closed, or Discard): nothing may be touched then.
+    bool countDown(std::int16_t seconds, int caseIndex);
+    void reveal(int caseIndex);
+    // STOP at tick: the attempt waits for Accept or Discard.
+    void stopDrill(std::int32_t tick);
     void refuse(const char* text);
-    // Kept times on disk: the one-line reports of the journal of unsaved times.
-    void tellRecoveredTimes();
-    void keepOnDisk(int pll, std::int32_t time);
-    // The session file that took the unsaved times (nothing when there were none), or why the load of
-    // name may not happen.
-    Result<std::optional<std::string>, SessionError> keepUnsavedTimesBeforeLoad(
-        const std::filesystem::path& name);
-    void keepLoadedStoreOnDisk(const std::optional<std::string>& keptIn);
-    void tellWriteFailure(const UnsavedTimes::WriteResult& written);
     void paintCase(int caseIndex);
     void resetDisplay();
     void clearAlg();
@@ -99,6 +107,8 @@ private:
 
     MainWindowControls c_;
     Platform p_;
+    FeedbackLine feedback_;
+    UnsavedTimesNotices unsaved_;
     TrainerState state_;
     bool attemptWaiting_ = false;  // a stopped attempt waits for Accept or Discard
     bool unloaded_ = false;

@@ -24,11 +24,11 @@ std::string keepLine(int pll, std::int32_t time) {
 
 // ---- the journal ----
 
-UnsavedTimes::UnsavedTimes(JournalDisk& disk, std::filesystem::path folder, std::string journalName,
-                           DateText dateText)
+UnsavedTimes::UnsavedTimes(JournalDisk& disk, std::filesystem::path journal,
+                           std::filesystem::path sessionFolder, DateText dateText)
     : disk_(disk),
-      folder_(std::move(folder)),
-      journalName_(std::move(journalName)),
+      journal_(std::move(journal)),
+      sessionFolder_(std::move(sessionFolder)),
       dateText_(std::move(dateText)) {}
 
 std::string UnsavedTimes::journalNameFor(long pid, long long msSinceEpoch) {
@@ -63,10 +63,10 @@ Result<std::string, std::string> UnsavedTimes::newSessionFile(const TimeStore& s
     for (int n = 1; n <= 100; ++n) {
         const std::string name = n == 1 ? first : stem + "-" + std::to_string(n) + ".pll";
         std::error_code ec;
-        if (std::filesystem::exists(folder_ / name, ec)) continue;
-        const SaveResult created = disk_.createSessionFile(folder_ / name, store, dateText_(when));
+        if (std::filesystem::exists(sessionFolder_ / name, ec)) continue;
+        const SaveResult created = disk_.createSessionFile(sessionFolder_ / name, store, dateText_(when));
         if (created) return name;
-        if (!std::filesystem::exists(folder_ / name, ec)) return Failure{created.error().message()};
+        if (!std::filesystem::exists(sessionFolder_ / name, ec)) return Failure{created.error().message()};
         // Taken meanwhile (another trainer): the next name.
     }
     return Failure{first + " and the names after it are all taken"};
@@ -74,7 +74,8 @@ Result<std::string, std::string> UnsavedTimes::newSessionFile(const TimeStore& s
 
 UnsavedTimes::Recovered UnsavedTimes::recoverLeftTimes() {
     Recovered result;
-    for (const LeftJournal& left : disk_.claimLeftJournals(folder_)) {
+    for (const LeftJournal& left :
+         disk_.claimLeftJournals(journal_.has_parent_path() ? journal_.parent_path() : ".")) {
         if (!holdsUnsavedTimes(left.content)) {
             disk_.releaseLeftJournal(left.file, true);
             continue;

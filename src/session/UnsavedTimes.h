@@ -81,7 +81,7 @@ private:
 };
 
 // Keeps every kept time on disk until it is saved, and turns times that were never saved into
-// ordinary session files in the working folder.
+// ordinary session files in the folder of the session files.
 //
 // The journal is a session text itself: a snapshot of the store (header and 57 case lines), then one
 // line "case:time," per kept time, and the mark "saved:" whenever everything up to there is in a
@@ -93,8 +93,11 @@ class UnsavedTimes {
 public:
     using DateText = std::function<std::string(std::time_t)>;  // the header's date for a moment
 
-    // folder: the working folder. journalName: this trainer's journal (journalNameFor gives a fresh one).
-    UnsavedTimes(JournalDisk& disk, std::filesystem::path folder, std::string journalName, DateText dateText);
+    // journal: this trainer's journal (journalNameFor gives a fresh name); the journals that other
+    // trainers left are looked for beside it. sessionFolder: where the times of those and any unsaved
+    // times that must leave the journal go, as new session files.
+    UnsavedTimes(JournalDisk& disk, std::filesystem::path journal, std::filesystem::path sessionFolder,
+                 DateText dateText);
 
     // ".kestive-unsaved-PID-MS.journal": a hidden name that no other trainer uses and the load list skips.
     static std::string journalNameFor(long pid, long long msSinceEpoch);
@@ -140,7 +143,7 @@ public:
     void closing(const TimeStore& store);
 
     bool hasUnsavedTimes() const { return unsaved_; }
-    std::filesystem::path journal() const { return folder_ / journalName_; }
+    const std::filesystem::path& journal() const { return journal_; }
 
 private:
     WriteResult rewrite(const TimeStore& store, bool clean);
@@ -149,8 +152,8 @@ private:
     Result<std::string, std::string> newSessionFile(const TimeStore& store, std::time_t when);
 
     JournalDisk& disk_;
-    std::filesystem::path folder_;
-    std::string journalName_;
+    std::filesystem::path journal_;
+    std::filesystem::path sessionFolder_;
     DateText dateText_;
     bool unsaved_ = false;      // times kept since the start, the last load or the last save
     bool journalGood_ = false;  // the journal on disk holds the store: appending a line is enough

@@ -15,4 +15,13 @@ inline std::filesystem::path filePathOf(const QString& name) {
 #endif
 }
 
+// The path as the windows show and use it.
+inline QString qStringOfPath(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return QString::fromStdWString(path.wstring());
+#else
+    return QFile::decodeName(path.c_str());
+#endif
+}
+
 }  // namespace kestive::ui

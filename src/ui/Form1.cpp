@@ -10,7 +10,6 @@
 #include "ui/ButtonPressWatch.h"
 #include "ui/Fonts.h"
 #include "ui/LargeCaptionCache.h"
-#include "ui/SaveSession.h"
 #include "ui/Twips.h"
 #include "ui/WidgetColour.h"
 
@@ -73,9 +72,9 @@ DesignScale Form1::scaleToFit(QSize available, int menuBarHeight) {
                                 QSizeF(21480.0 / kTwipsPerPixel, 12285.0 / kTwipsPerPixel + menuBarHeight));
 }
 
-Form1::Form1(RandomSource& random, DrillTrace* trace, std::vector<std::string> pictureFolders,
-             QWidget* parent, std::optional<double> scale)
-    : QMainWindow(parent) {
+Form1::Form1(RandomSource& random, WorkPlace place, UnsavedTimes* unsaved, DrillTrace* trace,
+             std::optional<double> scale, QWidget* parent)
+    : QMainWindow(parent), place_(std::move(place)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kestive"));
     const QFont windowFont = sansSerifFont(8.25);
@@ -147,7 +146,7 @@ Form1::Form1(RandomSource& random, DrillTrace* trace, std::vector<std::string> p
     // The window opens with its client area at the design size, or at the scale that fits; it stays sizable.
     resize(scale_.px(21480), scale_.px(12285) + menuBar()->sizeHint().height());
 
-    bindTrainer(random, trace, std::move(pictureFolders));
+    bindTrainer(random, unsaved, trace);
     secondary_ = std::make_unique<SecondaryWindowHandlers>(*this, dialogs_);
 
     Timer1 = &display_.timer();  // the trainer starts it when timing begins and stops it when it ends
@@ -279,7 +278,7 @@ void Form1::setTabOrder(std::vector<std::pair<int, QWidget*>> stops) {
     for (std::size_t k = 1; k < stops.size(); ++k) QWidget::setTabOrder(stops[k - 1].second, stops[k].second);
 }
 
-void Form1::bindTrainer(RandomSource& random, DrillTrace* trace, std::vector<std::string> pictureFolders) {
+void Form1::bindTrainer(RandomSource& random, UnsavedTimes* unsaved, DrillTrace* trace) {
     windowPort_ = std::make_unique<WindowPort>(*this);
     messagePort_ = std::make_unique<MessagePort>(*this);
     auto label = [this](QLabel* l) {
@@ -323,8 +322,8 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace, std::vector<std
     p.window = windowPort_.get();
     p.random = &random;
     p.trace = trace;
-    p.pictureFolders = std::move(pictureFolders);
-    p.unsaved = makeUnsavedTimes();
+    p.place = place_;
+    p.unsaved = unsaved;
     trainer_ = std::make_unique<Trainer>(c, p);
 
     connect(Command1, &QPushButton::clicked, this, [this] { trainer_->Command1_Click(); });
@@ -332,25 +331,10 @@ void Form1::bindTrainer(RandomSource& random, DrillTrace* trace, std::vector<std
     new ButtonPressWatch(
         *Command1, ticks_, [this](std::int32_t tick) { trainer_->Command1_Press(tick); },
         [this] { trainer_->Command1_PressLost(); });
-    QCoreApplication::instance()->installEventFilter(new KeyRepeatFilter(this));  // a held key presses once
     connect(Command2, &QPushButton::clicked, this, [this] { trainer_->Command2_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { trainer_->Command3_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { trainer_->Command4_Click(); });
     connect(mnuQuit, &QAction::triggered, this, [this] { trainer_->mnuQuit_Click(); });
-}
-
-UnsavedTimes* Form1::makeUnsavedTimes() {
-    // Kept times wait on disk in the working folder, the folder of the session files.
-    journalDisk_ = std::make_unique<FileJournalDisk>();
-    const std::string journal =
-        UnsavedTimes::journalNameFor(QCoreApplication::applicationPid(), QDateTime::currentMSecsSinceEpoch());
-    std::error_code ec;
-    std::filesystem::path folder = std::filesystem::current_path(ec);
-    if (ec) folder = ".";
-    unsavedTimes_ = std::make_unique<UnsavedTimes>(*journalDisk_, folder, journal, [](std::time_t when) {
-        return sessionDateText(QDateTime::fromSecsSinceEpoch(when), QLocale()).toStdString();
-    });
-    return unsavedTimes_.get();
 }
 
 void Form1::load() {

@@ -39,18 +39,19 @@ namespace kestive::ui {
 class Form1 final : public QMainWindow {
     Q_OBJECT
 public:
-    // pictureFolders: where case pictures the current folder lacks are looked for, in order.
+    // place: the folders of the session files and the case pictures. unsaved: the journal of unsaved
+    // times (main.cpp makes it in place.journal); without one, kept times live in memory only.
     // scale: how large to draw the design; without one, as large as fits the screen it opens on, at
     // most the design size.
-    explicit Form1(RandomSource& random, DrillTrace* trace = nullptr,
-                   std::vector<std::string> pictureFolders = {}, QWidget* parent = nullptr,
-                   std::optional<double> scale = std::nullopt);
+    Form1(RandomSource& random, WorkPlace place, UnsavedTimes* unsaved = nullptr, DrillTrace* trace = nullptr,
+          std::optional<double> scale = std::nullopt, QWidget* parent = nullptr);
     ~Form1() override;
 
     // Runs the start-up sequence, which shows the window.
     void load();
 
     Trainer& trainer() { return *trainer_; }
+    const WorkPlace& place() const { return place_; }
     // Load Session, Save Session, About and Create report, with the windows they open.
     SecondaryWindowHandlers& secondary() { return *secondary_; }
     // A secondary window is closed and destroyed together with the main window.
@@ -111,9 +112,9 @@ private:
     void setTabOrder(std::vector<std::pair<int, QWidget*>> stops);
     // Labels are drawn beneath the buttons, bars and text boxes they touch, over the case pictures.
     void putLabelsBeneath();
-    void bindTrainer(RandomSource& random, DrillTrace* trace, std::vector<std::string> pictureFolders);
-    UnsavedTimes* makeUnsavedTimes();
+    void bindTrainer(RandomSource& random, UnsavedTimes* unsaved, DrillTrace* trace);
 
+    WorkPlace place_;
     DesignScale scale_;
     QWidget* client_ = nullptr;
     std::vector<QPointer<QWidget>> secondaryWindows_;
@@ -136,8 +137,6 @@ private:
     std::unique_ptr<ButtonPort> command1Port_, command2Port_;
     std::unique_ptr<TextBoxPort> waitTimePort_, showWhenPort_;
     std::unique_ptr<ToolTipPort> algTipPort_;
-    std::unique_ptr<FileJournalDisk> journalDisk_;
-    std::unique_ptr<UnsavedTimes> unsavedTimes_;
     std::unique_ptr<Trainer> trainer_;
     QtDialogs dialogs_;
     std::unique_ptr<SecondaryWindowHandlers> secondary_;

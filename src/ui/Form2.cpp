@@ -20,8 +20,10 @@ protected:
 };
 }  // namespace
 
-Form2::Form2(QWidget* owner, LoadHandler onLoad)
-    : SecondaryWindow(owner, QStringLiteral("Load..."), 2955, 3810), onLoad_(std::move(onLoad)) {
+Form2::Form2(QWidget* owner, QDir folder, LoadHandler onLoad)
+    : SecondaryWindow(owner, QStringLiteral("Load..."), 2955, 3810),
+      folder_(std::move(folder)),
+      onLoad_(std::move(onLoad)) {
     File1 = new QListWidget(this);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setGeometry(twips(120, 120, 2655, 2175));
@@ -52,7 +54,7 @@ QStringList Form2::sessionFileNames(const QDir& dir) {
 void Form2::refreshList() {
     const QString keep = selectedName();
     File1->clear();
-    File1->addItems(sessionFileNames(QDir::current()));
+    File1->addItems(sessionFileNames(folder_));
     File1->setCurrentRow(-1);
     if (!keep.isEmpty()) {
         const QList<QListWidgetItem*> same =

@@ -10,15 +10,16 @@
 
 namespace kestive::ui {
 
-// The load-session dialog "Load...": the session files of the current folder, "load" and "Cancel".
+// The load-session dialog "Load...": the session files of one folder, "load" and "Cancel".
 class Form2 : public SecondaryWindow {
     Q_OBJECT
 public:
-    // Loads the named file (a bare name in the current folder); true when it was loaded. On false the
+    // Loads the named file (a bare name in the dialog's folder); true when it was loaded. On false the
     // handler has already told the user why, and the dialog stays open for another pick.
     using LoadHandler = std::function<bool(const QString& name)>;
 
-    explicit Form2(QWidget* owner, LoadHandler onLoad = {});
+    // Lists the session files of folder.
+    Form2(QWidget* owner, QDir folder, LoadHandler onLoad = {});
 
     // The names, without folder, of the files in dir that match "*.pll", sorted as a file list sorts.
     static QStringList sessionFileNames(const QDir& dir);
@@ -26,7 +27,7 @@ public:
     // Shows the dialog modeless; the list is read again even when it was already shown.
     void present() override;
 
-    // Reads the list again from the current folder, keeping the selected name when it is still there.
+    // Reads the list again from the folder, keeping the selected name when it is still there.
     void refreshList();
     // The selected name, or an empty text when nothing is selected.
     QString selectedName() const;
@@ -45,6 +46,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QDir folder_;
     LoadHandler onLoad_;
 };
 

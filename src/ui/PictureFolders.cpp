@@ -3,18 +3,20 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "ui/FilePath.h"
+
 namespace kestive::ui {
 
-std::vector<std::string> installedPictureFolders(const QString& programFolder) {
+std::vector<std::filesystem::path> installedPictureFolders(const QString& programFolder) {
     const QString installed =
         QDir::cleanPath(programFolder + QStringLiteral("/" KESTIVE_CASES_FROM_INSTALLED_BIN));
     const QString build =
         QDir::cleanPath(programFolder + QStringLiteral("/" KESTIVE_CASES_FROM_BUILT_PROGRAM));
-    std::vector<std::string> folders;
+    std::vector<std::filesystem::path> folders;
     for (const QString& folder : {installed, build}) {
-        if (QFileInfo(folder).isDir()) folders.push_back(folder.toStdString());
+        if (QFileInfo(folder).isDir()) folders.push_back(filePathOf(folder));
     }
-    if (folders.empty()) folders.push_back(installed.toStdString());
+    if (folders.empty()) folders.push_back(filePathOf(installed));
     return folders;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 #include <QString>
-#include <string>
+#include <filesystem>
 #include <vector>
 
 namespace kestive::ui {
@@ -9,6 +9,6 @@ namespace kestive::ui {
 // itself lies in: <prefix>/share/kestive/cases beside <prefix>/bin when installed, <build>/cases when
 // started from a build tree. Only folders that exist are named; when none does, the installed one is,
 // so that a message can say where the pictures were looked for.
-std::vector<std::string> installedPictureFolders(const QString& programFolder);
+std::vector<std::filesystem::path> installedPictureFolders(const QString& programFolder);
 
 }  // namespace kestive::ui

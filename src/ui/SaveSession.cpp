@@ -22,12 +22,13 @@ QString sessionDateText(const QDateTime& when, const QLocale& locale) {
 }
 
 SaveOutcome saveSessionDialog(QWidget* parent, const TimeStore& store, DialogPort& dialogs,
-                              const QDateTime& when, const QLocale& locale) {
+                              const std::filesystem::path& folder, const QDateTime& when,
+                              const QLocale& locale) {
     const QString answer = dialogs.askText(parent, savePrompt());
     const std::optional<std::string> name = sessionFileName(answer.toStdString());
     if (!name) return SaveOutcome::NothingWritten;
 
-    const std::filesystem::path file = filePathOf(QString::fromStdString(*name));
+    const std::filesystem::path file = folder / filePathOf(QString::fromStdString(*name));
     const std::string date = sessionDateText(when, locale).toStdString();
     if (const SaveResult saved = saveSession(file, store, date); !saved) {
         dialogs.warn(parent, QStringLiteral("The session was not saved.\n") +

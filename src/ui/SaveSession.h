@@ -2,6 +2,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
+#include <filesystem>
 
 #include "stats/TimeStore.h"
 #include "ui/DialogPort.h"
@@ -24,9 +25,10 @@ enum class SaveOutcome {
     Failed,          // nothing replaced; the reason shown instead
 };
 
-// Save Session: asks for a name, writes the store to that name + ".pll" (replacing an existing file
-// only once the new one is complete) and says how it went.
+// Save Session: asks for a name, writes the store to that name + ".pll" in folder (replacing an
+// existing file only once the new one is complete) and says how it went.
 SaveOutcome saveSessionDialog(QWidget* parent, const TimeStore& store, DialogPort& dialogs,
+                              const std::filesystem::path& folder,
                               const QDateTime& when = QDateTime::currentDateTime(),
                               const QLocale& locale = QLocale());
 

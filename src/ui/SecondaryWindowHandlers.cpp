@@ -19,14 +19,16 @@ SecondaryWindowHandlers::SecondaryWindowHandlers(Form1& form, DialogPort& dialog
 
 void SecondaryWindowHandlers::mnuLoad_Click() {
     if (!form2_) {
-        form2_ = new Form2(&form_, [this](const QString& name) { return loadfile(name); });
+        const QDir folder(qStringOfPath(form_.place().working));
+        form2_ = new Form2(&form_, folder, [this](const QString& name) { return loadfile(name); });
         form_.adoptSecondaryWindow(form2_);
     }
     form2_->present();
 }
 
 void SecondaryWindowHandlers::mnuSave_Click() {
-    if (saveSessionDialog(&form_, form_.trainer().store(), *dialogs_) == SaveOutcome::Saved) {
+    if (saveSessionDialog(&form_, form_.trainer().store(), *dialogs_, form_.place().working) ==
+        SaveOutcome::Saved) {
         form_.trainer().sessionSaved();
     }
 }
@@ -50,7 +52,7 @@ void SecondaryWindowHandlers::Command5_Click() {
 }
 
 bool SecondaryWindowHandlers::loadfile(const QString& name) {
-    const std::filesystem::path file = filePathOf(name);
+    const std::filesystem::path file = form_.place().working / filePathOf(name);
     const auto loaded = form_.trainer().loadfile(file);
     if (loaded) return true;
     QWidget* over = form2_ && form2_->isVisible() ? static_cast<QWidget*>(form2_) : &form_;

@@ -26,8 +26,8 @@ public:
     void mnuAbout_Click();
     void Command5_Click();
 
-    // The load dialog's "load": the trainer takes the named file whole or not at all. On a fault one
-    // message names the file, the line and what is wrong, and false comes back.
+    // The load dialog's "load": the trainer takes the named file of the working folder whole or not at all.
+    // On a fault one message names the file, the line and what is wrong, and false comes back.
     bool loadfile(const QString& name);
 
     // Tests answer the boxes themselves.

@@ -5,16 +5,26 @@
 // epoch>" when the clock starts, "stopped <case> <ms>" at each STOP and "kept <case> <ms>" at each Accept.
 // Meant for checking the clock from outside; off when unset.
 #include <QApplication>
+#include <QDateTime>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 #include "app/CasePick.h"
 #include "app/FileDrillTrace.h"
+#include "app/WorkPlace.h"
 #include "icon/WindowIcon.h"
+#include "session/UnsavedTimes.h"
+#include "ui/ButtonPressWatch.h"
 #include "ui/Form1.h"
 #include "ui/PictureFolders.h"
+#include "ui/SaveSession.h"
 #include "ui/SteadyCaretWhenIdle.h"
+#ifdef _WIN32
+#include "ui/FilePath.h"
+#include "ui/WindowsFolder.h"
+#endif
 
 namespace {
 // Notes the first paint of the main window in the trace.
@@ -49,10 +59,37 @@ int main(int argc, char* argv[]) {
     if (const char* path = std::getenv("KESTIVE_TRACE"); path && *path) {
         trace = std::make_unique<kestive::FileDrillTrace>(path);
     }
+    kestive::ui::KeyRepeatFilter keyRepeat;  // a held key presses a button once
+    app.installEventFilter(&keyRepeat);
+
+    // Session files, the journal and the case pictures in the folder the program was started in;
+    // pictures missing there come from those installed with the program.
+    std::error_code noFolder;
+    std::filesystem::path here = std::filesystem::current_path(noFolder);
+    if (noFolder) here = ".";
+#ifdef _WIN32
+    // Started from the Start menu, Explorer or the unpacked zip, it works in Documents\Kestive.
+    if (const QString folder = kestive::ui::windowsWorkingFolder(kestive::ui::qStringOfPath(here),
+                                                                 QCoreApplication::applicationDirPath());
+        !folder.isEmpty()) {
+        here = kestive::ui::filePathOf(folder);
+    }
+#endif
+    const kestive::WorkPlace place = kestive::workPlaceIn(
+        here, kestive::ui::installedPictureFolders(QCoreApplication::applicationDirPath()));
+
+    // Kept times wait on disk until they are saved.
+    kestive::FileJournalDisk journalDisk;
+    kestive::UnsavedTimes unsaved(
+        journalDisk,
+        place.journal / kestive::UnsavedTimes::journalNameFor(QCoreApplication::applicationPid(),
+                                                              QDateTime::currentMSecsSinceEpoch()),
+        place.working, [](std::time_t when) {
+            return kestive::ui::sessionDateText(QDateTime::fromSecsSinceEpoch(when), QLocale()).toStdString();
+        });
+
     kestive::ClockSeededRandom random;  // seeded from the clock before the window loads
-    // Pictures missing in the current folder come from those installed with the program.
-    kestive::ui::Form1 form(random, trace.get(),
-                            kestive::ui::installedPictureFolders(QCoreApplication::applicationDirPath()));
+    kestive::ui::Form1 form(random, place, &unsaved, trace.get());
     std::unique_ptr<FirstPaint> firstPaint;
     if (trace) {
         firstPaint = std::make_unique<FirstPaint>(*trace);

@@ -100,7 +100,8 @@ struct Rig : TickCounter,
     std::optional<std::set<std::string>> pictureFiles;  // unset: every picture loads
     std::optional<Trainer> t;
 
-    explicit Rig(const NumberFormat& format = {}, std::vector<std::string> pictureFolders = {}) {
+    // The pictures are looked for in pictureFolders; a bare file name is looked for in the first.
+    explicit Rig(const NumberFormat& format = {}, std::vector<std::filesystem::path> pictureFolders = {""}) {
         MainWindowControls c{bind(alg, "alg"),
                              bind(label1, "label1", "0.00"),
                              bind(label5, "label5"),
@@ -121,8 +122,8 @@ struct Rig : TickCounter,
             c.stdlabel[i] = bind(stdlabel[i], "stdlabel" + n);
         }
         controls = c;
-        platform =
-            Platform{this, this, this, this, format, this, this, this, nullptr, std::move(pictureFolders)};
+        platform = Platform{this, this, this, this,    format,
+                            this, this, this, nullptr, {"", "", std::move(pictureFolders)}};
         platform.display = this;
         t.emplace(c, platform);
     }

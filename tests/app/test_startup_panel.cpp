@@ -28,10 +28,11 @@ TEST(StartUp, LoadsThePicturesShowsFocusesStartThenDrawsTheGridsAndThePanel) {
     }
 }
 
-TEST(StartUp, APictureTheCurrentFolderLacksComesFromTheInstalledFoldersInTheirOrder) {
-    Rig rig(NumberFormat(), {"/inst", "/build/cases"});
-    rig.pictureFiles = std::set<std::string>{"oll01print.gif", "/inst/oll01print.gif", "/inst/oll02print.gif",
-                                             "/build/cases/oll02print.gif", "/build/cases/oll03print.gif"};
+TEST(StartUp, APictureTheWorkingFolderLacksComesFromTheInstalledFoldersInTheirOrder) {
+    Rig rig(NumberFormat(), {"work", "/inst", "/build/cases"});
+    rig.pictureFiles =
+        std::set<std::string>{"work/oll01print.gif", "/inst/oll01print.gif", "/inst/oll02print.gif",
+                              "/build/cases/oll02print.gif", "/build/cases/oll03print.gif"};
     for (int i = 3; i < 56; ++i) rig.pictureFiles->insert("/inst/" + casePictureFileName(i));
     rig.t->Form_Load();
     const auto tried = [&](int i) {
@@ -41,17 +42,17 @@ TEST(StartUp, APictureTheCurrentFolderLacksComesFromTheInstalledFoldersInTheirOr
                 files += entry.substr(entry.rfind(' ')) + ";";
         return files;
     };
-    EXPECT_EQ(tried(0), " oll01print.gif;");  // the current folder wins: its picture may be rotated
-    EXPECT_EQ(tried(1), " oll02print.gif; /inst/oll02print.gif;");
-    EXPECT_EQ(tried(2), " oll03print.gif; /inst/oll03print.gif; /build/cases/oll03print.gif;");
-    EXPECT_EQ(tried(56), " oll57print.gif; /inst/oll57print.gif; /build/cases/oll57print.gif;");
+    EXPECT_EQ(tried(0), " work/oll01print.gif;");  // the working folder wins: its picture may be rotated
+    EXPECT_EQ(tried(1), " work/oll02print.gif; /inst/oll02print.gif;");
+    EXPECT_EQ(tried(2), " work/oll03print.gif; /inst/oll03print.gif; /build/cases/oll03print.gif;");
+    EXPECT_EQ(tried(56), " work/oll57print.gif; /inst/oll57print.gif; /build/cases/oll57print.gif;");
     EXPECT_EQ(rig.t->missingPictures(), "oll57print.gif");
     const std::string message = rig.log.back();  // shown once the window is up and drawn
     EXPECT_TRUE(
         message.starts_with("message These case pictures were not found, so their boxes stay empty: "
                             "oll57print.gif. Looked for in: "))
         << message;
-    EXPECT_TRUE(message.ends_with(" (the current folder), /inst, /build/cases.")) << message;
+    EXPECT_TRUE(message.ends_with("Looked for in: work, /inst, /build/cases.")) << message;
 
     Rig found(NumberFormat(), {"/inst"});
     found.pictureFiles = std::set<std::string>{};

@@ -13,7 +13,7 @@ struct DiskRig : Rig {
     FailingDisk disk;
     UnsavedTimes unsaved;
     DiskRig(const fs::path& folder, const char* journal)
-        : unsaved{disk, folder, journal, [](std::time_t) { return "DATE"; }} {
+        : unsaved{disk, folder / journal, folder, [](std::time_t) { return "DATE"; }} {
         keepOnDisk(unsaved);
     }
 };
@@ -30,7 +30,8 @@ TEST(KeptOnDisk, AFailedWriteIsToldOnceNeverStopsADrillAndLosesNothing) {
         rig.waitTime.value = "0";
         rig.disk.failReplace = true;
         rig.play("S 800 S A");
-        EXPECT_EQ(rig.label5.value, Trainer::unsavedTimesNotWritten("cannot write: No space left on device"));
+        EXPECT_EQ(rig.label5.value,
+                  UnsavedTimesNotices::unsavedTimesNotWritten("cannot write: No space left on device"));
         EXPECT_EQ(rig.label5.colour, kRed);
         rig.play("S 900 S A");
         EXPECT_EQ(rig.label5.value, "That was 100 ms worse than your record, 0.80");
@@ -45,7 +46,7 @@ TEST(KeptOnDisk, AFailedWriteIsToldOnceNeverStopsADrillAndLosesNothing) {
     for (const auto& entry : fs::directory_iterator(dir.path))
         files.push_back(entry.path().filename().string());
     ASSERT_EQ(files.size(), 1u);
-    EXPECT_EQ(next.label5.value, Trainer::unsavedTimesFrom(files));
+    EXPECT_EQ(next.label5.value, UnsavedTimesNotices::unsavedTimesFrom(files));
     EXPECT_EQ(next.label5.colour, kBlue);
     const LoadResult recovered = readSession(dir / files[0], {});
     const auto times = recovered.value().store.timesOf(28);
@@ -78,4 +79,67 @@ TEST(KeptOnDisk, ReplacedTimesAreWhatACrashBringsBack) {
         const auto kept = recovered->store.timesOf(pll);
         EXPECT_EQ(std::vector(kept.begin(), kept.end()), times);
     }
+}
+
+// What a load says about the times it puts aside first and about the journal of the loaded ones.
+TEST(UnsavedTimesNotices, ALoadSaysWhereUnsavedTimesWentAndWhetherTheLoadedOnesAreSafe) {
+    const std::string went = "Before the load, your unsaved times went to unsaved-", lost = "Times not safe";
+    struct Row {
+        const char* name;
+        bool unsaved, failedBefore, failAside, failJournal;
+        const char* shown;  // the start of the line; "-": left as it was
+        Rgb colour;
+    };
+    for (const Row& r : {
+             Row{"nothing unsaved", false, false, false, false, "-", {}},
+             {"nothing unsaved, journal not written", false, false, false, true, lost.c_str(), kRed},
+             {"unsaved put aside", true, false, false, false, went.c_str(), kBlue},
+             {"unsaved put aside, journal not written", true, false, false, true, went.c_str(), kRed},
+             {"unsaved put aside, journal failure told before", true, true, false, true, went.c_str(), kBlue},
+             {"unsaved not put aside: no load", true, false, true, false, "-", {}},
+         }) {
+        SCOPED_TRACE(r.name);
+        TempDir dir;
+        FailingDisk disk;
+        UnsavedTimes journal{disk, dir / ".kestive-unsaved-1-1.journal", dir.path,
+                             [](std::time_t) { return "D"; }};
+        Log log;
+        Control label5;
+        label5.log = &log;
+        label5.value = "-";
+        FeedbackLine line{label5, label5};
+        UnsavedTimesNotices notices{&journal, line};
+        TimeStore store;
+        if (r.unsaved) notices.kept(store, 3, 700);
+        disk.failAppend = disk.failReplace = r.failedBefore;
+        if (r.failedBefore) notices.kept(store, 3, 800);
+        label5.value = "-";
+        disk.failSession = r.failAside;
+        disk.failReplace = r.failJournal;
+        const auto keptIn = notices.beforeLoad(store, "x.pll");
+        EXPECT_EQ(keptIn.ok(), !r.failAside);
+        if (keptIn) {
+            notices.loaded(store, keptIn.value());
+        } else {
+            EXPECT_TRUE(keptIn.error().message().starts_with("x.pll: not loaded, because"));
+        }
+        EXPECT_TRUE(label5.value.starts_with(r.shown)) << label5.value;
+        if (*r.shown != '-') {
+            EXPECT_EQ(label5.colour, r.colour);
+        }
+        const bool bothSaid = label5.value.find(lost) != std::string::npos && label5.value.starts_with(went);
+        EXPECT_EQ(bothSaid, r.unsaved && r.failJournal && !r.failedBefore);
+    }
+}
+
+// A journal left behind that cannot be read is kept as it is, and the start says so in red.
+TEST(UnsavedTimesNotices, AJournalThatCannotBeRecoveredIsToldInRed) {
+    TempDir dir;
+    writeFile(dir / ".kestive-unsaved-9-9.journal", "recorded on x\r\nhello\r\n");
+    DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
+    rig.t->Form_Load();
+    EXPECT_TRUE(rig.label5.value.starts_with("Unsaved times of last time not recovered: "))
+        << rig.label5.value;
+    EXPECT_EQ(rig.label5.colour, kRed);
+    EXPECT_TRUE(fs::exists(dir / ".kestive-unsaved-9-9.journal"));
 }

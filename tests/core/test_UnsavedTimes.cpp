@@ -32,7 +32,7 @@ struct TrainerRun {
     UnsavedTimes unsaved;
     TimeStore store;
     TrainerRun(const fs::path& folder, const std::string& journal = ".kestive-unsaved-1-1.journal")
-        : unsaved(disk, folder, journal, dateOf) {}
+        : unsaved(disk, folder / journal, folder, dateOf) {}
     UnsavedTimes::WriteResult keep(int pll, std::int32_t time) {
         store.addTime(pll, time, kC);
         return unsaved.kept(store, pll, time);
@@ -232,4 +232,20 @@ TEST(UnsavedTimes, KeepBeforeLoadWritesOnlyUnsavedTimesAndReportsAFailure) {
     EXPECT_EQ(sessionFiles(dir.path), std::vector<std::string>{*kept.value()});
     EXPECT_EQ(run.unsaved.keepBeforeLoad(run.store).value(), std::nullopt);  // nothing kept since the load
     EXPECT_FALSE(run.unsaved.hasUnsavedTimes());
+}
+
+// The journal in a folder of its own: what it held comes back in the folder of the session files.
+TEST(UnsavedTimes, TimesLeftInAJournalComeBackInTheSessionFolder) {
+    TempDir journals, sessions;
+    {
+        FailingDisk disk;
+        UnsavedTimes unsaved(disk, journals / ".kestive-unsaved-1-1.journal", sessions.path, dateOf);
+        EXPECT_TRUE(unsaved.kept(storeOf({{4, 400}}), 4, 400));
+    }
+    FailingDisk disk;
+    UnsavedTimes next(disk, journals / ".kestive-unsaved-2-2.journal", sessions.path, dateOf);
+    const auto files = next.recoverLeftTimes().files;
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(readFile(sessions / files[0]), sessionText(storeOf({{4, 400}}), "DATE"));
+    EXPECT_TRUE(fs::is_empty(journals.path));
 }

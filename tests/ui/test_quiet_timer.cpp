@@ -103,7 +103,7 @@ private slots:
         QTemporaryDir folder;  // no pictures: the window says so in a message and runs all the same
         QDir::setCurrent(folder.path());
         ClockSeededRandom random;
-        Form1 f{random};
+        Form1 f{random, workPlaceIn(folder.path().toStdString())};
         f.load();
         QTest::qWait(100);  // the first paints
         QTimer* timer = f.Timer1;

@@ -54,7 +54,10 @@ QList<QList<QRgb>> runsOf(const QImage& image) {
 struct Main {
     ClockSeededRandom random;
     Form1 form;
-    explicit Main(std::optional<double> scale) : form(random, nullptr, {}, nullptr, scale) { form.load(); }
+    explicit Main(std::optional<double> scale)
+        : form(random, workPlaceIn(std::filesystem::current_path()), nullptr, nullptr, scale) {
+        form.load();
+    }
 };
 }  // namespace
 

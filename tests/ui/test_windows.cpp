@@ -8,6 +8,7 @@
 #include "cases/CasePicture.h"
 #include "cases/OllCases.h"
 #include "session/SessionFile.h"
+#include "ui/ButtonPressWatch.h"
 #include "ui/CanberraSound.h"
 #include "ui/Form1.h"
 #include "ui/SaveSession.h"
@@ -50,12 +51,16 @@ struct ScriptedDialogs final : DialogPort {
     void warn(QWidget*, const QString& text) override { warned << text; }
 };
 
-// The main window after start-up, active, its boxes answered by `dialogs`.
+// The main window after start-up, active, its boxes answered by `dialogs`; by default all its files in
+// the current folder.
 struct Window {
     ClockSeededRandom random;
     ScriptedDialogs dialogs;
-    Form1 form{random, nullptr, {}, nullptr, 1.0};  // the design size, whatever the test screen
-    Window() {
+    KeyRepeatFilter keyRepeat;  // as main.cpp installs it
+    Form1 form;
+    explicit Window(WorkPlace place = workPlaceIn(std::filesystem::current_path()))
+        : form{random, std::move(place), nullptr, nullptr, 1.0} {  // the design size, whatever the screen
+        QApplication::instance()->installEventFilter(&keyRepeat);
         form.secondary().setDialogs(dialogs);
         form.load();
         QApplication::setActiveWindow(&form);
@@ -402,7 +407,7 @@ private slots:
     }
 
     void secondaryWindowsTakeTheButtonFace() {
-        Form2 load(nullptr);
+        Form2 load(nullptr, QDir::current());
         Form3 about(nullptr);
         Form4 report(nullptr);
         for (QWidget* w : std::initializer_list<QWidget*>{&load, &about, &report}) {
@@ -501,6 +506,29 @@ private slots:
         QCOMPARE(w.form.avglabel[9]->text(), QStringLiteral("Avg: 1.35"));
         // The feedback line: the load's last record comparison (case 0's 650 against 700).
         QCOMPARE(w.form.Label5->text(), QStringLiteral("You beat your previous record by 50 milliseconds!"));
+    }
+
+    // A working folder that is not the current one: the Load list, the load and Save Session use it,
+    // and the pictures come from there before the other picture folders.
+    void everySessionFileInTheWorkingFolderNotTheCurrentOne() {
+        QTemporaryDir work;
+        writeFile(work.filePath("there.pll"), "recorded on x\r\n3:500,\r\n");
+        writeFile("here.pll", "recorded on x\r\n");
+        writeFile(work.filePath(QString::fromStdString(casePictureFileName(0))), "not a picture");
+        QImage black(1, 1, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        black.save(work.filePath(QString::fromStdString(casePictureFileName(1))), "PNG");
+        const std::filesystem::path here = std::filesystem::current_path();
+        Window w(workPlaceIn(work.path().toStdString(), {here}));
+        Form2* dialog = w.pick("there.pll");
+        QCOMPARE(listed(dialog), QStringList{"there.pll"});
+        QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+        QCOMPARE(w.timesOf(3), std::vector<std::int32_t>{500});
+        w.dialogs.answer = "dec13";
+        w.form.mnuSave->trigger();
+        QVERIFY(QFile::exists(work.filePath("dec13.pll")) && !QFile::exists("dec13.pll"));
+        QCOMPARE(w.form.pll[0]->loadedImage().pixelColor(0, 0), pictureColour(0));   // the next folder's
+        QCOMPARE(w.form.pll[1]->loadedImage().pixelColor(0, 0), QColor(Qt::black));  // the working folder's
     }
 
     void badFilesChangeNothingAndSayWhere_data() {

@@ -15,7 +15,7 @@ private slots:
     void windowAppearsAndADrillIsKept() {
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
         ClockSeededRandom random;
-        Form1 form(random);
+        Form1 form(random, workPlaceIn(std::filesystem::current_path()));
         form.load();
         QVERIFY(QTest::qWaitForWindowExposed(&form));  // the compositor configured and showed it
         QVERIFY(form.windowHandle()->handle());
