@@ -24,4 +24,14 @@ inline std::int32_t tickOfStamp(std::uint64_t stampMs, std::int32_t now) {
     return age >= -1000 && age <= 1000 ? stamp : now;
 }
 
+// The same for a window system that stamps events with a coarse clock: Windows uses its tick count,
+// which moves in steps of 10 to 16 ms, so its stamp says only "within the last step". A press handled
+// at once (the program idle) is nearer the counter read now; a stamp older than two such steps means
+// the press waited in the queue, and then the stamp is nearer.
+inline constexpr std::int32_t kCoarseStampStepsMs = 32;
+inline std::int32_t tickOfCoarseStamp(std::uint64_t stampMs, std::int32_t now) {
+    const std::int32_t stamp = tickOfStamp(stampMs, now);
+    return elapsedMs(stamp, now) > kCoarseStampStepsMs ? stamp : now;
+}
+
 }  // namespace kestive
