@@ -6,6 +6,9 @@ if(NOT CMAKE_CROSSCOMPILING)
   message(FATAL_ERROR "Kestive for Windows is cross-built on Linux: see scripts/windows.sh")
 endif()
 
+# windows.h without its min and max macros, which would break std::min and std::max.
+add_compile_definitions(NOMINMAX)
+
 set(KESTIVE_HOST_TOOLS "" CACHE PATH "A native build of Kestive holding tools/kestive-casepics and tools/kestive-icon")
 foreach(tool IN ITEMS kestive-casepics kestive-icon)
   set(path ${KESTIVE_HOST_TOOLS}/tools/${tool}/${tool})
