@@ -173,9 +173,10 @@ void Trainer::Command2_Click() {
         attemptWaiting_ = false;
         const AddResult result = state_.store.addTime(state_.currentCase, state_.lastTime, p_.format);
         if (result) {
-            if (p_.trace) p_.trace->kept(state_.currentCase, state_.lastTime);
             if (result.value()) feedback_.show(*result.value());
             unsaved_.kept(state_.store, state_.currentCase, state_.lastTime);
+            // Traced once it is on disk: whoever reads the trace may count on the journal.
+            if (p_.trace) p_.trace->kept(state_.currentCase, state_.lastTime);
         } else {
             feedback_.show({result.error(), FeedbackLine::kRed});
         }

@@ -1,5 +1,9 @@
 #include "ui/ButtonPressWatch.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <QInputEvent>
 #include <QKeyEvent>
 #include <QPointer>
@@ -13,7 +17,8 @@ ButtonPressWatch::ButtonPressWatch(QAbstractButton& button, TickCounter& ticks,
     connect(&button, &QAbstractButton::pressed, this, [this] {
         const std::int32_t now = ticks_.now();
 #ifdef _WIN32
-        pressed_(stamp_ ? tickOfCoarseStamp(*stamp_, now) : now);  // Windows stamps with its tick count
+        pressed_(stamp_ ? tickOfCoarseStamp(*stamp_, GetTickCount(), now)
+                        : now);  // stamped with the tick count
 #else
         pressed_(stamp_ ? tickOfStamp(*stamp_, now) : now);
 #endif
