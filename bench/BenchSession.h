@@ -14,9 +14,8 @@ inline kestive::TimeStore fullStore() {
     std::mt19937 gen(2026);
     std::uniform_int_distribution<std::int32_t> dist(300, 99999);
     kestive::TimeStore store;
-    const kestive::NumberFormat format;
     for (int i = 0; i < kestive::kCaseCount; ++i) {
-        for (int k = 0; k < kestive::kMaxTimesPerCase; ++k) store.addTime(i, dist(gen), format);
+        for (int k = 0; k < kestive::kMaxTimesPerCase; ++k) store.addTime(i, dist(gen));
     }
     return store;
 }

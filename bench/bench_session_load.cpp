@@ -47,9 +47,8 @@ void BM_ReadAndParseIntegers(benchmark::State& state) {
 // readSession: read, check every line, replay every time through addTime (records, maxAverage, capacity).
 void BM_LoadSession(benchmark::State& state) {
     const auto& file = bench::fullSessionFile();
-    const kestive::NumberFormat format;
     for (auto _ : state) {
-        const kestive::LoadResult r = kestive::readSession(file, format);
+        const kestive::LoadResult r = kestive::readSession(file);
         if (!r) {
             state.SkipWithError("the session did not load");
             break;

@@ -16,10 +16,9 @@ constexpr int kKeepsPerRun = 500;
 kestive::TimeStore nearlyFullStore() {
     const kestive::TimeStore full = bench::fullStore();
     kestive::TimeStore store;
-    const kestive::NumberFormat format;
     for (int i = 0; i < kestive::kCaseCount; ++i) {
         const auto times = full.timesOf(i);
-        for (std::size_t k = 0; k + 10 < times.size(); ++k) store.addTime(i, times[k], format);
+        for (std::size_t k = 0; k + 10 < times.size(); ++k) store.addTime(i, times[k]);
     }
     return store;
 }
@@ -34,11 +33,10 @@ void BM_Accept(benchmark::State& state) {
     kestive::FileJournalDisk disk;
     kestive::UnsavedTimes unsaved(disk, journalName(), ".", [](std::time_t) { return std::string("now"); });
     if (!unsaved.loaded(store)) state.SkipWithError("the snapshot was not written");
-    const kestive::NumberFormat format;
     int n = 0;
     for (auto _ : state) {
         const int pll = n++ % kestive::kCaseCount;
-        const kestive::AddResult added = store.addTime(pll, 1234, format);
+        const kestive::KeepResult added = store.addTime(pll, 1234);
         const kestive::UnsavedTimes::WriteResult written = unsaved.kept(store, pll, 1234);
         if (!added || !written) state.SkipWithError("the keep failed");
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing on a Debian or Ubuntu machine and builds the trainer.
 #   scripts/setup.sh run    packages to build and run, then a release build in build/release
-#   scripts/setup.sh test   also the test tools (GoogleTest, Xvfb, xdotool, clang for the fuzzer, clang-format)
+#   scripts/setup.sh test   also the test tools (GoogleTest, Xvfb, xdotool, clang for the fuzzer, clang-format, strace)
 set -euo pipefail
 mode=${1:-run}
 cd "$(dirname "$0")/.."
@@ -11,7 +11,7 @@ if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgif-dev libgl-dev libcanberra-dev fonts-liberation fonts-dejavu-core)
 if [ "$mode" = test ]; then
-  packages+=(googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick librsvg2-bin clang clang-format locales python3 dpkg-dev file man-db desktop-file-utils appstream weston qt6-wayland)
+  packages+=(googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick librsvg2-bin clang clang-format locales python3 dpkg-dev file man-db desktop-file-utils appstream weston qt6-wayland strace)
 fi
 
 missing=()

@@ -21,11 +21,13 @@ void BM_DrawTimeOnAFullStore(benchmark::State& state) {
     for (int pll = 0; pll < kestive::kCaseCount; ++pll) {
         for (int k = 0; k < kestive::kMaxTimesPerCase; ++k) {
             x = x * 1664525u + 1013904223u;
-            store.addTime(pll, static_cast<std::int32_t>(300 + (x >> 20) % (200 + 40 * pll)),
-                          kestive::NumberFormat{});
+            store.addTime(pll, static_cast<std::int32_t>(300 + (x >> 20) % (200 + 40 * pll)));
         }
     }
-    form.trainer().replaceTimes(std::move(store));
+    const std::filesystem::path file = folder.filePath("full.pll").toStdString();
+    if (!kestive::saveSession(file, store, "now") || !form.trainer().loadfile(file)) {
+        state.SkipWithError("the full store did not load");
+    }
     for (auto _ : state) form.trainer().drawTime(0);
 }
 BENCHMARK(BM_DrawTimeOnAFullStore)->Unit(benchmark::kMillisecond);

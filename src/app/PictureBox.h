@@ -2,7 +2,7 @@
 #include <string>
 
 #include "app/Picture.h"
-#include "stats/Feedback.h"
+#include "stats/Rgb.h"
 
 namespace kestive {
 

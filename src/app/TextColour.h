@@ -1,5 +1,5 @@
 #pragma once
-#include "stats/Feedback.h"
+#include "stats/Rgb.h"
 
 namespace kestive {
 

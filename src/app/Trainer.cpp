@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "cases/CasePanelLayout.h"
 #include "cases/CasePicture.h"
 #include "cases/OllCases.h"
 #include "session/PathText.h"
@@ -23,7 +24,10 @@ const char* const Trainer::kWaitTimeNotANumber = "Wait Time must be a number of 
 const char* const Trainer::kWaitTimeOutOfRange = "Wait Time must lie between -32768 and 32767 seconds.";
 
 Trainer::Trainer(const MainWindowControls& controls, const Platform& platform)
-    : c_(controls), p_(platform), feedback_(*c_.label5, *c_.label5Colour), unsaved_(p_.unsaved, feedback_) {}
+    : c_(controls),
+      p_(platform),
+      feedback_(*c_.label5, *c_.label5Colour, p_.format),
+      unsaved_(p_.unsaved, feedback_) {}
 
 std::string Trainer::twoDecimals(double value) const {
     return kestive::twoDecimals(value, p_.format);
@@ -46,10 +50,30 @@ void Trainer::Form_Load() {
     unsaved_.recoverLeftTimes();
 }
 
-void Trainer::Form_Unload(int& /*cancel*/) {
+void Trainer::Form_Unload(int& cancel) {
+    if (!mayQuit()) {
+        cancel = 1;  // the window stays, and so does everything in it
+        return;
+    }
     unloaded_ = true;  // a countdown that is waiting notices this and stops
     unsaved_.closing(state_.store);
     p_.window->destroySecondaryWindows();
+}
+
+bool Trainer::mayQuit() {
+    if (unsaved_.timesNotOnDisk() == 0) return true;
+    unsaved_.closing(state_.store);  // a last try: the disk may take them by now
+    const std::size_t notOnDisk = unsaved_.timesNotOnDisk();
+    if (notOnDisk == 0) return true;
+    switch (p_.messenger->askBeforeQuit(notOnDisk)) {
+        case QuitChoice::QuitAndLose: return true;
+        case QuitChoice::SaveFirst:
+            if (!p_.messenger->saveSessionNow()) return false;  // cancelled or failed: said there
+            sessionSaved();
+            return true;
+        case QuitChoice::StayOpen: return false;
+    }
+    return false;
 }
 
 void Trainer::Command4_Click() {
@@ -89,10 +113,14 @@ void Trainer::Command1_Click() {
     if (unloaded_) return;
     switch (state_.drillState) {
         case kIdle: startDrill(); return;
-        case kTiming:
-            // Held down from before the reveal, a press cannot have answered the case.
-            if (!earlyPress) stopDrill(pressTick.value_or(clickTick));
+        case kTiming: {
+            // A press from before the reveal cannot have answered the case: held down through the
+            // countdown, or made while the case went onto the screen (stamped before startTick). Like a
+            // press during the countdown it does nothing, so no time is ever zero or negative.
+            const std::int32_t tick = pressTick.value_or(clickTick);
+            if (!earlyPress && elapsedMs(state_.startTick, tick) > 0) stopDrill(tick);
             return;
+        }
         default: return;  // counting down: the START further down the stack runs this drill
     }
 }
@@ -171,14 +199,14 @@ void Trainer::Command2_Click() {
     clearAlg();
     if (attemptWaiting_) {
         attemptWaiting_ = false;
-        const AddResult result = state_.store.addTime(state_.currentCase, state_.lastTime, p_.format);
+        const KeepResult result = state_.store.addTime(state_.currentCase, state_.lastTime);
         if (result) {
-            if (result.value()) feedback_.show(*result.value());
+            feedback_.showRecord(result.value());
             unsaved_.kept(state_.store, state_.currentCase, state_.lastTime);
             // Traced once it is on disk: whoever reads the trace may count on the journal.
             if (p_.trace) p_.trace->kept(state_.currentCase, state_.lastTime);
         } else {
-            feedback_.show({result.error(), FeedbackLine::kRed});
+            feedback_.showRefusal(result.error(), state_.currentCase);
         }
         drawTime(state_.currentCase);
     }
@@ -244,7 +272,7 @@ void Trainer::drawgrid(int j) {
     if (!isCaseIndex(j)) return;
     PictureBox& box = *c_.avg[j];
     const std::int32_t limit = roundHalfEven(box.outerWidth());
-    for (std::int32_t x = 0; x <= limit && x <= 32767; x += 100) {
+    for (std::int32_t x = 0; x <= limit && x <= 32767; x += kBarGridStep) {
         box.line(x, 0, x, box.outerHeight(), kGridGrey);
     }
 }
@@ -271,22 +299,16 @@ void Trainer::drawTime(int /*pll*/) {
 }
 
 Result<Done, SessionError> Trainer::loadfile(const std::filesystem::path& name) {
-    LoadResult loaded = readSession(name, p_.format);
+    LoadResult loaded = readSession(name);
     if (!loaded) return Failure{loaded.error()};
     const auto keptIn = unsaved_.beforeLoad(state_.store, name);
     if (!keptIn) return Failure{keptIn.error()};
     // Only the store changes: the enabled cases, the drill and the controls stay as they are.
     state_.store = std::move(loaded->store);
-    if (loaded->lastFeedback) feedback_.show(*loaded->lastFeedback);
+    feedback_.showRecord(loaded->lastComparison);
     unsaved_.loaded(state_.store, keptIn.value());
     drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
     return Done{};
-}
-
-void Trainer::replaceTimes(TimeStore store) {
-    state_.store = std::move(store);
-    unsaved_.replaced(state_.store);
-    drawTime(0);  // drawTime draws every case's bar and labels: one call redraws the whole panel
 }
 
 void Trainer::sessionSaved() {

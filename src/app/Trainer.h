@@ -24,6 +24,7 @@ public:
 
     // Start-up and shut-down.
     void Form_Load();
+    // Asks first while some kept time is on no disk; cancel says the user chose to stay.
     void Form_Unload(int& cancel);
     void Command4_Click();  // Exit
     void mnuQuit_Click();
@@ -74,11 +75,6 @@ public:
     const TrainerState& state() const { return state_; }
     // The kept times, for saving and the report.
     const TimeStore& store() const { return state_.store; }
-    // Replaces every kept time with those of store and redraws the panel; the enabled cases, the drill
-    // and the feedback line stay as they are. The new times are in no file: they count as unsaved.
-    void replaceTimes(TimeStore store);
-    // A stopped attempt waits for Accept or Discard.
-    bool attemptWaiting() const { return attemptWaiting_; }
     bool unloaded() const { return unloaded_; }
     // The files LoadPictures could not load, in case order.
     const std::string& missingPictures() const { return missingPictures_; }
@@ -100,6 +96,8 @@ private:
     // STOP at tick: the attempt waits for Accept or Discard.
     void stopDrill(std::int32_t tick);
     void refuse(const char* text);
+    // With every kept time on disk, yes; else the user decides: save first, lose them, or stay.
+    bool mayQuit();
     void paintCase(int caseIndex);
     void resetDisplay();
     void clearAlg();

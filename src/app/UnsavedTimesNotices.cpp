@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/UnsavedTimesNotices.h"
 
 #include <utility>
@@ -30,7 +31,9 @@ void UnsavedTimesNotices::recoverLeftTimes() {
 }
 
 void UnsavedTimesNotices::kept(const TimeStore& store, int pll, std::int32_t time) {
-    if (journal_) tellWriteFailure(journal_->kept(store, pll, time));
+    if (!journal_) return;
+    const UnsavedTimes::WriteResult written = journal_->kept(store, pll, time);
+    if (!written) line_.show({unsavedTimesNotWritten(written.error().reason), FeedbackLine::kRed});
 }
 
 Result<std::optional<std::string>, SessionError> UnsavedTimesNotices::beforeLoad(
@@ -55,10 +58,6 @@ void UnsavedTimesNotices::loaded(const TimeStore& store, const std::optional<std
     line_.show(
         news ? Feedback{where + " " + unsavedTimesNotWritten(written.error().reason), FeedbackLine::kRed}
              : Feedback{where, FeedbackLine::kBlue});
-}
-
-void UnsavedTimesNotices::replaced(const TimeStore& store) {
-    if (journal_) tellWriteFailure(journal_->replaced(store));
 }
 
 void UnsavedTimesNotices::saved(const TimeStore& store) {

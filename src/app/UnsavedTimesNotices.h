@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <cstdint>
 #include <filesystem>
@@ -20,7 +21,8 @@ public:
 
     // At start-up: times that an earlier run never saved became session files; says which.
     void recoverLeftTimes();
-    // Accept kept time for case pll; store holds it already.
+    // Accept kept time for case pll; store holds it already. Each keep that fails to reach the disk
+    // says so again, so that a user who missed the warning once sees it at the next keep.
     void kept(const TimeStore& store, int pll, std::int32_t time);
     // Before the session file name replaces store: the unsaved times go to a session file of their
     // own. Its name (nothing when there were none), or why the load must not happen.
@@ -28,12 +30,12 @@ public:
                                                                 const std::filesystem::path& name);
     // store was loaded; keptIn is what beforeLoad answered.
     void loaded(const TimeStore& store, const std::optional<std::string>& keptIn);
-    // Every time of store replaced the kept ones: all of them are unsaved.
-    void replaced(const TimeStore& store);
     // Save Session wrote store.
     void saved(const TimeStore& store);
     // The program ends.
     void closing(const TimeStore& store);
+    // How many kept times are on no disk (none without a journal).
+    std::size_t timesNotOnDisk() const { return journal_ ? journal_->timesNotOnDisk() : 0; }
 
     static std::string unsavedTimesFrom(const std::vector<std::string>& files);
     static std::string unsavedTimesWentTo(const std::string& file);

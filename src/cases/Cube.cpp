@@ -164,8 +164,4 @@ Face Cube::sticker(Face face, int row, int col) const {
     return stickers_[indexOf(face, row, col)];
 }
 
-bool Cube::isSolved() const {
-    return *this == Cube();
-}
-
 }  // namespace kestive

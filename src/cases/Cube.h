@@ -29,9 +29,6 @@ public:
     // The colour (home face) of the sticker at that place; row and column are 0..2.
     Face sticker(Face face, int row, int col) const;
 
-    // Every sticker on its home face.
-    bool isSolved() const;
-
     bool operator==(const Cube&) const = default;
 
 private:

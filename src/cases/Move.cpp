@@ -105,27 +105,6 @@ std::optional<Algorithm> parseAlgorithm(std::string_view text) {
     return moves;
 }
 
-std::string toString(Move move) {
-    std::string text(1, kLetters[static_cast<std::size_t>(move.kind)]);
-    if (move.quarters == 2) {
-        text += '2';
-    } else if (move.quarters == 3) {
-        text += '\'';
-    }
-    return text;
-}
-
-std::string toString(const Algorithm& algorithm) {
-    std::string text;
-    for (const Move& move : algorithm) {
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += toString(move);
-    }
-    return text;
-}
-
 Algorithm inverse(const Algorithm& algorithm) {
     Algorithm undo;
     undo.reserve(algorithm.size());

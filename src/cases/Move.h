@@ -49,10 +49,6 @@ using Algorithm = std::vector<Move>;
 // accepted: unknown letters or signs give no algorithm.
 std::optional<Algorithm> parseAlgorithm(std::string_view text);
 
-// The algorithm written back in plain notation, moves separated by single spaces ("R U2 R'").
-std::string toString(const Algorithm& algorithm);
-std::string toString(Move move);
-
 // The moves that undo the algorithm: reversed, each turned the other way.
 Algorithm inverse(const Algorithm& algorithm);
 

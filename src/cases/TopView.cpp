@@ -26,35 +26,6 @@ TopView topView(const Cube& cube) {
     return view;
 }
 
-TopView turnedU(const TopView& view) {
-    TopView turned;
-    for (int row = 0; row < 3; ++row) {
-        for (int col = 0; col < 3; ++col) {
-            // Turning the picture clockwise takes (row, col) to (col, 2 - row).
-            turned.up[static_cast<std::size_t>(col * 3 + (2 - row))] =
-                view.up[static_cast<std::size_t>(row * 3 + col)];
-        }
-    }
-    for (std::size_t i = 0; i < 3; ++i) {
-        turned.right[i] = view.back[i];
-        turned.front[2 - i] = view.right[i];
-        turned.left[i] = view.front[i];
-        turned.back[2 - i] = view.left[i];
-    }
-    return turned;
-}
-
-bool sameCase(const TopView& a, const TopView& b) {
-    TopView turned = b;
-    for (int q = 0; q < 4; ++q) {
-        if (a == turned) {
-            return true;
-        }
-        turned = turnedU(turned);
-    }
-    return false;
-}
-
 std::optional<TopView> caseView(std::string_view algorithm) {
     const std::optional<Algorithm> moves = parseAlgorithm(algorithm);
     if (!moves) {

@@ -22,12 +22,6 @@ struct TopView {
 // Where the yellow stickers of the cube's U layer are. Meaningful when the first two layers are solved.
 TopView topView(const Cube& cube);
 
-// The same last layer after a quarter turn U (clockwise from above): the picture turned clockwise.
-TopView turnedU(const TopView& view);
-
-// Equal up to a turn of the U layer.
-bool sameCase(const TopView& a, const TopView& b);
-
 // The case that an algorithm solves: the top view of a solved cube, yellow up, with the algorithm undone.
 // Empty if the algorithm cannot be read.
 std::optional<TopView> caseView(std::string_view algorithm);

@@ -1,7 +1,6 @@
 #include "report/Progress.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstddef>
 
 #include "report/TextEscape.h"
@@ -17,13 +16,6 @@ std::string signedSeconds(double seconds, const NumberFormat& format) {
     const std::string text = twoDecimals(seconds, format);
     const bool shownAsZero = text == twoDecimals(0.0, format);
     return seconds > 0 && !shownAsZero ? "+" + text : text;
-}
-
-// Shortest text that reads back as the same double, always with ".".
-std::string jsonNumber(double value) {
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value);
-    return std::string(buf, res.ptr);
 }
 
 std::string jsonOptional(const std::optional<double>& value) {

@@ -48,7 +48,7 @@ std::optional<double> totalChange(const std::vector<SessionSummary>& sessions) {
 Result<Done, std::string> addSessionTimes(TimeStore& into, const TimeStore& from) {
     for (int i = 0; i < kCaseCount; ++i) {
         for (const std::int32_t time : from.timesOf(i)) {
-            if (!into.keepTime(i, time)) {
+            if (!into.addTime(i, time)) {
                 return Failure{"case " + plainInteger(i + 1) + " holds more than " +
                                plainInteger(kMaxTimesPerCase) + " times in the files together"};
             }

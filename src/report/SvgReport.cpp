@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "cases/CasePanelLayout.h"
 #include "cases/CasePicture.h"
 #include "cases/OllCases.h"
 #include "cases/TopView.h"
@@ -26,11 +27,9 @@ constexpr double kPageWidth = 2 * kMargin + kColumns * kCellWidth;
 // Inside a cell.
 constexpr double kPictureX = 8, kPictureY = 9;
 constexpr double kTextX = 100;
-constexpr double kBarY = 34, kBarWidth = 162, kBarHeight = 20;
+constexpr double kBarY = 34, kBarDrawnWidth = 162, kBarDrawnHeight = 20;
 constexpr double kLabelsY = 74;
 constexpr double kSparkX = 352, kSparkY = 18, kSparkWidth = 116, kSparkHeight = 58;
-// The panel's bar box is 1215 twips wide with a grid line every 100 twips.
-constexpr double kTwipsPerBar = 1215, kGridStepTwips = 100;
 
 constexpr const char* kFont = "font-family=\"Liberation Sans, DejaVu Sans, Arial, sans-serif\"";
 
@@ -114,17 +113,19 @@ std::string casePicture(int pll, double x, double y) {
     return out + "</g>";
 }
 
-// The bar box as the panel draws it: white, the red bar from the left, the dark grey grid over it.
+// The bar box as the panel draws it, scaled down: white, the red bar from the left, the dark grey grid
+// over it.
 std::string barBox(double ratio, double x, double y) {
-    std::string out = rect(x, y, kBarWidth, kBarHeight, "#ffffff");
-    if (ratio > 0) out += rect(x, y, kBarWidth * std::min(ratio, 1.0), kBarHeight, "#ff0000");
+    std::string out = rect(x, y, kBarDrawnWidth, kBarDrawnHeight, "#ffffff");
+    if (ratio > 0) out += rect(x, y, kBarDrawnWidth * std::min(ratio, 1.0), kBarDrawnHeight, "#ff0000");
     out += "<path stroke=\"#323232\" stroke-width=\"1\" d=\"";
-    for (double twips = 0; twips <= kTwipsPerBar; twips += kGridStepTwips) {
-        const double gridX = x + kBarWidth * twips / kTwipsPerBar;
-        out += "M" + num(gridX) + " " + num(y) + "V" + num(y + kBarHeight);
+    for (int twips = 0; twips <= kBarWidth; twips += kBarGridStep) {
+        const double gridX = x + kBarDrawnWidth * twips / kBarWidth;
+        out += "M" + num(gridX) + " " + num(y) + "V" + num(y + kBarDrawnHeight);
     }
     out += "\"/>";
-    return out + rect(x, y, kBarWidth, kBarHeight, "none", " stroke=\"#000000\" stroke-width=\"1\"");
+    return out +
+           rect(x, y, kBarDrawnWidth, kBarDrawnHeight, "none", " stroke=\"#000000\" stroke-width=\"1\"");
 }
 
 std::string caseCell(const TimeStore& times, const std::vector<SessionSummary>& sessions, int pll, double x,

@@ -1,5 +1,6 @@
 #include "report/TextEscape.h"
 
+#include <charconv>
 #include <cstdint>
 
 namespace kestive {
@@ -88,6 +89,12 @@ std::size_t displayWidth(std::string_view text) {
         if ((static_cast<std::uint8_t>(c) & 0xC0u) != 0x80u) ++width;
     }
     return width;
+}
+
+std::string jsonNumber(double value) {
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, res.ptr);
 }
 
 }  // namespace kestive

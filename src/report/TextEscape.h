@@ -14,6 +14,10 @@ std::string xmlEscaped(std::string_view text);
 // A JSON string literal with its quotes, after validUtf8.
 std::string jsonString(std::string_view text);
 
+// A JSON number: the shortest text that reads back as the same double, always with "." and never in
+// the locale's form.
+std::string jsonNumber(double value);
+
 // How many characters a terminal shows for UTF-8 text (one per code point).
 std::size_t displayWidth(std::string_view text);
 

@@ -49,6 +49,10 @@ void FileJournalDisk::removeJournal() {
     journal_ = files::File();
 }
 
+bool FileJournalDisk::holdsJournal() {
+    return journal_.isOpen() && journal_.isNamed(file_);
+}
+
 std::vector<LeftJournal> FileJournalDisk::claimLeftJournals(const std::filesystem::path& folder) {
     std::vector<LeftJournal> found;
     std::error_code ec;

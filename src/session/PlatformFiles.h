@@ -78,6 +78,9 @@ void syncFolderOf(const std::filesystem::path& file);
 // The longest file name the folder takes, in bytes.
 std::size_t longestNameIn(const std::filesystem::path& folder);
 
+// The local date and time of a moment (the names of recovered files use it).
+std::tm localTimeOf(std::time_t when);
+
 // This process's id, and whether a process of that id runs.
 long processId();
 bool processRuns(long pid);

@@ -158,6 +158,12 @@ std::size_t longestNameIn(const std::filesystem::path& folder) {
     return longest > 0 ? static_cast<std::size_t>(longest) : 255;
 }
 
+std::tm localTimeOf(std::time_t when) {
+    std::tm local{};
+    ::localtime_r(&when, &local);
+    return local;
+}
+
 long processId() {
     return static_cast<long>(::getpid());
 }

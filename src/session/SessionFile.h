@@ -6,8 +6,6 @@
 #include <string_view>
 
 #include "stats/CaseCount.h"
-#include "stats/Feedback.h"
-#include "stats/NumberText.h"
 #include "stats/Result.h"
 #include "stats/TimeStore.h"
 
@@ -22,11 +20,11 @@ struct SessionError {
     std::string message() const;
 };
 
-// A session file read whole and found good: the store it describes, and the feedback line the last
-// record comparison of the load left (nothing if no loaded time met a record).
+// A session file read whole and found good: the store it describes, and the last comparison of a
+// loaded time with a record (Kind::None if no loaded time met a record), for the feedback line.
 struct LoadedSession {
     TimeStore store;
-    std::optional<Feedback> lastFeedback;
+    RecordComparison lastComparison;
 };
 
 // The largest file a session can need: 57 case lines of 32767 times of the longest number
@@ -54,10 +52,9 @@ std::string sessionText(const TimeStore& store, std::string_view dateText);
 
 // Reads and checks a whole session text (lines end in CR LF, LF or CR alone); fileName is only used in
 // errors.
-[[nodiscard]] LoadResult parseSession(std::string_view content, std::string_view fileName,
-                                      const NumberFormat& format);
+[[nodiscard]] LoadResult parseSession(std::string_view content, std::string_view fileName);
 
 // Reads and checks a whole session file; one larger than kLargestSessionFile is refused unread.
-[[nodiscard]] LoadResult readSession(const std::filesystem::path& file, const NumberFormat& format);
+[[nodiscard]] LoadResult readSession(const std::filesystem::path& file);
 
 }  // namespace kestive

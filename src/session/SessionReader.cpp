@@ -62,14 +62,13 @@ std::string shown(std::string_view piece) {
 
 }  // namespace
 
-LoadResult parseSession(std::string_view content, std::string_view fileName, const NumberFormat& format) {
+LoadResult parseSession(std::string_view content, std::string_view fileName) {
     const auto fail = [&](int line, std::string what) -> LoadResult {
         return Failure{SessionError{std::string(fileName), line, std::move(what)}};
     };
     if (content.empty()) return fail(0, "the file is empty: it has no header line");
 
     LoadedSession session;
-    RecordComparison lastComparison;
     std::size_t pos = 0;
     int lineNumber = 0;
     while (pos < content.size()) {
@@ -131,21 +130,20 @@ LoadResult parseSession(std::string_view content, std::string_view fileName, con
                                             ") does not fit a 32-bit time in milliseconds");
             }
             const KeepResult kept =
-                session.store.keepTime(static_cast<int>(*pll), static_cast<std::int32_t>(time.value));
+                session.store.addTime(static_cast<int>(*pll), static_cast<std::int32_t>(time.value));
             if (!kept) {  // a bad case number was refused above: only a full case is left
                 return fail(lineNumber, "case " + plainInteger(*pll) + " gets more than " +
                                             plainInteger(kMaxTimesPerCase) +
                                             " times, the most one case can hold");
             }
-            if (kept->kind != RecordComparison::Kind::None) lastComparison = kept.value();
+            // Only the last comparison stays on the feedback line.
+            if (kept->kind != RecordComparison::Kind::None) session.lastComparison = kept.value();
         }
     }
-    // Only the last comparison's words stay on the feedback line.
-    session.lastFeedback = feedbackFor(lastComparison, format);
     return session;
 }
 
-LoadResult readSession(const std::filesystem::path& file, const NumberFormat& format) {
+LoadResult readSession(const std::filesystem::path& file) {
     const std::string name = file.string();
     const auto fail = [&](std::string what) -> LoadResult {
         return Failure{SessionError{name, 0, std::move(what)}};
@@ -160,7 +158,7 @@ LoadResult readSession(const std::filesystem::path& file, const NumberFormat& fo
     if (opened->size() > kLargestSessionFile) return tooLarge();
     const Result<std::string, files::FileError> content = opened->readAll(kLargestSessionFile);
     if (!content) return opened->size() > kLargestSessionFile ? tooLarge() : fail(content.error().text);
-    return parseSession(content.value(), name, format);
+    return parseSession(content.value(), name);
 }
 
 }  // namespace kestive

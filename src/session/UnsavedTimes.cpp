@@ -37,12 +37,7 @@ std::string UnsavedTimes::journalNameFor(long pid, long long msSinceEpoch) {
 }
 
 std::string UnsavedTimes::sessionNameFor(std::time_t when) {
-    std::tm local{};
-#ifdef _WIN32
-    ::localtime_s(&local, &when);
-#else
-    ::localtime_r(&when, &local);
-#endif
+    const std::tm local = files::localTimeOf(when);
     char text[64];
     std::strftime(text, sizeof text, "unsaved-%Y-%m-%d-%H%M", &local);
     return std::string(text) + ".pll";
@@ -74,14 +69,15 @@ Result<std::string, std::string> UnsavedTimes::newSessionFile(const TimeStore& s
 
 UnsavedTimes::Recovered UnsavedTimes::recoverLeftTimes() {
     Recovered result;
-    for (const LeftJournal& left :
-         disk_.claimLeftJournals(journal_.has_parent_path() ? journal_.parent_path() : ".")) {
+    const std::filesystem::path journalFolder = journal_.has_parent_path() ? journal_.parent_path() : ".";
+    files::removeLeftovers(journalFolder);
+    if (sessionFolder_ != journalFolder) files::removeLeftovers(sessionFolder_);
+    for (const LeftJournal& left : disk_.claimLeftJournals(journalFolder)) {
         if (!holdsUnsavedTimes(left.content)) {
             disk_.releaseLeftJournal(left.file, true);
             continue;
         }
-        const LoadResult read =
-            parseSession(wholeLines(left.content), left.file.filename().string(), NumberFormat{});
+        const LoadResult read = parseSession(wholeLines(left.content), left.file.filename().string());
         if (!read) {
             disk_.releaseLeftJournal(left.file, false);  // kept as it is: nothing is thrown away
             result.errors.push_back(read.error().message());
@@ -100,6 +96,7 @@ UnsavedTimes::Recovered UnsavedTimes::recoverLeftTimes() {
 
 UnsavedTimes::WriteResult UnsavedTimes::failed(std::string reason) {
     journalGood_ = false;
+    if (!disk_.holdsJournal()) onDisk_ = 0;  // removed, or never made: it holds none of them
     const bool alreadyTold = failureTold_;
     failureTold_ = true;
     return Failure{WriteFailure{std::move(reason), alreadyTold}};
@@ -115,16 +112,19 @@ UnsavedTimes::WriteResult UnsavedTimes::rewrite(const TimeStore& store, bool cle
     }
     journalGood_ = true;
     failureTold_ = false;
+    onDisk_ = unsavedCount_;
     return Done{};
 }
 
 UnsavedTimes::WriteResult UnsavedTimes::kept(const TimeStore& store, int pll, std::int32_t time) {
     unsaved_ = true;
+    ++unsavedCount_;
     if (!journalGood_) return rewrite(store, false);
     if (const DiskResult written = disk_.appendJournal(keepLine(pll, time)); !written) {
-        return failed(written.error());
+        return rewrite(store, false);
     }
     failureTold_ = false;
+    onDisk_ = unsavedCount_;
     return Done{};
 }
 
@@ -135,18 +135,15 @@ UnsavedTimes::KeptResult UnsavedTimes::keepBeforeLoad(const TimeStore& store) {
     return std::optional<std::string>{std::move(file).value()};
 }
 
-UnsavedTimes::WriteResult UnsavedTimes::replaced(const TimeStore& store) {
-    unsaved_ = true;
-    return rewrite(store, false);
-}
-
 UnsavedTimes::WriteResult UnsavedTimes::loaded(const TimeStore& store) {
     unsaved_ = false;
+    unsavedCount_ = onDisk_ = 0;
     return rewrite(store, true);
 }
 
 UnsavedTimes::WriteResult UnsavedTimes::saved(const TimeStore& store) {
     unsaved_ = false;
+    unsavedCount_ = onDisk_ = 0;
     if (!journalGood_) return rewrite(store, true);
     if (const DiskResult written = disk_.appendJournal(kSavedMark); !written) {
         disk_.removeJournal();  // it would bring back times that are saved
@@ -155,12 +152,18 @@ UnsavedTimes::WriteResult UnsavedTimes::saved(const TimeStore& store) {
     return Done{};
 }
 
-void UnsavedTimes::closing(const TimeStore& store) {
+UnsavedTimes::WriteResult UnsavedTimes::closing(const TimeStore& store) {
     if (!unsaved_) {
         disk_.removeJournal();
-        return;
+        return Done{};
     }
-    if (!journalGood_) newSessionFile(store, std::time(nullptr));
+    if (journalGood_ || rewrite(store, false)) return Done{};
+    Result<std::string, std::string> file = newSessionFile(store, std::time(nullptr));
+    if (!file) return failed(file.error());
+    disk_.removeJournal();  // its times are in the file: the next start must not bring them back again
+    unsaved_ = false;       // as after a save
+    unsavedCount_ = onDisk_ = 0;
+    return Done{};
 }
 
 }  // namespace kestive

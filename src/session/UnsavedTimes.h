@@ -39,6 +39,8 @@ public:
     virtual DiskResult appendJournal(std::string_view content) = 0;
     // Removes this trainer's journal, if it has one.
     virtual void removeJournal() = 0;
+    // This trainer's journal is open and still goes by its name.
+    virtual bool holdsJournal() = 0;
     // The journals in folder that no running trainer holds, each claimed until released.
     virtual std::vector<LeftJournal> claimLeftJournals(const std::filesystem::path& folder) = 0;
     virtual void releaseLeftJournal(const std::filesystem::path& file, bool remove) = 0;
@@ -63,6 +65,7 @@ public:
     DiskResult replaceJournal(const std::filesystem::path& file, std::string_view content) override;
     DiskResult appendJournal(std::string_view content) override;
     void removeJournal() override;
+    bool holdsJournal() override;
     std::vector<LeftJournal> claimLeftJournals(const std::filesystem::path& folder) override;
     void releaseLeftJournal(const std::filesystem::path& file, bool remove) override;
     SaveResult createSessionFile(const std::filesystem::path& file, const TimeStore& store,
@@ -112,7 +115,8 @@ public:
         std::vector<std::string> files;   // new session files, names without folder
         std::vector<std::string> errors;  // journals that could not be turned into one, and why
     };
-    // At start-up: the journals of trainers that ended without saving become session files.
+    // At start-up: the journals of trainers that ended without saving become session files, and the
+    // temporary files of writers that are gone are removed.
     Recovered recoverLeftTimes();
 
     // Why the journal does not hold the store. Only the first failure of a run of failures is news for
@@ -123,8 +127,9 @@ public:
     };
     using WriteResult = Result<Done, WriteFailure>;
 
-    // After the store kept one more time (pll, time). After a failure, later keeps retry by writing the
-    // whole store.
+    // After the store kept one more time (pll, time). When the journal cannot take the line (its name
+    // was removed, say), a new journal with the whole store is written at once; after a failure, later
+    // keeps retry that.
     WriteResult kept(const TimeStore& store, int pll, std::int32_t time);
 
     // The name of the new session file that holds the unsaved times (nothing when there were none),
@@ -133,16 +138,18 @@ public:
     // Before a loaded session replaces store: unsaved times go into a new session file. On failure
     // nothing is lost.
     KeptResult keepBeforeLoad(const TimeStore& store);
-    // After every time of the store was replaced by times that are in no file: all of them are unsaved.
-    WriteResult replaced(const TimeStore& store);
     // After store was loaded, or written by Save Session: nothing in it is unsaved any more.
     WriteResult loaded(const TimeStore& store);
     WriteResult saved(const TimeStore& store);
-    // The program ends: without unsaved times nothing is left behind; with them the journal stays for
-    // the next start (or, if it could not be kept up, they go into a session file now).
-    void closing(const TimeStore& store);
+    // The program ends: without unsaved times nothing is left behind; with them a journal that holds
+    // them all stays for the next start (if it could not be kept up, a last try writes it, or else a
+    // session file, which replaces it and counts as a save). Failure: not every unsaved time is on
+    // disk. Before the end it may run more than once.
+    WriteResult closing(const TimeStore& store);
 
     bool hasUnsavedTimes() const { return unsaved_; }
+    // How many unsaved times no file on disk holds: the journal could not be written since.
+    std::size_t timesNotOnDisk() const { return unsaved_ ? unsavedCount_ - onDisk_ : 0; }
     const std::filesystem::path& journal() const { return journal_; }
 
 private:
@@ -155,9 +162,11 @@ private:
     std::filesystem::path journal_;
     std::filesystem::path sessionFolder_;
     DateText dateText_;
-    bool unsaved_ = false;      // times kept since the start, the last load or the last save
-    bool journalGood_ = false;  // the journal on disk holds the store: appending a line is enough
-    bool failureTold_ = false;  // the current run of write failures was told once
+    bool unsaved_ = false;          // times kept since the start, the last load or the last save
+    bool journalGood_ = false;      // the journal on disk holds the store: appending a line is enough
+    bool failureTold_ = false;      // the current run of write failures was told once
+    std::size_t unsavedCount_ = 0;  // times kept (or handed over) since the start, the last load or save
+    std::size_t onDisk_ = 0;        // how many of them the journal holds
 };
 
 }  // namespace kestive

@@ -63,8 +63,11 @@ std::optional<long> writerOfLeftover(std::string_view name) {
         const long pid = parsePid(name.substr(0, name.find('-')));
         return pid > 0 ? std::optional(pid) : std::nullopt;
     }
+    // Only this program's own kinds of file: a session file's or a journal's temporary name.
     const std::size_t tmp = name.rfind(".tmp-");
-    if (!name.starts_with('.') || tmp == std::string_view::npos || tmp == 0) return std::nullopt;
+    if (!name.starts_with('.') || tmp == std::string_view::npos) return std::nullopt;
+    const std::string_view base = name.substr(0, tmp);
+    if (!base.ends_with(".pll") && !base.ends_with(".journal")) return std::nullopt;
     const std::string_view rest = name.substr(tmp + 5);  // "PID-SERIAL"
     const std::size_t dash = rest.find('-');
     if (dash == std::string_view::npos || !allDigits(rest.substr(dash + 1))) return std::nullopt;
@@ -106,7 +109,9 @@ Result<File, FileError> placeWholeFile(const std::filesystem::path& file, std::s
         Result<File, FileError> created = File::open(temp, File::Mode::CreateNew);
         if (!created && created.error().nameTaken) continue;
         if (!created) {
-            return Failure{FileError{"cannot create a temporary file beside it: " + created.error().text}};
+            const std::string& text = created.error().text;  // "cannot create: the system's words"
+            return Failure{
+                FileError{"cannot create a temporary file beside it" + text.substr(text.find(':'))}};
         }
         Result<File, FileError> filled = fill(std::move(created).value(), temp, content, target, lock);
         if (!filled) return filled;

@@ -34,7 +34,8 @@ enum class Placing {
 // from the files of a running writer.
 std::string temporaryNameFor(const std::string& fileName, long pid, unsigned serial,
                              std::size_t longest = 255);
-// The process that wrote a leftover: a temporary name as above, or an older journal's ".journal.new".
+// The process that wrote a leftover: the temporary name of a session file or a journal as above, or an
+// older journal's ".journal.new".
 std::optional<long> writerOfLeftover(std::string_view name);
 // Removes the leftovers in folder whose writer is no longer running; the names removed.
 std::vector<std::string> removeLeftovers(const std::filesystem::path& folder);

@@ -242,6 +242,12 @@ std::size_t longestNameIn(const std::filesystem::path& folder) {
     return longest;
 }
 
+std::tm localTimeOf(std::time_t when) {
+    std::tm local{};
+    ::localtime_s(&local, &when);
+    return local;
+}
+
 long processId() {
     return static_cast<long>(GetCurrentProcessId());
 }

@@ -5,11 +5,6 @@
 
 namespace kestive {
 
-namespace {
-const Rgb kRed{255, 0, 0};
-const Rgb kBlue{0, 0, 255};
-}  // namespace
-
 TimeStore::TimeStore() {
     clear();
 }
@@ -20,45 +15,13 @@ void TimeStore::clear() {
     sumOfSquares_.fill(Int128{});
     bestTime_.fill(kNoRecord);
     maxAverage_ = 0;
-    timesCapacity_ = 0;
 }
 
-std::optional<Feedback> feedbackFor(const RecordComparison& comparison, const NumberFormat& format) {
-    switch (comparison.kind) {
-        case RecordComparison::Kind::Beat:
-            return Feedback{
-                "You beat your previous record by " + plainInteger(comparison.difference) + " milliseconds!",
-                kRed};
-        case RecordComparison::Kind::Worse:
-            return Feedback{"That was " + plainInteger(comparison.difference) +
-                                " ms worse than your record, " +
-                                twoDecimals(comparison.record / 1000.0, format),
-                            kBlue};
-        case RecordComparison::Kind::None: break;
-    }
-    return std::nullopt;
-}
-
-AddResult TimeStore::addTime(int pll, std::int32_t time, const NumberFormat& format) {
-    const KeepResult kept = keepTime(pll, time);
-    if (kept) return feedbackFor(kept.value(), format);
-    switch (kept.error()) {
-        case Refusal::BadCase: return Failure{"case index " + plainInteger(pll) + " is outside 0..56"};
-        case Refusal::CaseFull: break;
-    }
-    return Failure{"case " + plainInteger(pll) + " already holds " + plainInteger(kMaxTimesPerCase) +
-                   " times, the most one case can hold"};
-}
-
-KeepResult TimeStore::keepTime(int pll, std::int32_t time) {
+KeepResult TimeStore::addTime(int pll, std::int32_t time) {
     if (!isCaseIndex(pll)) return Failure{Refusal::BadCase};
     const auto i = static_cast<std::size_t>(pll);
     auto& caseTimes = times_[i];
     if (caseTimes.size() >= static_cast<std::size_t>(kMaxTimesPerCase)) return Failure{Refusal::CaseFull};
-
-    // The shared attempt dimension grows by one slot when this case's next time would not fit.
-    const auto count = static_cast<std::int32_t>(caseTimes.size());
-    if (count > timesCapacity_) timesCapacity_ = count;
 
     caseTimes.push_back(time);
     sum_[i] += time;
@@ -116,13 +79,6 @@ std::int16_t TimeStore::timeCount(int pll) const {
     return static_cast<std::int16_t>(times_[static_cast<std::size_t>(pll)].size());
 }
 
-std::int32_t TimeStore::times(int pll, int k) const {
-    if (!isCaseIndex(pll) || k < 0) return 0;
-    const auto& caseTimes = times_[static_cast<std::size_t>(pll)];
-    if (static_cast<std::size_t>(k) >= caseTimes.size()) return 0;
-    return caseTimes[static_cast<std::size_t>(k)];
-}
-
 std::span<const std::int32_t> TimeStore::timesOf(int pll) const {
     if (!isCaseIndex(pll)) return {};
     return times_[static_cast<std::size_t>(pll)];
@@ -135,10 +91,6 @@ std::int32_t TimeStore::bestTime(int pll) const {
 
 std::int32_t TimeStore::maxAverage() const {
     return maxAverage_;
-}
-
-std::int32_t TimeStore::timesCapacity() const {
-    return timesCapacity_;
 }
 
 }  // namespace kestive

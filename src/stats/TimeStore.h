@@ -7,18 +7,13 @@
 #include <vector>
 
 #include "stats/CaseCount.h"
-#include "stats/Feedback.h"
 #include "stats/Int128.h"
 #include "stats/NumberText.h"
 #include "stats/Result.h"
 
 namespace kestive {
 
-// Outcome of one addTime: stored, with the record feedback (nothing when the case had no record yet),
-// or refused with the reason in words.
-using AddResult = Result<std::optional<Feedback>, std::string>;
-
-// How a kept time compared with the case's record, before it is put into words.
+// How a kept time compared with the case's record. The feedback line puts it into words.
 struct RecordComparison {
     enum class Kind : std::uint8_t { None, Beat, Worse };
     Kind kind = Kind::None;           // None: the case had no record yet
@@ -26,19 +21,15 @@ struct RecordComparison {
     std::int32_t record = kNoRecord;  // the record the time was compared with
 };
 
-// The feedback line for a comparison: red "You beat your previous record by D milliseconds!" or blue
-// "That was D ms worse than your record, S" (S the record in seconds); nothing for Kind::None.
-std::optional<Feedback> feedbackFor(const RecordComparison& comparison, const NumberFormat& format);
-
-// Why keepTime refused a time.
+// Why addTime refused a time.
 enum class Refusal : std::uint8_t { BadCase, CaseFull };
 
-// Outcome of keepTime: addTime's outcome with neither the feedback nor a refusal put into words.
+// Outcome of addTime: kept, with the comparison against the record, or refused.
 using KeepResult = Result<RecordComparison, Refusal>;
 
 // Every kept time of every case, each case's record, and the bar scale of the case panel.
-// The observable rules of the trainer's table hold (timesCapacity grows by one attempt slot when a
-// case's count passes it, maxAverage never falls), but no operation costs more than the work it must do.
+// The observable rules of the trainer's table hold (maxAverage never falls), but no operation costs more
+// than the work it must do.
 class TimeStore {
 public:
     TimeStore();  // the empty store
@@ -46,11 +37,10 @@ public:
     // Back to the empty store.
     void clear();
 
-    // Keeps one time of case pll. Refuses an index outside 0..56 and a 32768th time of one case,
-    // leaving the store as it was.
-    AddResult addTime(int pll, std::int32_t time, const NumberFormat& format);
-    // addTime without building the feedback text, for loading many times at once.
-    KeepResult keepTime(int pll, std::int32_t time);
+    // Keeps one time of case pll and compares it with the case's record; Accept, a load and every
+    // other way into the store go through here. Refuses an index outside 0..56 and a 32768th time of
+    // one case, leaving the store as it was.
+    KeepResult addTime(int pll, std::int32_t time);
 
     // Mean of the case's times in ms (exact, not rounded); 0 for a case without times.
     double average(int pll) const;
@@ -60,13 +50,10 @@ public:
     std::int32_t roundedMean(int pll) const;
 
     std::int16_t timeCount(int pll) const;
-    // The k-th kept time of case pll; slots from timeCount(pll) up to timesCapacity() read 0.
-    std::int32_t times(int pll, int k) const;
     // Times of one case, in the order kept.
     std::span<const std::int32_t> timesOf(int pll) const;
     std::int32_t bestTime(int pll) const;
     std::int32_t maxAverage() const;
-    std::int32_t timesCapacity() const;
 
 private:
     // Times of each case in the order kept, with running sums so that average and std need no walk.
@@ -76,7 +63,6 @@ private:
     std::array<Int128, kCaseCount> sumOfSquares_{};
     std::array<std::int32_t, kCaseCount> bestTime_{};
     std::int32_t maxAverage_ = 0;
-    std::int32_t timesCapacity_ = 0;
 };
 
 }  // namespace kestive

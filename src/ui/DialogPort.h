@@ -1,5 +1,8 @@
 #pragma once
 #include <QString>
+#include <cstddef>
+
+#include "app/Messenger.h"
 
 class QWidget;
 
@@ -17,6 +20,8 @@ public:
     virtual void inform(QWidget* parent, const QString& text) = 0;
     // A message that something went wrong, with OK alone and no title of its own.
     virtual void warn(QWidget* parent, const QString& text) = 0;
+    // Before the program ends with count kept times on no disk: save them first, lose them, or stay.
+    virtual QuitChoice askBeforeQuit(QWidget* parent, std::size_t count) = 0;
 };
 
 // The real boxes: QInputDialog and QMessageBox, modal, with the platform's title for the program.
@@ -25,6 +30,7 @@ public:
     QString askText(QWidget* parent, const QString& prompt) override;
     void inform(QWidget* parent, const QString& text) override;
     void warn(QWidget* parent, const QString& text) override;
+    QuitChoice askBeforeQuit(QWidget* parent, std::size_t count) override;
 };
 
 }  // namespace kestive::ui

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <algorithm>
 
+#include "cases/CasePanelLayout.h"
 #include "cases/OllCases.h"
 #include "ui/ButtonPressWatch.h"
 #include "ui/Fonts.h"
@@ -47,6 +48,8 @@ public:
         form_.adoptSecondaryWindow(box);
         box->show();
     }
+    QuitChoice askBeforeQuit(std::size_t count) override { return form_.secondary().askBeforeQuit(count); }
+    bool saveSessionNow() override { return form_.secondary().saveBeforeQuit(); }
 
 private:
     Form1& form_;
@@ -55,14 +58,6 @@ private:
 namespace {
 const QColor kWhite(255, 255, 255);
 const QColor kBlack(0, 0, 0);
-
-// Where case i's picture stands; its other four controls are placed from there.
-QPoint casePlace(int i) {
-    if (i == 54) return {960, 10680};
-    if (i == 55) return {3480, 10680};
-    if (i == 56) return {2160, 9360};
-    return {6000 + 2520 * (i % 6), 120 + 1320 * (i / 6)};
-}
 
 }  // namespace
 
@@ -206,13 +201,14 @@ void Form1::buildCasePanel() {
     const QFont boldFont = sansSerifFont(8.25, true);
     const QFont windowFont = sansSerifFont(8.25);
     for (int i = 0; i < kCaseCount; ++i) {
-        const QPoint at = casePlace(i);
+        const CasePlace at = casePlace(i);
+        const int barX = at.left + kBarLeft;
         const QString n = QString::number(i);
         const QString who = QStringLiteral("Case %1 ").arg(i + 1);
 
         auto* picture = new QtPictureBox(kWhite, false, client_);
         picture->setObjectName(QStringLiteral("pll(%1)").arg(n));
-        picture->place(at.x(), at.y(), 1215, 1215, scale_);
+        picture->place(at.left, at.top, kCasePictureSize, kCasePictureSize, scale_);
         const QString title = QString::fromStdString(ollCaseTitle(i));
         picture->setToolTip(title);
         picture->setAccessibleName(who + QStringLiteral("picture"));
@@ -222,20 +218,20 @@ void Form1::buildCasePanel() {
 
         auto* bar = new QtPictureBox(QColor(128, 64, 64), true, client_);
         bar->setObjectName(QStringLiteral("avg(%1)").arg(n));
-        bar->place(at.x() + 1200, at.y(), 1215, 495, scale_);
+        bar->place(barX, at.top, kBarWidth, kBarHeight, scale_);
         bar->setAccessibleName(who + QStringLiteral("bar"));
         avg[i] = bar;
 
-        avglabel[i] = makeLabel("", at.x() + 1200, at.y() + 480, 1215, 255, QStringLiteral("Avg:"), boldFont,
-                                buttonText, QColor(192, 192, 255));
+        avglabel[i] = makeLabel("", barX, at.top + kAvgLabelTop, kBarWidth, kLabelHeight,
+                                QStringLiteral("Avg:"), boldFont, buttonText, QColor(192, 192, 255));
         avglabel[i]->setObjectName(QStringLiteral("avglabel(%1)").arg(n));
         avglabel[i]->setAccessibleName(who + QStringLiteral("average"));
-        numlabel[i] = makeLabel("", at.x() + 1200, at.y() + 720, 1215, 255, QStringLiteral("Num:"),
-                                windowFont, buttonText, QColor(192, 255, 192));
+        numlabel[i] = makeLabel("", barX, at.top + kNumLabelTop, kBarWidth, kLabelHeight,
+                                QStringLiteral("Num:"), windowFont, buttonText, QColor(192, 255, 192));
         numlabel[i]->setObjectName(QStringLiteral("numlabel(%1)").arg(n));
         numlabel[i]->setAccessibleName(who + QStringLiteral("number of times"));
-        stdlabel[i] = makeLabel("", at.x() + 1200, at.y() + 960, 1215, 255, QStringLiteral("Std:"),
-                                windowFont, buttonText, QColor(255, 192, 192));
+        stdlabel[i] = makeLabel("", barX, at.top + kStdLabelTop, kBarWidth, kLabelHeight,
+                                QStringLiteral("Std:"), windowFont, buttonText, QColor(255, 192, 192));
         stdlabel[i]->setObjectName(QStringLiteral("stdlabel(%1)").arg(n));
         stdlabel[i]->setAccessibleName(who + QStringLiteral("deviation"));
     }
@@ -349,6 +345,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     if (!trainer_->unloaded()) {
         int cancel = 0;
         trainer_->Form_Unload(cancel);
+        if (cancel != 0) return event->ignore();  // the user chose to stay
     }
     event->accept();
     // Ends the program once the handler that is running (a countdown, say) has returned.

@@ -1,7 +1,11 @@
 #include "ui/Form2.h"
 
+#include <QFile>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
+#include <algorithm>
+
+#include "ui/FilePath.h"
 
 namespace kestive::ui {
 
@@ -42,19 +46,35 @@ Form2::Form2(QWidget* owner, QDir folder, LoadHandler onLoad)
     refreshList();
 }
 
-QStringList Form2::sessionFileNames(const QDir& dir) {
-    QDir d(dir);
-    d.setNameFilters({QStringLiteral("*.pll")});
-    // Hidden files too: an answer starting with "." still makes a session file the list must offer.
-    d.setFilter(QDir::Files | QDir::Hidden);
-    d.setSorting(QDir::Name | QDir::IgnoreCase);
-    return d.entryList();
+std::vector<std::pair<QString, std::filesystem::path>> Form2::sessionFiles(const std::filesystem::path& dir) {
+    // Read with the standard library: QDir leaves out names that are not valid in the locale's encoding.
+    std::vector<std::pair<QString, std::filesystem::path>> found;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
+        // Hidden files too: an answer starting with "." still makes a session file the list must offer.
+        const std::string name = entry.path().filename().string();
+        if (name.size() < 4 || !entry.is_regular_file(ec)) continue;
+        if (QString::fromLatin1(name.substr(name.size() - 4)).compare(".pll", Qt::CaseInsensitive) != 0)
+            continue;
+        // A name that is not valid UTF-8 is shown with a replacement mark where a byte cannot be read.
+        found.emplace_back(qStringOfPath(entry.path().filename()), entry.path().filename());
+    }
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        const int order = a.first.compare(b.first, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a.second < b.second;
+    });
+    return found;
 }
 
 void Form2::refreshList() {
     const QString keep = selectedName();
     File1->clear();
-    File1->addItems(sessionFileNames(folder_));
+    files_.clear();
+    for (auto& [shown, file] : sessionFiles(folder_.filesystemPath())) {
+        auto* item = new QListWidgetItem(shown, File1);
+        item->setData(Qt::UserRole, static_cast<qulonglong>(files_.size()));
+        files_.push_back(std::move(file));
+    }
     File1->setCurrentRow(-1);
     if (!keep.isEmpty()) {
         const QList<QListWidgetItem*> same =
@@ -68,10 +88,16 @@ QString Form2::selectedName() const {
     return selected.isEmpty() ? QString() : selected.front()->text();
 }
 
+std::filesystem::path Form2::selectedFile() const {
+    const QList<QListWidgetItem*> selected = File1->selectedItems();
+    if (selected.isEmpty()) return {};
+    return files_.at(selected.front()->data(Qt::UserRole).toULongLong());
+}
+
 void Form2::Command1_Click() {
-    const QString name = selectedName();
-    if (name.isEmpty() || !onLoad_) return;  // nothing picked: nothing to load, the dialog stays
-    if (onLoad_(name)) hide();
+    const std::filesystem::path file = selectedFile();
+    if (file.empty() || !onLoad_) return;  // nothing picked: nothing to load, the dialog stays
+    if (onLoad_(file)) hide();
 }
 
 void Form2::Command2_Click() {

@@ -4,7 +4,10 @@
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <filesystem>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "ui/SecondaryWindow.h"
 
@@ -14,23 +17,27 @@ namespace kestive::ui {
 class Form2 : public SecondaryWindow {
     Q_OBJECT
 public:
-    // Loads the named file (a bare name in the dialog's folder); true when it was loaded. On false the
-    // handler has already told the user why, and the dialog stays open for another pick.
-    using LoadHandler = std::function<bool(const QString& name)>;
+    // Loads the file (a bare name in the dialog's folder, as the file system spells it); true when it
+    // was loaded. On false the handler has already told the user why, and the dialog stays open.
+    using LoadHandler = std::function<bool(const std::filesystem::path& file)>;
 
     // Lists the session files of folder.
     Form2(QWidget* owner, QDir folder, LoadHandler onLoad = {});
 
-    // The names, without folder, of the files in dir that match "*.pll", sorted as a file list sorts.
-    static QStringList sessionFileNames(const QDir& dir);
+    // The files in dir that match "*.pll", without folder, sorted as a file list sorts: each as shown
+    // (readable even when the name is not valid UTF-8) and as the file system spells it.
+    static std::vector<std::pair<QString, std::filesystem::path>> sessionFiles(
+        const std::filesystem::path& dir);
 
     // Shows the dialog modeless; the list is read again even when it was already shown.
     void present() override;
 
     // Reads the list again from the folder, keeping the selected name when it is still there.
     void refreshList();
-    // The selected name, or an empty text when nothing is selected.
+    // The selected name as shown, or an empty text when nothing is selected.
     QString selectedName() const;
+    // The selected file as the file system spells it; empty when nothing is selected.
+    std::filesystem::path selectedFile() const;
 
     // "load": hand the selected name to the load handler; hide the dialog once it has loaded.
     void Command1_Click();
@@ -47,6 +54,8 @@ protected:
 
 private:
     QDir folder_;
+    std::vector<std::filesystem::path>
+        files_;  // the listed files, row by row, as the file system spells them
     LoadHandler onLoad_;
 };
 

@@ -6,8 +6,6 @@
 
 namespace kestive::ui {
 
-using kestive::numberFormatOf;
-
 // Reads numbers as the user's locale (the one the window writes numbers in) writes them, without digit
 // grouping ("2", "2,5" in a German locale).
 // Text that the locale cannot read is tried once more as the C locale writes numbers ("2.5"), so the

@@ -12,6 +12,10 @@ QString savePrompt() {
     return QStringLiteral("Enter name of the file. All is stored in morvane's dir\nexample: dec13");
 }
 
+QString saveElsewherePrompt() {
+    return savePrompt() + QStringLiteral("\nanother folder: its path and the name, e.g. /media/stick/dec13");
+}
+
 QString savedMessage() {
     return QStringLiteral("saved sucessfuly.");
 }
@@ -22,9 +26,9 @@ QString sessionDateText(const QDateTime& when, const QLocale& locale) {
 }
 
 SaveOutcome saveSessionDialog(QWidget* parent, const TimeStore& store, DialogPort& dialogs,
-                              const std::filesystem::path& folder, const QDateTime& when,
-                              const QLocale& locale) {
-    const QString answer = dialogs.askText(parent, savePrompt());
+                              const std::filesystem::path& folder, const QString& prompt,
+                              const QDateTime& when, const QLocale& locale) {
+    const QString answer = dialogs.askText(parent, prompt);
     const std::optional<std::string> name = sessionFileName(answer.toStdString());
     if (!name) return SaveOutcome::NothingWritten;
 

@@ -13,6 +13,8 @@ namespace kestive::ui {
 
 // The prompt of the Save Session input box, two lines.
 QString savePrompt();
+// The prompt when times on no disk are saved before the program ends: it names another folder too.
+QString saveElsewherePrompt();
 // The message after a session file was written.
 QString savedMessage();
 
@@ -28,7 +30,7 @@ enum class SaveOutcome {
 // Save Session: asks for a name, writes the store to that name + ".pll" in folder (replacing an
 // existing file only once the new one is complete) and says how it went.
 SaveOutcome saveSessionDialog(QWidget* parent, const TimeStore& store, DialogPort& dialogs,
-                              const std::filesystem::path& folder,
+                              const std::filesystem::path& folder, const QString& prompt = savePrompt(),
                               const QDateTime& when = QDateTime::currentDateTime(),
                               const QLocale& locale = QLocale());
 

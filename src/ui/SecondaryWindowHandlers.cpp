@@ -19,8 +19,9 @@ SecondaryWindowHandlers::SecondaryWindowHandlers(Form1& form, DialogPort& dialog
 
 void SecondaryWindowHandlers::mnuLoad_Click() {
     if (!form2_) {
-        const QDir folder(qStringOfPath(form_.place().working));
-        form2_ = new Form2(&form_, folder, [this](const QString& name) { return loadfile(name); });
+        const QDir folder(form_.place().working);
+        form2_ =
+            new Form2(&form_, folder, [this](const std::filesystem::path& file) { return loadfile(file); });
         form_.adoptSecondaryWindow(form2_);
     }
     form2_->present();
@@ -31,6 +32,15 @@ void SecondaryWindowHandlers::mnuSave_Click() {
         SaveOutcome::Saved) {
         form_.trainer().sessionSaved();
     }
+}
+
+QuitChoice SecondaryWindowHandlers::askBeforeQuit(std::size_t count) {
+    return dialogs_->askBeforeQuit(&form_, count);
+}
+
+bool SecondaryWindowHandlers::saveBeforeQuit() {
+    return saveSessionDialog(&form_, form_.trainer().store(), *dialogs_, form_.place().working,
+                             saveElsewherePrompt()) == SaveOutcome::Saved;
 }
 
 void SecondaryWindowHandlers::mnuAbout_Click() {
@@ -51,8 +61,8 @@ void SecondaryWindowHandlers::Command5_Click() {
     form4_->setReportText(QString::fromStdString(report));
 }
 
-bool SecondaryWindowHandlers::loadfile(const QString& name) {
-    const std::filesystem::path file = form_.place().working / filePathOf(name);
+bool SecondaryWindowHandlers::loadfile(const std::filesystem::path& name) {
+    const std::filesystem::path file = form_.place().working / name;
     const auto loaded = form_.trainer().loadfile(file);
     if (loaded) return true;
     QWidget* over = form2_ && form2_->isVisible() ? static_cast<QWidget*>(form2_) : &form_;

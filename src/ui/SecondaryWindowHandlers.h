@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <filesystem>
 
 #include "ui/DialogPort.h"
 #include "ui/Form2.h"
@@ -26,9 +27,15 @@ public:
     void mnuAbout_Click();
     void Command5_Click();
 
-    // The load dialog's "load": the trainer takes the named file of the working folder whole or not at all.
-    // On a fault one message names the file, the line and what is wrong, and false comes back.
-    bool loadfile(const QString& name);
+    // The load dialog's "load": the trainer takes the named file of the working folder (a bare name as
+    // the file system spells it) whole or not at all. On a fault one message names the file, the line
+    // and what is wrong, and false comes back.
+    bool loadfile(const std::filesystem::path& name);
+
+    // Before the program ends with count kept times on no disk: the question, and Save Session with
+    // a prompt that offers another folder (true once saved).
+    QuitChoice askBeforeQuit(std::size_t count);
+    bool saveBeforeQuit();
 
     // Tests answer the boxes themselves.
     void setDialogs(DialogPort& dialogs) { dialogs_ = &dialogs; }

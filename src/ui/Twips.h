@@ -46,9 +46,4 @@ private:
     double factor_ = 1.0;
 };
 
-// A control's place, Left, Top, Width, Height in twips, as a rectangle in logical pixels at the design size.
-inline QRect twipRect(int left, int top, int width, int height) {
-    return DesignScale().rect(left, top, width, height);
-}
-
 }  // namespace kestive::ui

@@ -142,6 +142,12 @@ struct Rig : TickCounter,
         c.focus = &focus;
         return &c;
     }
+    // Keeps ms for case pll through a drill without a countdown: START, STOP, Accept.
+    void keep(int pll, std::int32_t ms) {
+        draw = (static_cast<float>(pll) + 0.5f) / kCaseCount;
+        waitTime.value = "0";
+        play("S " + std::to_string(ms) + " S A");
+    }
     // Loaded and idle, with the log emptied.
     void load() {
         t->Form_Load();
@@ -164,10 +170,21 @@ struct Rig : TickCounter,
     }
     void show() override { log.push_back("show"); }
     void showMessage(const std::string& text) override { log.push_back("message " + text); }
-    void close() override {
+    QuitChoice quitChoice = QuitChoice::StayOpen;  // the answer before a quit that would lose times
+    bool saveWorks = true;                         // what Save Session does when asked before a quit
+    QuitChoice askBeforeQuit(std::size_t count) override {
+        log.push_back("ask before quit, " + std::to_string(count) + " not on disk");
+        return quitChoice;
+    }
+    bool saveSessionNow() override {
+        log.push_back("save now");
+        return saveWorks;
+    }
+    void close() override {  // as the window system does
         int cancel = 0;
         t->Form_Unload(cancel);
-    }  // as the window system does
+        log.push_back(cancel ? "stays" : "closed");
+    }
     void destroySecondaryWindows() override {}
     float next() override { return draw; }
     void timingBegan() override { timerRunning = true; }

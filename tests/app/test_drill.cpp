@@ -22,7 +22,8 @@ TEST(Drill, CountdownWaitsForEventsShowsTheCaseEarlyThenRevealsItBeforeTheClockR
                             "alg showNow", "command1 = STOP!", "beep"}));
     EXPECT_EQ(rig.waits, (std::vector<std::int32_t>{1000, 400, 1000, 400}));  // the time left as deadline
     rig.play("1507 S A");
-    EXPECT_EQ(rig.state().store.times(27, 0), 1507);
+    EXPECT_EQ(std::vector(rig.state().store.timesOf(27).begin(), rig.state().store.timesOf(27).end()),
+              std::vector{1507});
     EXPECT_EQ(rig.avglabel[27].value, "Avg: 1.51");
 }
 
@@ -194,6 +195,24 @@ TEST(Drill, APressTakesItsStampWhereTheStampIsNearer) {
     }
 }
 
+// A press made while the case went onto the screen arrives after the reveal, stamped before the clock
+// started (or with its very tick): it does nothing, as a press during the countdown does.
+TEST(Drill, APressStampedBeforeTheClockStartedDoesNothing) {
+    Rig rig;
+    rig.load();
+    rig.waitTime.value = "0";
+    for (const std::int32_t early : {10, 0}) {
+        SCOPED_TRACE(early);
+        rig.play("S");
+        rig.t->Command1_Press(rig.state().startTick - early);
+        rig.play("S");  // its click
+        EXPECT_EQ(rig.state().drillState, kTiming);
+        rig.play("300 P S A");
+        EXPECT_EQ(rig.state().lastTime, 300);
+    }
+    EXPECT_EQ(rig.state().store.bestTime(28), 300);
+}
+
 // After STOP the screen shows the kept number and names the case; during the next drill neither the old
 // case nor any name is to be seen.
 TEST(Drill, StopShowsTheExactTimeAndTheAnswerUntilTheDisplayIsReset) {
@@ -230,4 +249,44 @@ TEST(Drill, FirstCaptionOfTheTimeInTheUsersFormat) {
     Rig rig(NumberFormat{",", ".", 3, true, "-"});
     rig.load();
     EXPECT_EQ(rig.label1.value, "0,00");
+}
+
+// The store's answers in words, numbers in the user's format: red when the record was beaten or the time
+// refused, blue when it was missed.
+TEST(FeedbackLine, PutsTheStoresAnswersIntoWords) {
+    using K = RecordComparison::Kind;
+    const Rgb red{255, 0, 0}, blue{0, 0, 255};
+    const std::tuple<std::function<void(FeedbackLine&)>, const char*, Rgb> rows[] = {
+        {[](FeedbackLine& l) {
+             l.showRecord({K::Beat, 2147484428, 780});
+         },
+         "You beat your previous record by 2147484428 milliseconds!", red},
+        {[](FeedbackLine& l) {
+             l.showRecord({K::Worse, 266, 1234});
+         },
+         "That was 266 ms worse than your record, 1,23", blue},
+        {[](FeedbackLine& l) {
+             l.showRecord({K::Worse, 4294967295, INT32_MIN});
+         },
+         "That was 4294967295 ms worse than your record, -2.147.483,65", blue},
+        {[](FeedbackLine& l) {
+             l.showRecord({K::None, 0, 10000});
+         },
+         "as it was",
+         {}},
+        {[](FeedbackLine& l) { l.showRefusal(Refusal::CaseFull, 30); },
+         "case 30 already holds 32767 times, the most one case can hold", red},
+        {[](FeedbackLine& l) { l.showRefusal(Refusal::BadCase, 57); }, "case index 57 is outside 0..56", red},
+    };
+    for (const auto& [show, text, colour] : rows) {
+        SCOPED_TRACE(text);
+        Log log;
+        Control label5;
+        label5.log = &log;
+        label5.value = "as it was";
+        FeedbackLine line{label5, label5, NumberFormat{",", ".", 3, true, "-"}};
+        show(line);
+        EXPECT_EQ(label5.value, text);
+        EXPECT_EQ(label5.colour, colour);
+    }
 }

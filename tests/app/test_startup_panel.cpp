@@ -66,10 +66,8 @@ TEST(StartUp, APictureTheWorkingFolderLacksComesFromTheInstalledFoldersInTheirOr
 TEST(Panel, BarsScaleByTheLargestMeanUnderAGridAndDisabledCasesAreGreen) {
     Rig rig;
     rig.load();
-    TimeStore store;
     for (auto [c, ms] : {std::pair{0, 1200}, {1, 600}, {2, 700}, {2, 701}, {40, 1000}, {40, 1100}})
-        store.addTime(c, ms, {});
-    rig.t->replaceTimes(store);
+        rig.keep(c, ms);
     rig.t->pll_Click(40);                       // disables case 40 and redraws every case
     EXPECT_EQ(rig.avg[1].ops.at(0).x2, 607.5);  // half the largest mean: half the box
     EXPECT_EQ(rig.avg[0].ops.at(0).x2, 1215.0);
@@ -78,9 +76,8 @@ TEST(Panel, BarsScaleByTheLargestMeanUnderAGridAndDisabledCasesAreGreen) {
     EXPECT_EQ(rig.avglabel[2].value + " " + rig.numlabel[2].value, "Avg: 0.70 Num: 2");     // 700.5 to even
     EXPECT_EQ(rig.avglabel[40].value + " " + rig.stdlabel[40].value, "Avg: 1.05 Std: 0.05");
 
-    store.addTime(4, 2400, {});  // a new largest mean shrinks the other bars
-    rig.t->replaceTimes(store);
     rig.t->pll_Click(40);
+    rig.keep(4, 2400);     // a new largest mean shrinks the other bars
     rig.t->pll_Click(57);  // not cases: ignored
     rig.t->pll_Click(-1);
     EXPECT_EQ(rig.avg[0].ops.at(0).x2, 607.5);

@@ -20,25 +20,37 @@ struct DiskRig : Rig {
 constexpr Rgb kRed{255, 0, 0}, kBlue{0, 0, 255};
 }  // namespace
 
-// A disk that refuses the journal is told once in red, the drill goes on as ever, and once the disk
-// works again nothing is missing at the next start, which says in blue where the times are.
-TEST(KeptOnDisk, AFailedWriteIsToldOnceNeverStopsADrillAndLosesNothing) {
+// A disk that refuses the journal is told in red after every keep it refuses, the drill goes on as
+// ever, Exit asks while times are on no disk, and once the disk works again nothing is missing at the
+// next start, which says in blue where the times are.
+TEST(KeptOnDisk, AFailedWriteIsToldAtEachKeepExitAsksAndNothingIsLost) {
     TempDir dir;
     {
         DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
         rig.load();
         rig.waitTime.value = "0";
-        rig.disk.failReplace = true;
-        rig.play("S 800 S A");
-        EXPECT_EQ(rig.label5.value,
-                  UnsavedTimesNotices::unsavedTimesNotWritten("cannot write: No space left on device"));
-        EXPECT_EQ(rig.label5.colour, kRed);
-        rig.play("S 900 S A");
-        EXPECT_EQ(rig.label5.value, "That was 100 ms worse than your record, 0.80");
+        rig.disk.failReplace = rig.disk.failSession = true;  // a full disk
+        for (const char* keep : {"S 800 S A", "S 900 S A"}) {
+            rig.play(keep);
+            EXPECT_EQ(rig.label5.value,
+                      UnsavedTimesNotices::unsavedTimesNotWritten("cannot write: No space left on device"));
+            EXPECT_EQ(rig.label5.colour, kRed);
+        }
         EXPECT_EQ(rig.state().store.timeCount(28), 2);
         EXPECT_EQ(rig.command1.value + " " + rig.focus, "START command1");
-        rig.disk.failReplace = false;
-        rig.play("S 700 S A X");  // the disk works again; Exit
+        rig.log.clear();
+        rig.play("X");  // the answer: stay
+        rig.saveWorks = false;
+        rig.quitChoice = QuitChoice::SaveFirst;
+        rig.play("X");  // the answer: save first, but the save is cancelled
+        EXPECT_EQ(rig.log, (Log{"ask before quit, 2 not on disk", "stays", "ask before quit, 2 not on disk",
+                                "save now", "stays"}));
+        EXPECT_FALSE(rig.t->unloaded());
+        rig.disk.failReplace = rig.disk.failSession = false;
+        rig.log.clear();
+        rig.play("S 700 S A X");  // the disk works again; Exit asks nothing
+        EXPECT_EQ(rig.log.back(), "closed");
+        EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), "save now"), 0);
     }
     DiskRig next(dir.path, ".kestive-unsaved-2-2.journal");
     next.t->Form_Load();
@@ -48,37 +60,66 @@ TEST(KeptOnDisk, AFailedWriteIsToldOnceNeverStopsADrillAndLosesNothing) {
     ASSERT_EQ(files.size(), 1u);
     EXPECT_EQ(next.label5.value, UnsavedTimesNotices::unsavedTimesFrom(files));
     EXPECT_EQ(next.label5.colour, kBlue);
-    const LoadResult recovered = readSession(dir / files[0], {});
+    const LoadResult recovered = readSession(dir / files[0]);
     const auto times = recovered.value().store.timesOf(28);
     EXPECT_EQ(std::vector(times.begin(), times.end()), (std::vector<std::int32_t>{800, 900, 700}));
 }
 
-// Times handed over whole replace what the journal holds: after a crash the next start brings back
-// those times and the ones kept after them, not the ones they replaced.
-TEST(KeptOnDisk, ReplacedTimesAreWhatACrashBringsBack) {
-    TempDir dir;
-    {
-        DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
-        rig.load();
-        rig.waitTime.value = "0";
-        rig.play("S 800 S A");
-        TimeStore handed;
-        ASSERT_TRUE(handed.keepTime(5, 1234));
-        rig.t->replaceTimes(handed);
-        rig.play("S 900 S A");
-    }  // no Exit: a crash
-    DiskRig next(dir.path, ".kestive-unsaved-2-2.journal");
-    next.t->Form_Load();
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(dir.path)) files.push_back(entry.path());
-    ASSERT_EQ(files.size(), 1u);
-    const LoadResult recovered = readSession(files[0], {});
-    ASSERT_TRUE(recovered) << recovered.error().message();
-    for (const auto& [pll, times] : {std::pair{5, std::vector<std::int32_t>{1234}}, {28, {900}}}) {
-        SCOPED_TRACE(pll);
-        const auto kept = recovered->store.timesOf(pll);
-        EXPECT_EQ(std::vector(kept.begin(), kept.end()), times);
+// Times on no disk: a last try writes them if the disk takes them by now; otherwise quitting loses
+// them when the user says so, and saving first keeps them.
+TEST(KeptOnDisk, TheAnswerBeforeQuittingDecidesWhereTheTimesGo) {
+    const struct Row {
+        const char* name;
+        QuitChoice choice;
+        bool journalWorks, sessionWorks;  // at Exit
+    } rows[] = {{"quit and lose", QuitChoice::QuitAndLose, false, false},
+                {"save first", QuitChoice::SaveFirst, false, false},
+                {"the journal works again", QuitChoice::StayOpen, true, false},
+                {"only a session file can be written", QuitChoice::StayOpen, false, true}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempDir dir;
+        {
+            DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
+            rig.load();
+            rig.waitTime.value = "0";
+            rig.disk.failReplace = rig.disk.failSession = true;
+            rig.play("S 800 S A");
+            rig.disk.failReplace = !row.journalWorks;
+            rig.disk.failSession = !row.sessionWorks;
+            rig.quitChoice = row.choice;
+            rig.play("X");
+            EXPECT_EQ(rig.log.back(), "closed");
+            EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), "save now"),
+                      row.choice == QuitChoice::SaveFirst);
+            const bool asked =
+                std::any_of(rig.log.begin(), rig.log.end(), [](auto& l) { return l.starts_with("ask"); });
+            EXPECT_EQ(asked, !row.journalWorks && !row.sessionWorks);
+        }
+        DiskRig next(dir.path, ".kestive-unsaved-2-2.journal");
+        next.unsaved.recoverLeftTimes();
+        const auto files = std::distance(fs::directory_iterator(dir.path), {});  // each time in one file
+        EXPECT_EQ(files, row.journalWorks || row.sessionWorks ? 1 : 0);
     }
+}
+
+// A load never replaces times that could not first be put in a file of their own.
+TEST(KeptOnDisk, ALoadWaitsUntilTheUnsavedTimesAreInAFile) {
+    TempDir dir;
+    writeFile(dir / "other.pll", "recorded on today\r\n3:1000,\r\n");
+    DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
+    rig.load();
+    rig.waitTime.value = "0";
+    rig.play("S 800 S A");
+    rig.disk.failSession = true;
+    const auto refused = rig.t->loadfile(dir / "other.pll");
+    ASSERT_FALSE(refused);
+    EXPECT_NE(refused.error().what.find("No space left"), std::string::npos) << refused.error().what;
+    EXPECT_EQ(rig.state().store.timeCount(28), 1);
+    EXPECT_EQ(rig.state().store.timeCount(3), 0);
+    rig.disk.failSession = false;
+    ASSERT_TRUE(rig.t->loadfile(dir / "other.pll"));
+    EXPECT_EQ(rig.state().store.timeCount(3), 1);
 }
 
 // What a load says about the times it puts aside first and about the journal of the loaded ones.
@@ -107,7 +148,7 @@ TEST(UnsavedTimesNotices, ALoadSaysWhereUnsavedTimesWentAndWhetherTheLoadedOnesA
         Control label5;
         label5.log = &log;
         label5.value = "-";
-        FeedbackLine line{label5, label5};
+        FeedbackLine line{label5, label5, NumberFormat{}};
         UnsavedTimesNotices notices{&journal, line};
         TimeStore store;
         if (r.unsaved) notices.kept(store, 3, 700);

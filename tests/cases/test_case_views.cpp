@@ -10,6 +10,37 @@
 namespace kestive {
 namespace {
 
+// The same last layer after a quarter turn U (clockwise from above): the picture turned clockwise.
+TopView turnedU(const TopView& view) {
+    TopView turned;
+    for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            // Turning the picture clockwise takes (row, col) to (col, 2 - row).
+            turned.up[static_cast<std::size_t>(col * 3 + (2 - row))] =
+                view.up[static_cast<std::size_t>(row * 3 + col)];
+        }
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        turned.right[i] = view.back[i];
+        turned.front[2 - i] = view.right[i];
+        turned.left[i] = view.front[i];
+        turned.back[2 - i] = view.left[i];
+    }
+    return turned;
+}
+
+// Equal up to a turn of the U layer.
+bool sameCase(const TopView& a, const TopView& b) {
+    TopView turned = b;
+    for (int q = 0; q < 4; ++q) {
+        if (a == turned) {
+            return true;
+        }
+        turned = turnedU(turned);
+    }
+    return false;
+}
+
 // A top view as the picture shows it: five rows of five signs, split by '|' (back bar; left bar, U stickers
 // and right bar three times; front bar). 'Y' is yellow; the four corner signs are ignored.
 TopView drawn(std::string_view p) {

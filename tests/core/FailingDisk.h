@@ -17,6 +17,7 @@ struct FailingDisk final : JournalDisk {
         return real.appendJournal(c);
     }
     void removeJournal() override { real.removeJournal(); }
+    bool holdsJournal() override { return real.holdsJournal(); }
     std::vector<LeftJournal> claimLeftJournals(const std::filesystem::path& folder) override {
         return real.claimLeftJournals(folder);
     }

@@ -1,5 +1,11 @@
 #pragma once
 // Files for the core tests: a fresh folder removed with its content, whole-file reads and writes.
+#ifndef _WIN32
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -27,3 +33,22 @@ inline void writeFile(const fs::path& file, const std::string& bytes) {
 inline std::string readFile(const fs::path& file) {
     return (std::ostringstream() << std::ifstream(file, std::ios::binary).rdbuf()).str();
 }
+
+#ifndef _WIN32  // Windows has no such limit
+// While it lives, no file of this process grows beyond bytes: writes fail half-way as on a full disk,
+// even for root.
+struct FileSizeLimit {
+    rlimit old{};
+    void (*oldHandler)(int) = nullptr;
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{bytes, old.rlim_max};
+        if (::setrlimit(RLIMIT_FSIZE, &small) != 0) std::abort();
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+    }
+};
+#endif

@@ -12,7 +12,7 @@ using namespace kestive;
 namespace {
 TimeStore storeOf(std::initializer_list<std::pair<int, std::int32_t>> times) {
     TimeStore store;
-    for (const auto& [pll, time] : times) store.keepTime(pll, time);
+    for (const auto& [pll, time] : times) store.addTime(pll, time);
     return store;
 }
 

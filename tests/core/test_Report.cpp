@@ -79,8 +79,8 @@ TEST(Report, EmptyStoreIs57LinesWithoutTotal) {
 
 TEST(Report, WorkedExampleEndsWithTheTotalLine) {
     TimeStore store;
-    store.addTime(0, 600, kC);
-    store.addTime(0, 700, kC);
+    store.addTime(0, 600);
+    store.addTime(0, 700);
     std::string empty56;
     for (int i = 1; i < kCaseCount; ++i) empty56 += "avg: 0.00, std: 0.00, num: 0\r\n";
     EXPECT_EQ(reportText(store, kC), "avg: 0.65, std: 0.05, num: 2\r\n" + empty56 + "Total Average: 0.65");
@@ -89,7 +89,7 @@ TEST(Report, WorkedExampleEndsWithTheTotalLine) {
 TEST(Report, TiedMeansRoundToEvenBeforeTheyAreShown) {
     TimeStore store;
     for (const auto& [pll, time] : {std::pair{0, 834}, {0, 835}, {1, 835}, {1, 836}})
-        store.addTime(pll, time, kC);
+        store.addTime(pll, time);
     const std::string text = reportText(store, kC);
     EXPECT_TRUE(text.starts_with("avg: 0.83, std: 0.00, num: 2\r\n")) << "834.5 ms: " << text.substr(0, 30);
     EXPECT_EQ(text.substr(30, 30), "avg: 0.84, std: 0.00, num: 2\r\n") << "835.5 ms";
@@ -100,8 +100,8 @@ TEST(Report, TotalCountsOnlyMeansAboveZeroInTheUsersFormat) {
     // (650 + 1 + 53 * 2000000000) / 55 ms is far past 32 bits.
     TimeStore store;
     const int adds[][2] = {{0, 600}, {0, 700}, {1, -1500}, {2, 0}, {2, 0}, {3, 1}};
-    for (const auto& [pll, time] : adds) store.addTime(pll, time, kC);
-    for (int i = 4; i < kCaseCount; ++i) store.addTime(i, 2000000000, kC);
+    for (const auto& [pll, time] : adds) store.addTime(pll, time);
+    for (int i = 4; i < kCaseCount; ++i) store.addTime(i, 2000000000);
     std::istringstream text(reportText(store, kComma));
     const char* const lines[] = {"avg: 0,65, std: 0,05, num: 2\r", "avg: -1,50, std: 0,00, num: 1\r",
                                  "avg: 0,00, std: 0,00, num: 2\r", "avg: 0,00, std: 0,00, num: 1\r",

@@ -60,8 +60,8 @@ std::string colourText(Rgb c) {
 
 TEST(SvgReport, RendersStickersInThePictureColoursAndBarsToScale) {
     TimeStore store;
-    for (const auto time : {1000, 1200}) store.keepTime(20, time);  // the largest mean: a full bar
-    store.keepTime(26, 550);                                        // half of it
+    for (const auto time : {1000, 1200}) store.addTime(20, time);  // the largest mean: a full bar
+    store.addTime(26, 550);                                        // half of it
     const std::string svg = svgReport(store, {summarizeSession("a.pll", store)}, NumberFormat{});
     TempDir dir;
     const Raster raster = render(svg, dir);
@@ -102,7 +102,7 @@ TEST(SvgReport, RendersStickersInThePictureColoursAndBarsToScale) {
 
 TEST(SvgReport, CaseGroupsCarryTheirMeanAndTextIsEscaped) {
     TimeStore store;
-    for (const auto time : {1000, 1001}) store.keepTime(4, time);
+    for (const auto time : {1000, 1001}) store.addTime(4, time);
     std::vector<SessionSummary> sessions = {summarizeSession("<old & \"first\">.pll", store),
                                             summarizeSession("bad\xFF.pll", TimeStore())};
     const std::string svg = svgReport(store, sessions, NumberFormat{",", ".", 3, true, "-"});

@@ -2,7 +2,8 @@
 # On a screen smaller than the main window's design (run it under xvfb-run at 1366x768): the window
 # fits the screen and shows every case with its picture, bar and statistics; then a drill with real
 # presses (button down, a pause, button up), kept with Accept, and Exit.
-#   fit.sh <kestive binary> <folder with the 57 case pictures; made up when it has none>
+#   fit.sh <kestive binary> <folder with the 57 case pictures; made up when it has none> <case_places>
+case_places=$3  # prints each case's place in the window's layout: "case left top" in twips
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 eval "$(xdotool getdisplaygeometry --shell | sed 's/^/SCREEN_/')"
@@ -19,21 +20,17 @@ wait_time=$(at 1560 5520 375 285)
 
 # Every case: the yellow centre sticker of its picture, its bar's background between two grid lines,
 # the colours of its three statistics labels at their right ends.
-case_place() {
-  case $1 in 54) echo "960 10680" ;; 55) echo "3480 10680" ;; 56) echo "2160 9360" ;;
-    *) echo "$((6000 + 2520 * ($1 % 6))) $((120 + 1320 * ($1 / 6)))" ;; esac
-}
 probes=$work/probes.txt
 : >"$probes"
-for i in $(seq 0 56); do
-  read -r l t < <(case_place "$i")
+"$case_places" >"$work/places.txt" || fail "no case places"
+while read -r i l t; do
   for probe in "picture $((l + 607)) $((t + 607)) #FFD500" "bar $((l + 1260)) $((t + 250)) #804040" \
                "average $((l + 2300)) $((t + 607)) #C0C0FF" "count $((l + 2300)) $((t + 847)) #C0FFC0" \
                "deviation $((l + 2300)) $((t + 1087)) #FFC0C0"; do
     read -r what px py colour <<<"$probe"
     echo "$i $what $((X + $(scaled "$px"))) $((top + $(scaled "$py"))) $colour" >>"$probes"
   done
-done
+done <"$work/places.txt"
 import -window root "$work/shot.png"
 convert "$work/shot.png" txt:- | awk -F'[,: ]+' 'NR == FNR { want[$3 "," $4] = $0; next }
   FNR > 1 && ($1 "," $2) in want { split(want[$1 "," $2], p, " "); if (index($0, p[5]) == 0) print "case " p[1] " " p[2] " at " $1 "," $2 " shows " $0; seen++ }

@@ -8,7 +8,7 @@ namespace kestive {
 
 // Empty when every rule holds, else the first rule broken.
 inline std::string sessionInvariantBroken(std::string_view content) {
-    const LoadResult r = parseSession(content, "fuzz.pll", NumberFormat{});
+    const LoadResult r = parseSession(content, "fuzz.pll");
     if (!r) {
         const SessionError& e = r.error();
         // Line ends: LF, CR LF, or CR alone.
@@ -21,11 +21,11 @@ inline std::string sessionInvariantBroken(std::string_view content) {
         return lineInFile && e.file == "fuzz.pll" && !e.what.empty() ? "" : "error out of place";
     }
     const TimeStore& store = r->store;
-    const LoadResult back = parseSession(sessionText(store, "x"), "back.pll", NumberFormat{});
+    const LoadResult back = parseSession(sessionText(store, "x"), "back.pll");
     if (!back) return "written session does not read back: " + back.error().message();
     for (int i = 0; i < kCaseCount; ++i) {
         const int count = store.timeCount(i), mean = store.roundedMean(i);
-        if (count < 0 || count > store.timesCapacity() + 1 || store.bestTime(i) > kNoRecord ||
+        if (count < 0 || count > kMaxTimesPerCase || store.bestTime(i) > kNoRecord ||
             mean > store.maxAverage() || !(store.std(i, mean) >= 0))
             return "a store rule broken in case " + std::to_string(i);
         const auto a = store.timesOf(i), b = back->store.timesOf(i);

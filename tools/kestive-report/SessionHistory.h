@@ -9,7 +9,14 @@
 namespace kestive {
 
 // One session file read whole: its store, or the message that names the file, the line and the fault.
-Result<TimeStore, std::string> loadSessionStore(const std::string& file, const NumberFormat& format);
+Result<TimeStore, std::string> loadSessionStore(const std::string& file);
+
+// Writes all of text to standard output and flushes it; false when it did not all get there.
+bool writeStdout(const std::string& text);
+
+// kestive-report [--json] FILE: the report of one session file, or its statistics as JSON, on stdout.
+// Returns the exit status; on a bad file prints its message on stderr and nothing on stdout.
+int runReport(const std::string& file, bool json, const NumberFormat& format);
 
 // kestive-report --progress [--json] FILE...: the sessions, oldest first, as a table or as JSON on stdout.
 // Returns the exit status; on a bad file prints its message on stderr and nothing on stdout.

@@ -10,12 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "LocaleNumberFormat.h"
-#include "ReportJson.h"
 #include "SessionHistory.h"
-#include "session/PathText.h"
-#include "session/SessionFile.h"
-#include "stats/Report.h"
+#include "locale/LocaleNumberFormat.h"
 
 namespace {
 
@@ -41,10 +37,6 @@ constexpr const char* kUsage =
 int usageError(const std::string& why) {
     std::fprintf(stderr, "kestive-report: %s\n%s", why.c_str(), kUsage);
     return 2;
-}
-
-bool writeOut(const std::string& text) {
-    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
 }
 
 // The arguments as UTF-8 text. Windows hands main() them in its 8-bit code page, which lacks most
@@ -101,7 +93,7 @@ int main(int argc, char** argv) {
         }
     }
     if (!unknown.empty()) return usageError("unknown option " + unknown.front());
-    if (help) return writeOut(kUsage) ? 0 : 1;
+    if (help) return kestive::writeStdout(kUsage) ? 0 : 1;
     if (files.empty()) return usageError("no session file given");
     if (progress && svg) return usageError("give --progress or --svg, not both");
     if (svg && json) return usageError("--json goes with --progress, not with --svg");
@@ -109,19 +101,5 @@ int main(int argc, char** argv) {
     if (progress) return kestive::runProgress(files, json, kestive::userNumberFormat());
     if (svg) return kestive::runSvg(files, output, kestive::userNumberFormat());
     if (files.size() > 1) return usageError("give exactly one session file");
-
-    const kestive::NumberFormat format = kestive::userNumberFormat();
-    const kestive::LoadResult loaded = kestive::readSession(kestive::pathOfText(files.front()), format);
-    if (!loaded) {
-        std::fprintf(stderr, "kestive-report: %s\n", loaded.error().message().c_str());
-        return 1;
-    }
-    const kestive::TimeStore& store = loaded->store;
-    std::string out = json ? kestive::reportJson(store) : kestive::reportText(store, format);
-    if (!out.ends_with('\n')) out += "\r\n";  // the total line gets its line end too, as a terminal wants
-    if (!writeOut(out)) {
-        std::fprintf(stderr, "kestive-report: cannot write the report to standard output\n");
-        return 1;
-    }
-    return 0;
+    return kestive::runReport(files.front(), json, kestive::userNumberFormat());
 }

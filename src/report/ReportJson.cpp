@@ -1,20 +1,11 @@
-#include "ReportJson.h"
+#include "report/ReportJson.h"
 
-#include <charconv>
 #include <cstdint>
 
+#include "report/TextEscape.h"
 #include "stats/Report.h"
 
 namespace kestive {
-
-namespace {
-// Shortest text that reads back as the same double; always with "." and never in the locale's form.
-std::string jsonNumber(double value) {
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value);
-    return std::string(buf, res.ptr);
-}
-}  // namespace
 
 std::string reportJson(const TimeStore& store) {
     std::string out = "{\n  \"cases\": [\n";
