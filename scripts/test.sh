@@ -23,6 +23,8 @@ bash tests/fuzz/run.sh build/fuzz "${KESTIVE_FUZZ_SECONDS:-60}"
 echo "== the release: a clean Makefiles build, lintian, cmake --install, the source tarball with its core tests; the Debian package installed, started under Xvfb, removed"
 if [ "$(id -u)" -eq 0 ]; then bash tests/package/check.sh; else sudo bash tests/package/check.sh; fi
 
+echo "== Kestive for Windows: cross-built, its tests, drills and installer under Wine"; bash scripts/windows.sh test
+
 echo "== all tests (their summary closes the run)"
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j "$jobs"

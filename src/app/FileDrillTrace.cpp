@@ -4,7 +4,8 @@
 
 namespace kestive {
 
-FileDrillTrace::FileDrillTrace(const std::string& path) : out_(path, std::ios::app) {}
+// Binary: one LF per line on every system, Windows too.
+FileDrillTrace::FileDrillTrace(const std::string& path) : out_(path, std::ios::app | std::ios::binary) {}
 
 void FileDrillTrace::revealed(std::int16_t caseIndex, std::int32_t tick) {
     // The wall clock too, so that a script without the monotonic clock can compare its own readings.

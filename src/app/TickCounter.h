@@ -24,4 +24,16 @@ inline std::int32_t tickOfStamp(std::uint64_t stampMs, std::int32_t now) {
     return age >= -1000 && age <= 1000 ? stamp : now;
 }
 
+// The same for a window system that stamps events with a coarse clock of its own: Windows uses its tick
+// count, which moves in steps of 10 to 16 ms (and under Wine does not even share the counter's start).
+// The stamp's age is read on its own clock (stampClockNow); a press handled at once (the program idle)
+// is nearer the counter read now, while a stamp older than two steps means the press waited in the
+// queue, and then now less that age is nearer.
+inline constexpr std::int32_t kCoarseStampStepsMs = 32;
+inline std::int32_t tickOfCoarseStamp(std::uint64_t stampMs, std::uint64_t stampClockNow, std::int32_t now) {
+    const std::int32_t age = elapsedMs(static_cast<std::int32_t>(static_cast<std::uint32_t>(stampMs)),
+                                       static_cast<std::int32_t>(static_cast<std::uint32_t>(stampClockNow)));
+    return age > kCoarseStampStepsMs && age <= 1000 ? elapsedMs(age, now) : now;
+}
+
 }  // namespace kestive

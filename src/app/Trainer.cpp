@@ -6,6 +6,7 @@
 #include "cases/CasePanelLayout.h"
 #include "cases/CasePicture.h"
 #include "cases/OllCases.h"
+#include "session/PathText.h"
 #include "stats/NumberText.h"
 
 namespace kestive {
@@ -200,9 +201,10 @@ void Trainer::Command2_Click() {
         attemptWaiting_ = false;
         const KeepResult result = state_.store.addTime(state_.currentCase, state_.lastTime);
         if (result) {
-            if (p_.trace) p_.trace->kept(state_.currentCase, state_.lastTime);
             feedback_.showRecord(result.value());
             unsaved_.kept(state_.store, state_.currentCase, state_.lastTime);
+            // Traced once it is on disk: whoever reads the trace may count on the journal.
+            if (p_.trace) p_.trace->kept(state_.currentCase, state_.lastTime);
         } else {
             feedback_.showRefusal(result.error(), state_.currentCase);
         }
@@ -249,7 +251,7 @@ void Trainer::LoadPictures() {
         const std::string name = casePictureFileName(i);
         bool loaded = false;
         for (std::size_t f = 0; !loaded && f < p_.place.pictures.size(); ++f) {
-            loaded = c_.pll[i]->loadPicture((p_.place.pictures[f] / name).string());
+            loaded = c_.pll[i]->loadPicture(textOfPath(p_.place.pictures[f] / name));
         }
         if (!loaded) {
             if (!missingPictures_.empty()) missingPictures_ += ", ";
@@ -261,7 +263,7 @@ void Trainer::LoadPictures() {
 std::string Trainer::missingPicturesMessage() const {
     std::string folders;
     for (const std::filesystem::path& folder : p_.place.pictures)
-        folders += (folders.empty() ? "" : ", ") + folder.string();
+        folders += (folders.empty() ? "" : ", ") + textOfPath(folder);
     return "These case pictures were not found, so their boxes stay empty: " + missingPictures_ +
            ". Looked for in: " + folders + ".";
 }

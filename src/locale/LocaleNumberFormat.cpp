@@ -15,12 +15,18 @@ NumberFormat numberFormatOf(const QLocale& locale) {
 }
 
 QLocale userNumericLocale() {
+#ifdef _WIN32
+    // Windows keeps the number format in the user's regional settings; LANG and its kin, when set at
+    // all, come from elsewhere (Wine passes the Linux ones on).
+    return QLocale::system();
+#else
     // The order in which the C library picks the locale for numbers.
     for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
         const QString name = qEnvironmentVariable(variable);
         if (!name.isEmpty()) return QLocale(name);
     }
     return QLocale::c();
+#endif
 }
 
 NumberFormat userNumberFormat() {

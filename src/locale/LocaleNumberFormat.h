@@ -9,6 +9,7 @@ namespace kestive {
 NumberFormat numberFormatOf(const QLocale& locale);
 
 // The locale that LC_ALL, else LC_NUMERIC, else LANG names, from Qt's own locale data; C when none is set.
+// On Windows, the user's regional settings (QLocale::system()) whatever the environment says.
 QLocale userNumericLocale();
 
 // The user's format: LC_ALL, else LC_NUMERIC, else LANG, read through Qt's own locale data, so a locale

@@ -12,7 +12,10 @@ void FileJournalDisk::makeRoom() {
 }
 
 DiskResult FileJournalDisk::replaceJournal(const std::filesystem::path& file, std::string_view content) {
-    // Locked before it takes the name: no other trainer ever sees the journal unlocked.
+    // Locked before it takes the name: no other trainer ever sees the journal unlocked. Where an open
+    // file cannot be replaced, the old journal is let go just before: another trainer starting in this
+    // folder in that moment could take its times as left behind.
+    if (!files::kRenamesOverOpenFiles && file == file_) journal_ = files::File();
     Result<files::File, files::FileError> placed =
         files::placeWholeFile(file, content, files::Placing::Replace, true);
     if (!placed) return Failure{placed.error().text};

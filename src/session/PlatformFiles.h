@@ -63,6 +63,13 @@ private:
 
 // Gives from's file the name to, replacing a file of that name.
 Outcome renameOver(const std::filesystem::path& from, const std::filesystem::path& to);
+// Whether renameOver can replace a file that is still open. Windows refuses while any handle to it
+// is open (Windows 10's rename with POSIX semantics aside, which Wine lacks).
+#ifdef _WIN32
+inline constexpr bool kRenamesOverOpenFiles = false;
+#else
+inline constexpr bool kRenamesOverOpenFiles = true;
+#endif
 // Removes the name; best effort.
 void removeFile(const std::filesystem::path& file);
 // Makes a new or renamed name in the file's folder durable. Best effort: the file's content is

@@ -1,5 +1,9 @@
 #include "ui/ButtonPressWatch.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <QInputEvent>
 #include <QKeyEvent>
 #include <QPointer>
@@ -12,7 +16,12 @@ ButtonPressWatch::ButtonPressWatch(QAbstractButton& button, TickCounter& ticks,
     : QObject(&button), button_(button), ticks_(ticks), pressed_(std::move(pressed)), lost_(std::move(lost)) {
     connect(&button, &QAbstractButton::pressed, this, [this] {
         const std::int32_t now = ticks_.now();
+#ifdef _WIN32
+        pressed_(stamp_ ? tickOfCoarseStamp(*stamp_, GetTickCount(), now)
+                        : now);  // stamped with the tick count
+#else
         pressed_(stamp_ ? tickOfStamp(*stamp_, now) : now);
+#endif
     });
     connect(&button, &QAbstractButton::clicked, this, [this] { ++clicks_; });
     button.installEventFilter(this);

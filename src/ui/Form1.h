@@ -17,7 +17,11 @@
 #include "app/SoundOrBell.h"
 #include "app/SteadyTickCounter.h"
 #include "app/Trainer.h"
+#ifdef _WIN32
+#include "ui/WindowsSound.h"
+#else
 #include "ui/CanberraSound.h"
+#endif
 #include "ui/LocaleNumbers.h"
 #include "ui/QtBeeper.h"
 #include "ui/QtControlPorts.h"
@@ -120,7 +124,11 @@ private:
     QtRunningDisplay display_{*this};
     // The start signal: the sound theme's bell, else the window system's bell.
     QtBeeper bell_;
+#ifdef _WIN32
+    WindowsSound bellSound_{L"SystemAsterisk"};
+#else
     CanberraSound bellSound_{"bell"};
+#endif
     SoundOrBell beeper_{bellSound_, bell_};
     LocaleNumberReader numbers_;
     std::unique_ptr<WindowPort> windowPort_;

@@ -6,6 +6,8 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
+#include "ui/FilePath.h"
+
 namespace kestive::ui {
 
 namespace {
@@ -57,7 +59,7 @@ std::vector<std::pair<QString, std::filesystem::path>> Form2::sessionFiles(const
         if (QString::fromLatin1(name.substr(name.size() - 4)).compare(".pll", Qt::CaseInsensitive) != 0)
             continue;
         // A name that is not valid UTF-8 is shown with a replacement mark where a byte cannot be read.
-        found.emplace_back(QFile::decodeName(QByteArray::fromStdString(name)), entry.path().filename());
+        found.emplace_back(qStringOfPath(entry.path().filename()), entry.path().filename());
     }
     std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
         const int order = a.first.compare(b.first, Qt::CaseInsensitive);

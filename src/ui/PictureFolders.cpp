@@ -1,8 +1,9 @@
 #include "ui/PictureFolders.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+
+#include "ui/FilePath.h"
 
 namespace kestive::ui {
 
@@ -13,9 +14,9 @@ std::vector<std::filesystem::path> installedPictureFolders(const QString& progra
         QDir::cleanPath(programFolder + QStringLiteral("/" KESTIVE_CASES_FROM_BUILT_PROGRAM));
     std::vector<std::filesystem::path> folders;
     for (const QString& folder : {installed, build}) {
-        if (QFileInfo(folder).isDir()) folders.emplace_back(QFile::encodeName(folder).toStdString());
+        if (QFileInfo(folder).isDir()) folders.push_back(filePathOf(folder));
     }
-    if (folders.empty()) folders.emplace_back(QFile::encodeName(installed).toStdString());
+    if (folders.empty()) folders.push_back(filePathOf(installed));
     return folders;
 }
 

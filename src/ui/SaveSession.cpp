@@ -1,10 +1,10 @@
 #include "ui/SaveSession.h"
 
-#include <QFile>
 #include <filesystem>
 
 #include "session/SessionFile.h"
 #include "session/SessionName.h"
+#include "ui/FilePath.h"
 
 namespace kestive::ui {
 
@@ -32,9 +32,7 @@ SaveOutcome saveSessionDialog(QWidget* parent, const TimeStore& store, DialogPor
     const std::optional<std::string> name = sessionFileName(answer.toStdString());
     if (!name) return SaveOutcome::NothingWritten;
 
-    // The name as the file system spells it (the local 8-bit encoding of the answer).
-    const std::filesystem::path file =
-        folder / QFile::encodeName(QString::fromStdString(*name)).toStdString();
+    const std::filesystem::path file = folder / filePathOf(QString::fromStdString(*name));
     const std::string date = sessionDateText(when, locale).toStdString();
     if (const SaveResult saved = saveSession(file, store, date); !saved) {
         dialogs.warn(parent, QStringLiteral("The session was not saved.\n") +

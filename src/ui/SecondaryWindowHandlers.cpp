@@ -1,9 +1,9 @@
 #include "ui/SecondaryWindowHandlers.h"
 
-#include <QFile>
 #include <filesystem>
 
 #include "stats/Report.h"
+#include "ui/FilePath.h"
 #include "ui/Form1.h"
 #include "ui/SaveSession.h"
 

@@ -22,6 +22,10 @@
 #include "ui/PictureFolders.h"
 #include "ui/SaveSession.h"
 #include "ui/SteadyCaretWhenIdle.h"
+#ifdef _WIN32
+#include "ui/FilePath.h"
+#include "ui/WindowsFolder.h"
+#endif
 
 namespace {
 // Notes the first paint of the main window in the trace.
@@ -66,6 +70,14 @@ int main(int argc, char* argv[]) {
     std::error_code noFolder;
     std::filesystem::path here = std::filesystem::current_path(noFolder);
     if (noFolder) here = ".";
+#ifdef _WIN32
+    // Started from the Start menu, Explorer or the unpacked zip, it works in Documents\Kestive.
+    if (const QString folder = kestive::ui::windowsWorkingFolder(kestive::ui::qStringOfPath(here),
+                                                                 QCoreApplication::applicationDirPath());
+        !folder.isEmpty()) {
+        here = kestive::ui::filePathOf(folder);
+    }
+#endif
     const kestive::WorkPlace place = kestive::workPlaceIn(
         here, kestive::ui::installedPictureFolders(QCoreApplication::applicationDirPath()));
 

@@ -177,6 +177,25 @@ TEST(Drill, StopTakesThePressTick) {
     }
 }
 
+// The tick of a press from the event's stamp: X11 and Wayland stamp it exactly on the counter's clock,
+// Windows in steps of its tick count, so there a fresh stamp gives way to the counter.
+TEST(Drill, APressTakesItsStampWhereTheStampIsNearer) {
+    struct Row {
+        const char* name;
+        std::uint64_t stamp, stampClockNow;
+        std::int32_t now, exact, coarse;
+    };
+    for (const Row& r : {Row{"handled at once", 9997, 10000, 10000, 9997, 10000},
+                         {"waited in the queue", 9920, 10000, 10000, 9920, 9920},
+                         {"a stamp of another clock", 4000, 4080, 10000, 10000, 9920},
+                         {"a stamp too old to be this press", 4000, 8000, 10000, 10000, 10000},
+                         {"across the wrap of the counter", 0xFFFFFFC4u, 20, 20, -60, -60}}) {
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(tickOfStamp(r.stamp, r.now), r.exact);
+        EXPECT_EQ(tickOfCoarseStamp(r.stamp, r.stampClockNow, r.now), r.coarse);
+    }
+}
+
 // A press made while the case went onto the screen arrives after the reveal, stamped before the clock
 // started (or with its very tick): it does nothing, as a press during the countdown does.
 TEST(Drill, APressStampedBeforeTheClockStartedDoesNothing) {

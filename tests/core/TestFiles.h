@@ -1,11 +1,14 @@
 #pragma once
 // Files for the core tests: a fresh folder removed with its content, whole-file reads and writes.
-#include <stdlib.h>
+#ifndef _WIN32
 #include <sys/resource.h>
 
 #include <csignal>
+#endif
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -14,9 +17,10 @@ namespace fs = std::filesystem;
 struct TempDir {
     fs::path path;
     TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "kestive-test-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) std::abort();
-        path = pattern;
+        std::random_device random;
+        do {
+            path = fs::temp_directory_path() / ("kestive-test-" + std::to_string(random()));
+        } while (!fs::create_directory(path));  // throws when the folder cannot be made at all
     }
     ~TempDir() { fs::remove_all(path); }
     fs::path operator/(const std::string& name) const { return path / name; }
@@ -30,6 +34,7 @@ inline std::string readFile(const fs::path& file) {
     return (std::ostringstream() << std::ifstream(file, std::ios::binary).rdbuf()).str();
 }
 
+#ifndef _WIN32  // Windows has no such limit
 // While it lives, no file of this process grows beyond bytes: writes fail half-way as on a full disk,
 // even for root.
 struct FileSizeLimit {
@@ -46,3 +51,4 @@ struct FileSizeLimit {
         std::signal(SIGXFSZ, oldHandler);
     }
 };
+#endif

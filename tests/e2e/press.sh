@@ -3,10 +3,12 @@
 # which the mouse button or Space is held from 0 to 500 ms (Space also 800 ms, past the key's
 # auto-repeat), then let go with xdotool. Each press is bracketed by readings of the wall clock
 # (xtest_down.py); the trace gives the reveal on the same clock. The stored time must lie within 2 ms
-# of the bracket, and the hold must neither stop twice nor click Accept.
+# of the bracket (KESTIVE_PRESS_LATE_MS allows more lateness: Wine's own input path is slower than
+# Windows'), and the hold must neither stop twice nor click Accept.
 #   press.sh <kestive binary> <folder with the 57 case pictures; made up when it has none>
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
+late=${KESTIVE_PRESS_LATE_MS:-2}
 
 
 xdotool mousemove $wait_time click 1 key ctrl+a type 0
@@ -26,11 +28,11 @@ round() {  # device hold
   [ "$(count stopped)" -eq $((stopped + 1)) ] || fail "$device held $hold ms: stopped more than once"
   reveal_us=$(grep '^revealed' trace.txt | tail -1 | awk '{print $4}')
   line=$(grep '^stopped' trace.txt | tail -1)
-  awk -v d="$device" -v h="$hold" -v s="${line##* }" -v r="$reveal_us" -v a="$t0" -v b="$t1" 'BEGIN {
+  awk -v d="$device" -v h="$hold" -v s="${line##* }" -v r="$reveal_us" -v a="$t0" -v b="$t1" -v late="$late" 'BEGIN {
     lo = (a - r) / 1000; hi = (b - r) / 1000
     printf "%s %d %d %.3f %.3f %+.3f\n", d, h, s, lo, hi - lo, s - lo
-    exit !(s >= lo - 2 && s <= hi + 2)
-  }' || fail "$device held $hold ms: stored time outside the press bracket +-2 ms"
+    exit !(s >= lo - 2 && s <= hi + late)
+  }' || fail "$device held $hold ms: stored time outside the press bracket -2/+$late ms"
   xdotool mousemove $accept click --delay 0 1  # Accept; the focus goes back to START
   await kept "$kept"
 }

@@ -7,6 +7,7 @@
 #include "report/ReportJson.h"
 #include "report/SessionSeries.h"
 #include "report/SvgReport.h"
+#include "session/PathText.h"
 #include "session/SessionFile.h"
 #include "session/WholeFile.h"
 #include "stats/Report.h"
@@ -23,7 +24,7 @@ int fail(const std::string& message) {
 }  // namespace
 
 Result<TimeStore, std::string> loadSessionStore(const std::string& file) {
-    LoadResult loaded = readSession(file);
+    LoadResult loaded = readSession(pathOfText(file));
     if (!loaded) return Failure{loaded.error().message()};
     return std::move(loaded->store);
 }
@@ -64,14 +65,15 @@ int runSvg(const std::vector<std::string>& files, const std::string& output, con
         if (const Result<Done, std::string> added = addSessionTimes(all, loaded.value()); !added) {
             return fail(added.error());
         }
-        sessions.push_back(summarizeSession(std::filesystem::path(file).filename().string(), loaded.value()));
+        sessions.push_back(summarizeSession(textOfPath(pathOfText(file).filename()), loaded.value()));
     }
     const std::string svg = svgReport(all, sessions, format);
     if (output.empty()) {
         return writeStdout(svg) ? 0 : fail("cannot write to standard output");
     }
     // Replaced only when complete, so a failed run leaves no half picture.
-    if (const files::Outcome written = files::writeWholeFile(output, svg, files::Placing::Replace);
+    if (const files::Outcome written =
+            files::writeWholeFile(pathOfText(output), svg, files::Placing::Replace);
         !written) {
         return fail(output + ": " + written.error().text);
     }

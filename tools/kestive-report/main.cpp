@@ -1,4 +1,10 @@
 // kestive-report: prints the report of a session file, as the trainer's "Create report" shows it.
+#ifdef _WIN32
+#include <windows.h>
+// windows.h first: shellapi.h needs its types.
+#include <shellapi.h>
+#endif
+
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -33,16 +39,39 @@ int usageError(const std::string& why) {
     return 2;
 }
 
+// The arguments as UTF-8 text. Windows hands main() them in its 8-bit code page, which lacks most
+// scripts: there they come from the UTF-16 command line, and the console is told to show UTF-8.
+std::vector<std::string> argumentsOf(int argc, char** argv) {
+#ifdef _WIN32
+    (void)argc, (void)argv;
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> args;
+    for (int i = 0; wide && i < count; ++i) {
+        const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string arg(static_cast<std::size_t>(bytes > 1 ? bytes - 1 : 0), '\0');
+        if (bytes > 1) WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, arg.data(), bytes, nullptr, nullptr);
+        args.push_back(std::move(arg));
+    }
+    LocalFree(wide);
+    SetConsoleOutputCP(CP_UTF8);
+    return args;
+#else
+    return std::vector<std::string>(argv, argv + argc);
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> args = argumentsOf(argc, argv);
     bool json = false, help = false, optionsDone = false, progress = false, svg = false;
     std::string output;
     bool outputGiven = false;
     std::vector<std::string> files;
     std::vector<std::string> unknown;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
         if (!optionsDone && arg == "--") {
             optionsDone = true;
         } else if (!optionsDone && (arg == "--help" || arg == "-h")) {
@@ -54,8 +83,8 @@ int main(int argc, char** argv) {
         } else if (!optionsDone && arg == "--svg") {
             svg = true;
         } else if (!optionsDone && (arg == "-o" || arg == "--output")) {
-            if (i + 1 == argc || argv[i + 1][0] == '\0') return usageError("-o needs a file name");
-            output = argv[++i];
+            if (i + 1 == args.size() || args[i + 1].empty()) return usageError("-o needs a file name");
+            output = args[++i];
             outputGiven = true;
         } else if (!optionsDone && arg.size() > 1 && arg[0] == '-') {
             unknown.emplace_back(arg);
