@@ -3,10 +3,19 @@
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace kestive::ui {
 
-QtRunningDisplay::QtRunningDisplay(const QWidget& window) : window_(window) {
+// The screen is looked at anew for every drill: the window may have moved to another one.
+QtRunningDisplay::QtRunningDisplay(const QWidget& window)
+    : QtRunningDisplay([&window] {
+          const QScreen* screen = window.screen();
+          return screen ? screen->refreshRate() : 0.0;
+      }) {}
+
+QtRunningDisplay::QtRunningDisplay(std::function<double()> refreshRate)
+    : refreshRate_(std::move(refreshRate)) {
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(intervalFor(0));
 }
@@ -19,9 +28,7 @@ int QtRunningDisplay::intervalFor(double refreshRate) {
 }
 
 void QtRunningDisplay::timingBegan() {
-    // The screen is looked at anew for every drill: the window may have moved to another one.
-    const QScreen* screen = window_.screen();
-    timer_.setInterval(intervalFor(screen ? screen->refreshRate() : 0));
+    timer_.setInterval(intervalFor(refreshRate_()));
     timer_.start();
 }
 

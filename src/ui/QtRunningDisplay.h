@@ -1,6 +1,7 @@
 #pragma once
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 #include "app/RunningDisplay.h"
 
@@ -12,6 +13,8 @@ namespace kestive::ui {
 class QtRunningDisplay final : public RunningDisplay {
 public:
     explicit QtRunningDisplay(const QWidget& window);
+    // Ticks at the rate refreshRate gives when timing begins (0 when the screen reports none).
+    explicit QtRunningDisplay(std::function<double()> refreshRate);
     void timingBegan() override;
     void timingEnded() override;
     QTimer& timer() { return timer_; }
@@ -22,7 +25,7 @@ public:
     static int intervalFor(double refreshRate);
 
 private:
-    const QWidget& window_;
+    std::function<double()> refreshRate_;
     QTimer timer_;
 };
 

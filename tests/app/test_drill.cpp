@@ -159,6 +159,7 @@ TEST(Drill, StopTakesThePressTick) {
              Row{"held 400 ms", "0", "S 300 P 400 S", "", kIdle, 300},
              {"released off the button", "0", "S 300 P 200 L", "", kTiming, 0},
              {"pressed again after that", "0", "S 300 P 200 L 100 P 50 S", "", kIdle, 600},
+             {"two presses before one click: the later", "0", "S 300 P 100 P 50 S", "", kIdle, 400},
              {"click without a press", "0", "S 250 S", "", kIdle, 250},
              {"a lost press is not used", "0", "S 300 P 200 L 100 S", "", kIdle, 600},
              {"START's own press", "0", "P 100 S 300 S", "", kIdle, 300},
@@ -220,16 +221,8 @@ TEST(Drill, StopShowsTheExactTimeAndTheAnswerUntilTheDisplayIsReset) {
     rig.during[1] = [&] { tipInCountdown = rig.alg.tip; };
     rig.play("S");
     EXPECT_EQ(tipInCountdown, "");
-    const Log start(rig.log.begin(), rig.log.begin() + 6);
-    EXPECT_EQ(start, (Log{"label5 = ", "alg clear", "label1 = 0.00", "command1 = START", "command1 focus",
-                          "label1 = 2"}));
+    EXPECT_LT(std::ranges::find(rig.log, "alg clear"), std::ranges::find(rig.log, "label1 = 2"));
     EXPECT_EQ(rig.alg.tip, "");  // timing
-}
-
-TEST(Drill, FirstCaptionOfTheTimeInTheUsersFormat) {
-    Rig rig(NumberFormat{",", ".", 3, true, "-"});
-    rig.load();
-    EXPECT_EQ(rig.label1.value, "0,00");
 }
 
 // The store's answers in words, numbers in the user's format: red when the record was beaten or the time
@@ -237,37 +230,26 @@ TEST(Drill, FirstCaptionOfTheTimeInTheUsersFormat) {
 TEST(FeedbackLine, PutsTheStoresAnswersIntoWords) {
     using K = RecordComparison::Kind;
     const Rgb red{255, 0, 0}, blue{0, 0, 255};
-    const std::tuple<std::function<void(FeedbackLine&)>, const char*, Rgb> rows[] = {
-        {[](FeedbackLine& l) {
-             l.showRecord({K::Beat, 2147484428, 780});
-         },
-         "You beat your previous record by 2147484428 milliseconds!", red},
-        {[](FeedbackLine& l) {
-             l.showRecord({K::Worse, 266, 1234});
-         },
-         "That was 266 ms worse than your record, 1,23", blue},
-        {[](FeedbackLine& l) {
-             l.showRecord({K::Worse, 4294967295, INT32_MIN});
-         },
-         "That was 4294967295 ms worse than your record, -2.147.483,65", blue},
-        {[](FeedbackLine& l) {
-             l.showRecord({K::None, 0, 10000});
-         },
-         "as it was",
-         {}},
-        {[](FeedbackLine& l) { l.showRefusal(Refusal::CaseFull, 30); },
-         "case 30 already holds 32767 times, the most one case can hold", red},
-        {[](FeedbackLine& l) { l.showRefusal(Refusal::BadCase, 57); }, "case index 57 is outside 0..56", red},
-    };
-    for (const auto& [show, text, colour] : rows) {
-        SCOPED_TRACE(text);
+    auto shown = [](const std::function<void(FeedbackLine&)>& show) {  // {text, colour} of the line
         Log log;
         Control label5;
         label5.log = &log;
         label5.value = "as it was";
         FeedbackLine line{label5, label5, NumberFormat{",", ".", 3, true, "-"}};
         show(line);
-        EXPECT_EQ(label5.value, text);
-        EXPECT_EQ(label5.colour, colour);
-    }
+        return std::pair(label5.value, label5.colour);
+    };
+    const std::tuple<RecordComparison, std::string, Rgb> records[] = {
+        {{K::Beat, 2147484428, 780}, "You beat your previous record by 2147484428 milliseconds!", red},
+        {{K::Worse, 266, 1234}, "That was 266 ms worse than your record, 1,23", blue},
+        {{K::Worse, 4294967295, INT32_MIN},
+         "That was 4294967295 ms worse than your record, -2.147.483,65",
+         blue},
+        {{K::None, 0, 10000}, "as it was", {}}};
+    for (const auto& [record, text, colour] : records)
+        EXPECT_EQ(shown([&](FeedbackLine& l) { l.showRecord(record); }), std::pair(text, colour)) << text;
+    EXPECT_EQ(shown([](FeedbackLine& l) { l.showRefusal(Refusal::CaseFull, 30); }),
+              std::pair(std::string("case 30 already holds 32767 times, the most one case can hold"), red));
+    EXPECT_EQ(shown([](FeedbackLine& l) { l.showRefusal(Refusal::BadCase, 57); }),
+              std::pair(std::string("case index 57 is outside 0..56"), red));
 }

@@ -9,18 +9,8 @@
 namespace kestive {
 namespace {
 
-// The algorithm written back in plain notation, moves separated by single spaces ("R U2 R'").
-std::string toString(const Algorithm& algorithm) {
-    std::string text;
-    for (const Move& move : algorithm) {
-        if (!text.empty()) text += ' ';
-        text += "UDLRFBudlrfbMESxyz"[static_cast<int>(move.kind)];
-        if (move.quarters != 1) text += move.quarters == 2 ? '2' : '\'';
-    }
-    return text;
-}
-
-TEST(CaseTable, MatchesTheSharedTableWrittenInPlainNotation) {
+// The numbering: the algorithms are the shared table's, case by case (swapped cases pass every other test).
+TEST(CaseTable, MatchesTheSharedTable) {
     const std::filesystem::path path = KESTIVE_CASE_TABLE;
     if (!std::filesystem::exists(path)) GTEST_SKIP() << path << " is not there: set KESTIVE_SHARED_DIR";
     std::ifstream in(path);
@@ -32,7 +22,6 @@ TEST(CaseTable, MatchesTheSharedTableWrittenInPlainNotation) {
         ASSERT_LT(rows, kCaseCount);
         const OllCase& c = ollCases()[rows];
         EXPECT_EQ(std::to_string(c.number) + "\t" + std::string(c.algorithm), line);
-        EXPECT_EQ(toString(parseAlgorithm(c.algorithm).value()), c.algorithm);
     }
     EXPECT_EQ(rows, kCaseCount);
 }

@@ -55,6 +55,15 @@ TEST(Progress, TableRowsPerCaseWithGapsChangeAndTotals) {
     }
 }
 
+TEST(Progress, AChangeThatShowsAsZeroHasNoSignAndOneSessionHasNoChange) {
+    const std::vector<SessionSummary> two = {summarizeSession("a", storeOf({{0, 1000}})),
+                                             summarizeSession("b", storeOf({{0, 1004}}))};
+    const auto lines = linesOf(progressText(two, NumberFormat{}));
+    EXPECT_EQ(lines.at(5), "1      1.00  1.00    0.00") << "4 ms slower";
+    EXPECT_EQ(lines.back(), "Total  1.00  1.00    0.00") << "4 ms slower";
+    EXPECT_EQ(linesOf(progressText({two[0]}, NumberFormat{})).back(), "Total  1.00       -") << "one session";
+}
+
 TEST(Progress, WideNumbersAndManySessionsStayAligned) {
     std::vector<SessionSummary> sessions;
     for (int s = 0; s < 12; ++s) {

@@ -87,6 +87,9 @@ TEST(ReportTool, ProgressAndSvgOverSeveralFilesOrNothingOnStdout) {
     writeFile(dir / "a.pll", "recorded on monday\r\n0:600,700,\r\n");
     writeFile(dir / "b.pll", "recorded on tuesday\r\n0:500,\r\n3:900,\r\n");
     writeFile(dir / "bad.pll", "recorded on wednesday\r\n0:5,\r\n1 5,\r\n");
+    std::string half = "recorded on thursday\r\n0:";  // twice 16384 times of case 1: one too many together
+    for (int k = 0; k < 16384; ++k) half += "7,";
+    writeFile(dir / "half.pll", half + "\r\n");
     const std::string a = (dir / "a.pll").string(), b = (dir / "b.pll").string(),
                       bad = (dir / "bad.pll").string(), svgFile = (dir / "out.svg").string();
 
@@ -112,6 +115,8 @@ TEST(ReportTool, ProgressAndSvgOverSeveralFilesOrNothingOnStdout) {
         {"--progress --json " + bad + " " + a, 1, bad + ", line 3:"},
         {"--svg -o " + svgFile + " " + a + " " + bad, 1, bad + ", line 3:"},
         {"--svg " + a + " " + (dir / "missing.pll").string(), 1, "missing.pll: cannot open"},
+        {"--svg " + (dir / "half.pll").string() + " " + (dir / "half.pll").string(), 1,
+         "case 1 holds more than 32767 times"},
         {"--progress --svg " + a, 2, "not both"},
         {"--svg --json " + a, 2, "--json goes with --progress"},
         {"-o x.svg " + a, 2, "-o goes with --svg"},

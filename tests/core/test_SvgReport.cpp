@@ -116,6 +116,10 @@ TEST(SvgReport, CaseGroupsCarryTheirMeanAndTextIsEscaped) {
                                     "Std: 0,00",
                                     "<g id=\"total-average\">"};
     for (const std::string& part : expected) EXPECT_NE(svg.find(part), std::string::npos) << part;
+    // Down each column, then the next: case 2 under case 1, case 20 at the top of the second column.
+    const auto [x1, y1] = pictureCorner(svg, 0);
+    EXPECT_EQ(pictureCorner(svg, 1), std::pair(x1, y1 + 100)) << "case 2";
+    EXPECT_EQ(pictureCorner(svg, 19), std::pair(x1 + 480, y1)) << "case 20";
 
     // A strict XML reader takes it whole.
     TempDir dir;

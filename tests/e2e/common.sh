@@ -1,21 +1,17 @@
 # Sourced by the end-to-end scripts, which run under xvfb-run:
-#   <script> <kestive binary> <folder with the 57 case pictures; made up when it has none>
-# Starts the trainer in a fresh folder with the pictures and waits for its first paint. Leaves:
-# $work (the current folder), $pid, $wid and the window's X Y WIDTH HEIGHT, $top (the client area's
-# top), fail, at, exit_program, and the places of START, Accept, Exit and the WaitTime box.
+#   <script> <kestive binary> [<folder with the 57 case pictures; made up when it has none>]
+# Starts the trainer in a fresh folder ($work, the current folder) with the pictures (none without the
+# folder argument) and waits for its first paint, unless the script set defer_start; start_program
+# starts it (again). Leaves $pid, $wid and what harness.sh's find_places sets.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 bin=$1
-pictures=$2
-work=$(mktemp -d)
-pid=
-cleanup() {
-  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid"; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$work/trace.txt" ] && cat "$work/trace.txt"; ls -la "$work"; exit 1; }
+pictures=${2:-}
+new_workdir
 
-if compgen -G "$pictures/oll*print.gif" >/dev/null && [ "$(ls "$pictures"/oll*print.gif | wc -l)" -eq 57 ]; then
+if [ -z "$pictures" ]; then
+  :
+elif compgen -G "$pictures/oll*print.gif" >/dev/null && [ "$(ls "$pictures"/oll*print.gif | wc -l)" -eq 57 ]; then
   cp "$pictures"/oll*print.gif "$work"/
 else
   echo "no case pictures in $pictures: using one-pixel stand-ins"
@@ -26,28 +22,13 @@ else
 fi
 
 cd "$work"
-# Starts the trainer in $work and waits for its first paint (again after an earlier run ended).
 start_program() {
   rm -f trace.txt
   KESTIVE_TRACE="$work/trace.txt" "$bin" &
   pid=$!
-  wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kestive$' | head -1) || fail "no window"
-  # Wait for the first paint, then let the window settle.
-  for _ in $(seq 100); do grep -q '^shown' trace.txt 2>/dev/null && break; sleep 0.1; done
-  sleep 0.5
+  wid=$(kestive_window) || fail "no window"
+  await_shown trace.txt || fail "no first paint"
+  sleep 0.5  # let the window settle
+  find_places "$wid"
 }
-start_program
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-top=$((Y + HEIGHT - 819))  # the client area is the lowest 819 pixels, below the menu bar
-at() { echo "$((X + $1 / 15 + $3 / 30)) $((top + $2 / 15 + $4 / 30))"; }  # centre of a twip rect
-start=$(at 120 4920 1815 495); accept=$(at 2040 4920 1815 495); exitb=$(at 3960 5640 1815 495)
-wait_time=$(at 1560 5520 375 285)
-
-# Clicks Exit and waits until the program has ended, successfully.
-exit_program() {
-  xdotool mousemove $exitb click 1
-  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program"
-  wait "$pid" || fail "the program ended with status $?"
-  pid=
-}
+[ -n "${defer_start:-}" ] || start_program

@@ -22,7 +22,7 @@ export XDG_CONFIG_HOME=$config
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
 source "$here/menus.sh"
-trap 'cleanup; rm -rf "$config"' EXIT
+on_exit() { rm -rf "$config"; }
 printf 'recorded on today\r\n0:612,\r\n' >listed.pll  # an entry for the Load list
 
 areas=() faint=()

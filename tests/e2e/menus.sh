@@ -59,3 +59,19 @@ save_as() {
   untitled_gone || fail "the message stayed open"
 }
 
+# Load Session of the first file the dialog lists: click it, then "load"; the dialog must close
+# (within 10 s: a load writes files, which a busy disk may take its time over).
+load_first() {
+  file_item 1
+  local dlg
+  dlg=$(window_named '^Load\.\.\.$') || fail "no load dialog"
+  eval "$(xdotool getwindowgeometry --shell "$dlg" | sed 's/^/D/')"
+  xdotool mousemove $((DX + 40)) $((DY + 16)) click 1
+  sleep 0.2
+  press "$((DX + 98)) $((DY + 180))"
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^Load\.\.\.$' >/dev/null || return 0
+    sleep 0.1
+  done
+  fail "the load dialog stayed open"
+}

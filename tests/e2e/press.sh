@@ -8,12 +8,6 @@
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
 
-count() { grep -c "^$1" trace.txt || true; }
-# Waits until the trace has more than $2 lines starting with $1.
-await() {
-  for _ in $(seq 200); do [ "$(count "$1")" -gt "$2" ] && return; sleep 0.01; done
-  fail "no new '$1' line"
-}
 
 xdotool mousemove $wait_time click 1 key ctrl+a type 0
 echo "device hold_ms stored_ms press_from_reveal_ms bracket_ms stored_minus_press_ms"

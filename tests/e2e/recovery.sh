@@ -3,9 +3,9 @@
 # times unsaved, all in one working folder:
 #   1. a drill kept, then kill -9; the restart puts the time into an unsaved-....pll session file and
 #      says so in blue in the feedback line (screenshot in $KESTIVE_SHOTS, if set);
-#   2. a drill kept, then Exit; the restart does the same;
-#   3. a drill kept, then Load Session: the time goes into its own file before the load replaces it;
-#   4. a drill kept and saved, then Exit: nothing is left behind, and the restart says nothing.
+#   2. a drill kept, then Load Session: the time goes into its own file before the load replaces it;
+#   3. a drill kept and saved, then Exit: nothing is left behind, and the restart says nothing.
+# (Exit with unsaved times, then a start, is tests/app's KeptOnDisk.)
 #   recovery.sh <kestive binary> <folder with the 57 case pictures; made up when it has none>
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
@@ -13,29 +13,6 @@ source "$here/menus.sh"
 shots=${KESTIVE_SHOTS:-}
 feedback_rect=(120 7080 5775 615)
 
-# START, a pause, STOP, then Accept: each a real press (button down, a moment, button up).
-press() { xdotool mousemove $1 mousedown 1 sleep 0.05 mouseup 1; }
-# Waits (up to 10 s) until the trace holds more lines starting with $1 than the $2 it held before:
-# a loaded machine may take its time to handle a press.
-trace_grows() {
-  for _ in $(seq 100); do
-    [ "$(grep -c "^$1" trace.txt 2>/dev/null || true)" -gt "$2" ] && return 0
-    sleep 0.1
-  done
-  fail "no new '$1' line in the trace"
-}
-count() { grep -c "^$1" trace.txt 2>/dev/null || true; }
-drill() {
-  local revealed stopped kept
-  revealed=$(count revealed) stopped=$(count stopped) kept=$(count kept)
-  press "$start"
-  trace_grows revealed "$revealed"
-  sleep 0.4
-  press "$start"
-  trace_grows stopped "$stopped"
-  press "$accept"
-  trace_grows kept "$kept"
-}
 # The case and time of the n-th kept drill of this run, as "case:ms,".
 kept_line() { sed -n "/^kept/{s/^kept \([0-9]*\) \(-\?[0-9]*\)$/\1:\2,/;p}" trace.txt | sed -n "${1}p"; }
 unsaved_files() { ls unsaved-*.pll 2>/dev/null | LC_ALL=C sort || true; }
@@ -56,8 +33,13 @@ restart() {
   start_program
   xdotool mousemove $wait_time click 1 key ctrl+a type 0
 }
-# A new session file beside those listed in $1, holding exactly the case lines given after it; its
-# name goes to $new_file (not to stdout: a failure must not be swallowed by a command substitution).
+# The times a session file holds, one "case ms" a line, sorted: they compare as a multiset, whatever
+# their order on a case's line.
+times_in() { tr -d '\r' <"$1" | awk -F'[:,]' 'NR > 1 { for (i = 2; i < NF; i++) print $1, $i }' | sort; }
+# The "case:ms," lines given, as times_in prints them.
+times_of() { printf '%s\n' "$@" | tr ':' ' ' | tr -d ',' | sort; }
+# A new session file beside those listed in $1, holding exactly the times given after it; its name goes
+# to $new_file (not to stdout: a failure must not be swallowed by a command substitution).
 expect_new_file() {
   local before=$1 file
   shift
@@ -66,19 +48,19 @@ expect_new_file() {
   [ "$(wc -l <"$file")" -eq 58 ] || fail "$file has $(wc -l <"$file") lines"
   [ "$(grep -c $'\r$' "$file")" -eq 58 ] || fail "not every line of $file ends in CR LF"
   head -1 "$file" | grep -q '^recorded on ' || fail "$file: bad header"
-  local want
-  want=$(for l in "$@"; do echo "$l"; done | sort -t: -k1,1n -s | awk -F: '
-    { c = $1; t[c] = t[c] $2 } END { for (c in t) print c ":" t[c] }' | sort)
-  [ "$(grep ',' "$file" | tr -d '\r' | sort)" = "$want" ] || fail "$file holds $(grep , "$file"), not $*"
+  [ "$(times_in "$file")" = "$(times_of "$@")" ] || fail "$file holds $(grep , "$file"), not $*"
   new_file=$file
 }
 
 xdotool mousemove $wait_time click 1 key ctrl+a type 0
 
-# 1. kill -9 right after Accept.
+# 1. kill -9 right after Accept, once the journal holds the time: the trace says "kept" just before the
+# journal is written, and the first kept time creates the journal.
 drill
 first=$(kept_line 1)
 [ -n "$first" ] || fail "no kept time"
+for _ in $(seq 100); do compgen -G '.kestive-unsaved-*.journal' >/dev/null && break; sleep 0.1; done
+compgen -G '.kestive-unsaved-*.journal' >/dev/null || fail "no journal after Accept"
 kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
 pid=
@@ -91,43 +73,24 @@ blue=$(blue_in_feedback "$shot")
 [ "$blue" -gt 20 ] || fail "no blue text in the feedback line ($blue pixels)"
 echo "after kill -9: $killed holds $first; $blue blue pixels in the feedback line"
 
-# 2. Exit with an unsaved time.
+# 2. Load Session over an unsaved time: the first file is loaded, the new time goes into a file.
 drill
 second=$(kept_line 1)
 before=$(unsaved_files)
-exit_program
-[ "$(unsaved_files)" = "$before" ] || fail "Exit wrote a session file itself"
-restart
-expect_new_file "$before" "$second"
-exited=$new_file
-echo "after Exit: $exited holds $second"
-
-# 3. Load Session over an unsaved time: the first file is loaded, the new time goes into a file.
-drill
-third=$(kept_line 1)
-before=$(unsaved_files)
 loaded=$(echo "$before" | head -1)
-file_item 1
-dlg=$(window_named '^Load\.\.\.$') || fail "no load dialog"
-eval "$(xdotool getwindowgeometry --shell "$dlg" | sed 's/^/D/')"
-xdotool mousemove $((DX + 40)) $((DY + 16)) click 1
-sleep 0.2
-xdotool mousemove $((DX + 98)) $((DY + 180)) mousedown 1 sleep 0.05 mouseup 1
-sleep 0.5
-xdotool search --onlyvisible --name '^Load\.\.\.$' >/dev/null && fail "the load dialog stayed open"
-expect_new_file "$before" "$third"
+load_first
+expect_new_file "$before" "$second"
 overload=$new_file
 shot=$(screenshot after-load)
 [ "$(blue_in_feedback "$shot")" -gt 20 ] || fail "no blue text in the feedback line after the load"
-echo "load of $loaded over unsaved times: $overload holds $third"
+echo "load of $loaded over unsaved times: $overload holds $second"
 
-# 4. A kept time saved, then Exit: no file and no journal are left, and the restart is quiet.
+# 3. A kept time saved, then Exit: no file and no journal are left, and the restart is quiet.
 drill
-fourth=$(kept_line 2)
+third=$(kept_line 2)
 save_as mine
-[ "$(grep ',' mine.pll | tr -d '\r' | sort)" = "$(grep ',' "$loaded" | tr -d '\r' | sort)" ] &&
-  fail "mine.pll lacks the time kept after the load"
-grep -q "${fourth%,}," mine.pll || fail "mine.pll lacks $fourth"
+[ "$(times_in mine.pll)" = "$( (times_in "$loaded"; times_of "$third") | sort)" ] ||
+  fail "mine.pll holds $(grep , mine.pll), not the loaded times and $third"
 before=$(unsaved_files)
 exit_program
 ls -A | grep -q '^\.kestive-unsaved' && fail "a journal was left behind after saving: $(ls -A)"

@@ -205,6 +205,23 @@ private slots:
         }
     }
 
+    // A long run cannot take the room that the runs after it need; a picture with more runs than the
+    // new size has pixels fades its details smoothly rather than dropping some.
+    void shrinkingLeavesRoomForEveryRunOrFadesThem() {
+        auto row = [](const QList<QColor>& colours) {
+            QImage image(static_cast<int>(colours.size()), 1, QImage::Format_ARGB32_Premultiplied);
+            for (int x = 0; x < image.width(); ++x) image.setPixelColor(x, 0, colours[x]);
+            return image;
+        };
+        const QColor r(Qt::red), b(Qt::blue), g(Qt::green), k(Qt::black), w(Qt::white);
+        const QImage runs = resizeKeepingEveryArea(row({r, r, r, r, r, r, r, r, r, r, b, g}), QSize(3, 1));
+        QCOMPARE(runs, row({r, b, g}));
+        const QImage faded = resizeKeepingEveryArea(row({k, w, k, w}), QSize(2, 1));
+        for (int x : {0, 1})
+            QVERIFY2(faded.pixelColor(x, 0).red() > 60 && faded.pixelColor(x, 0).red() < 195,
+                     qPrintable(faded.pixelColor(x, 0).name()));
+    }
+
     // A case picture box draws its picture at the scale, shrunk that way.
     void caseBoxesShowTheShrunkPicture() {
         Main m(0.87);

@@ -2,20 +2,17 @@
 # and a drill runs in it.
 #   wayland.sh <kestive binary> <wayland drill test program> <folder for a screenshot, or empty>
 set -euo pipefail
+fail() { echo "FAIL: $*"; tail -5 "$work/weston.log" 2>/dev/null; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/harness.sh"
 bin=$1
 drill=$2
 shots=${3:-}
-runtime=$(mktemp -d)  # the compositor's socket, private to this test (mktemp makes it 0700)
-work=$(mktemp -d)
-weston_pid= pid=
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null || true
-  rm -rf "$runtime" "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; cat "$work/weston.log" 2>/dev/null | tail -5; exit 1; }
+new_workdir
+weston_pid=
+on_exit() { [ -z "$weston_pid" ] || kill "$weston_pid" 2>/dev/null || true; }
 
+runtime=$work/run  # the compositor's socket, private to this test
+mkdir -m 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=kestive-test QT_QPA_PLATFORM=wayland
 unset DISPLAY  # no X server to fall back to
 weston --backend=headless-backend.so --use-pixman --socket="$WAYLAND_DISPLAY" --idle-time=0 --debug \
@@ -27,8 +24,7 @@ for _ in $(seq 100); do [ -S "$runtime/$WAYLAND_DISPLAY" ] && break; sleep 0.1; 
 # The program itself: its first paint happens only once the compositor has configured its window.
 (cd "$work" && KESTIVE_TRACE="$work/trace.txt" exec "$bin" >"$work/kestive.log" 2>&1) &
 pid=$!
-for _ in $(seq 150); do grep -q '^shown' "$work/trace.txt" 2>/dev/null && break; sleep 0.1; done
-grep -q '^shown' "$work/trace.txt" 2>/dev/null || fail "no window painted on Wayland: $(grep -v ALSA "$work/kestive.log" | head -5)"
+await_shown "$work/trace.txt" || fail "no window painted on Wayland: $(grep -v ALSA "$work/kestive.log" | head -5)"
 kill -0 "$pid" || fail "the trainer ended"
 if [ -n "$shots" ] && command -v weston-screenshooter >/dev/null; then
   sleep 1

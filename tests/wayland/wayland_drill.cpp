@@ -30,7 +30,7 @@ private slots:
         QVERIFY2(form.Label1->text() != QStringLiteral("0.00"), qPrintable(form.Label1->text()));
         QTest::mouseClick(form.Command1, Qt::LeftButton);  // STOP
         QCOMPARE(state.drillState, 0);
-        QVERIFY2(state.lastTime >= 400 && state.lastTime < 1500, qPrintable(QString::number(state.lastTime)));
+        QVERIFY2(state.lastTime >= 400, qPrintable(QString::number(state.lastTime)));
         QTest::mouseClick(form.Command2, Qt::LeftButton);  // Accept
         QCOMPARE(state.store.timeCount(state.currentCase), 1);
     }
