@@ -18,7 +18,6 @@ QString builtPicture(int i) {
     return QStringLiteral(KESTIVE_BUILT_PICTURES_DIR "/") + QString::fromStdString(casePictureFileName(i));
 }
 
-// Widths of the runs of a colour along row y.
 QList<int> runWidths(const QImage& image, int y, const QColor& colour) {
     QList<int> widths;
     int run = 0;
@@ -199,7 +198,6 @@ private slots:
                      qPrintable(faded.pixelColor(x, 0).name()));
     }
 
-    // A case picture box draws its picture at the scale, shrunk that way.
     void caseBoxesShowTheShrunkPicture() {
         Main m(0.87);
         const QImage& shown = m.form.pll[20]->image();

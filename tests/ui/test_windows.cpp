@@ -360,7 +360,6 @@ private slots:
         QCOMPARE(w.dialogs.warned.size(), saved || answer.isEmpty() ? 0 : 1);
         for (const QString& m : w.dialogs.warned)  // the reason, naming the file
             QVERIFY2(m.startsWith("The session was not saved.") && m.contains(name), qPrintable(m));
-        QCOMPARE(linesOf("dec13.pll")[0] == "recorded on long ago\r", !saved || name != "dec13.pll");
         if (!saved) return;
         const QList<QByteArray> lines = linesOf(name);
         // The header: the user's regional short date, then the long time.
