@@ -463,8 +463,11 @@ private slots:
         QCOMPARE(w.timesOf(2), std::vector<std::int32_t>({1234, 1000}));
     }
 
+    // Load, About and the report open side by side, modeless, one of each; the report's lines as the user
+    // copies them, shown again after Close and replaced in place; Exit takes every window along.
     void secondaryWindowsOpenTogetherModelessAndGoWithTheMainWindow() {
         Window w;
+        for (int ms : {600, 700}) w.keep(0, ms);
         w.form.mnuAbout->trigger();
         w.form.mnuLoad->trigger();
         QTest::mouseClick(w.form.Command5, Qt::LeftButton);  // the main window still answers
@@ -477,7 +480,13 @@ private slots:
             QTest::mouseClick(b, Qt::LeftButton);
         QVERIFY(!load->isVisible() && !about->isVisible() && !report->isVisible());  // Cancel, Close, Close
         w.form.mnuAbout->trigger();
-        QVERIFY(about->isVisible() && w.form.findChildren<SecondaryWindow*>().size() == 3);  // one of each
+        QTest::mouseClick(w.form.Command5, Qt::LeftButton);
+        w.keep(1, 1000);
+        QTest::mouseClick(w.form.Command5, Qt::LeftButton);  // pressed again while open: replaced in place
+        QVERIFY(about->isVisible() && report->isVisible() &&
+                w.form.findChildren<SecondaryWindow*>().size() == 3);  // one of each
+        QVERIFY(report->Text1->toPlainText().startsWith(
+            "avg: 0.65, std: 0.05, num: 2\navg: 1.00, std: 0.00, num: 1\navg: 0.00"));
         QTest::mouseClick(w.form.Command4, Qt::LeftButton);  // Exit: hidden windows go too
         QVERIFY(load.isNull() && about.isNull() && report.isNull() && w.form.trainer().unloaded());
     }
@@ -494,22 +503,6 @@ private slots:
         signal.beep();
         signal.beep();  // each signal tries the sound again
         QCOMPARE(bell.rings, 2);
-    }
-
-    // The report's lines as the user copies them, shown again after Close and replaced in place.
-    void reportShownAgainAndReplacedInPlace() {
-        Window w;
-        for (int ms : {600, 700}) w.keep(0, ms);
-        QTest::mouseClick(w.form.Command5, Qt::LeftButton);
-        Form4* report = w.form.secondary().form4();
-        QTest::mouseClick(report->Command1, Qt::LeftButton);  // "Close"; the next press shows it again
-        QTest::mouseClick(w.form.Command5, Qt::LeftButton);
-        QVERIFY(report->isVisible());
-        w.keep(1, 1000);
-        QTest::mouseClick(w.form.Command5, Qt::LeftButton);  // pressed again while open: replaced in place
-        QCOMPARE(w.form.secondary().form4(), report);
-        QVERIFY(report->Text1->toPlainText().startsWith(
-            "avg: 0.65, std: 0.05, num: 2\navg: 1.00, std: 0.00, num: 1\navg: 0.00"));
     }
 };
 
