@@ -27,7 +27,6 @@ struct TimerEvents final : QObject {
             receivers << QString::fromLatin1(watched->metaObject()->className());
         return false;
     }
-    // Timer events during the next ms milliseconds.
     int during(int ms) {
         receivers.clear();
         QTest::qWait(ms);
@@ -47,7 +46,6 @@ struct Boxes {
         layout->addWidget(button);
         report.setReportText(QStringLiteral("avg: 0.00, std: 0.00, num: 0\r\n"));
     }
-    // Shows and activates the window that holds `box` and gives `box` the focus.
     bool focus(QWidget* box) {
         QWidget* top = box->window();
         top->show();

@@ -24,31 +24,24 @@ QColor pictureColour(int i) {
     return QColor(4 * i, 255 - 4 * i, 0x64);
 }
 
-// A fresh current folder with the pictures of the first `count` cases, each a 1 x 1 GIF of its colour.
+// A fresh current folder with the pictures of the first `count` cases, each 1 x 1 pixel of its colour.
 struct PictureFolder {
     QTemporaryDir dir;
     explicit PictureFolder(int count = kCaseCount) {
         for (int i = 0; i < count; ++i) {
-            QFile f(dir.filePath(QString::fromStdString(casePictureFileName(i))));
-            if (f.open(QIODevice::WriteOnly))  // GIF89a, 1 x 1, two colours, the first pictureColour(i)
-                f.write(
-                    QByteArray::fromHex(QString::asprintf("47494638396101000100800000%02x%02x640000002c000000"
-                                                          "00010001000002024401003b",
-                                                          4 * i, 255 - 4 * i)
-                                            .toLatin1()));
+            QImage picture(1, 1, QImage::Format_RGB32);
+            picture.fill(pictureColour(i));
+            picture.save(dir.filePath(QString::fromStdString(casePictureFileName(i))), "PNG");
         }
         QDir::setCurrent(dir.path());
     }
 };
 
-// Answers the input box with a fixed text and records the prompt and the messages.
+// Answers the input box with a fixed text and records the messages.
 struct ScriptedDialogs final : DialogPort {
-    QString answer, prompt;
+    QString answer;
     QStringList informed, warned;
-    QString askText(QWidget*, const QString& p) override {
-        prompt = p;
-        return answer;
-    }
+    QString askText(QWidget*, const QString&) override { return answer; }
     void inform(QWidget*, const QString& text) override { informed << text; }
     void warn(QWidget*, const QString& text) override { warned << text; }
     QuitChoice askBeforeQuit(QWidget*, std::size_t) override { return QuitChoice::StayOpen; }
@@ -87,6 +80,11 @@ struct Window {
         Form2* d = form.secondary().form2();
         for (QListWidgetItem* item : d->File1->findItems(name, Qt::MatchExactly))
             d->File1->setCurrentItem(item);
+        return d;
+    }
+    Form2* load(const QString& name) {  // picks the name and presses "load"
+        Form2* d = pick(name);
+        QTest::mouseClick(d->Command1, Qt::LeftButton);
         return d;
     }
 };
@@ -131,7 +129,6 @@ private slots:
         const auto boxes = w.form.findChildren<QMessageBox*>();  // one message names the missing pictures
         QVERIFY(boxes.size() == 1 && !boxes[0]->isModal());
         QVERIFY2(boxes[0]->text().contains("oll56print.gif, oll57print.gif"), qPrintable(boxes[0]->text()));
-        QCOMPARE(w.form.pll[9]->loadedImage().pixelColor(0, 0), pictureColour(9));
         QCOMPARE(columnsOf(w.form.avg[1], kRed), QList<int>());  // empty store: no bar
         w.keep(0, 900);
         w.keep(1, 450);
@@ -163,7 +160,6 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // START
         QCOMPARE(w.form.Command1->text(), QStringLiteral("STOP!"));
         const int c = w.state().currentCase;
-        QVERIFY(w.form.alg->toolTip().isEmpty());  // the answer stays hidden while timing
         QTest::qWait(30);
         QVERIFY(w.form.Label1->text() != "0.00");                     // the timer runs the display
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // STOP
@@ -173,7 +169,6 @@ private slots:
         QCOMPARE(w.form.alg->toolTip(), w.form.pll[c]->toolTip());    // now it may be named
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // Accept
         QCOMPARE(w.timesOf(c), std::vector<std::int32_t>{time});
-        QCOMPARE(w.form.Label1->text() + w.form.Command1->text(), QStringLiteral("0.00START"));
         QCOMPARE(QApplication::focusWidget(), w.form.Command1);
         QVERIFY(at(w.form.alg, 80, 80) == kWhite && w.form.alg->toolTip().isEmpty());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // START again
@@ -195,8 +190,6 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         Window w;
         QCOMPARE(w.form.Label1->text(), QStringLiteral("0,00"));
-        QCOMPARE(w.form.avglabel[0]->text(), QStringLiteral("Avg: 0,00"));
-        QCOMPARE(w.form.stdlabel[56]->text(), QStringLiteral("Std: 0,00"));
         writeFile("de.pll", "recorded on x\r\n9:1500,1200,\r\n9:1234,\r\n");
         QVERIFY(w.form.trainer().loadfile("de.pll"));
         QCOMPARE(w.form.avglabel[9]->text(), QStringLiteral("Avg: 1,31"));
@@ -296,57 +289,39 @@ private slots:
         QCOMPARE(presses, (std::vector<std::int32_t>{4900, 5000}));
     }
 
-    // The case picture is stretched into alg without smoothing: only the picture's own colours appear.
-    void algStretchesThePictureWithHardEdges() {
+    // The case picture is stretched into alg without smoothing: only the picture's own colours appear. A
+    // load that fails leaves the box without a picture, not with the one before; painting that paints
+    // nothing.
+    void algShowsThePictureWithHardEdgesOrNothing() {
         Window w;
+        auto show = [&](int c) {
+            w.form.alg->paintPicture(w.form.pll[c]->picture(), 0, 0, w.form.alg->innerWidth(),
+                                     w.form.alg->innerHeight());
+            return w.form.alg->image();
+        };
         QImage two(2, 1, QImage::Format_RGB32);
         two.setPixelColor(0, 0, kRed);
         two.setPixelColor(1, 0, Qt::blue);
-        QVERIFY(two.save("two.png"));
-        QVERIFY(w.form.pll[3]->loadPicture("two.png"));
-        w.form.alg->paintPicture(w.form.pll[3]->picture(), 0, 0, w.form.alg->innerWidth(),
-                                 w.form.alg->innerHeight());
+        QVERIFY(two.save("two.png") && w.form.pll[3]->loadPicture("two.png"));
+        const QImage shown = show(3);
         QSet<QRgb> colours;
-        const QImage& shown = w.form.alg->image();
         for (int x = 0; x < shown.width(); ++x) colours << shown.pixel(x, shown.height() / 2);
         QCOMPARE(colours, (QSet<QRgb>{kRed.rgb(), QColor(Qt::blue).rgb()}));
+        QVERIFY(!w.form.pll[3]->loadPicture("no such picture.gif") && w.form.pll[3]->picture().empty());
+        const QImage other = show(5);
+        QCOMPARE(show(3), other);
     }
 
-    // A load that fails leaves the box without a picture, not with the one before; painting that paints
-    // nothing.
-    void aPictureThatDidNotLoadPaintsNothing() {
+    // The countdown waits in the real event loop; Quit inside it ends it at once and touches nothing.
+    void quitInTheCountdownEndsItAtOnce() {
         Window w;
-        QVERIFY(!w.form.pll[3]->picture().empty());
-        QVERIFY(!w.form.pll[3]->loadPicture("no such picture.gif"));
-        QVERIFY(w.form.pll[3]->picture().empty());
-        w.form.alg->paintPicture(w.form.pll[5]->picture(), 0, 0, w.form.alg->innerWidth(),
-                                 w.form.alg->innerHeight());
-        const QImage before = w.form.alg->image();
-        w.form.alg->paintPicture(w.form.pll[3]->picture(), 0, 0, w.form.alg->innerWidth(),
-                                 w.form.alg->innerHeight());
-        QCOMPARE(w.form.alg->image(), before);
-    }
-
-    // The countdown waits in the real event loop: a Discard runs inside it, and closing ends it at once.
-    void countdownLetsDiscardAndCloseRunInside() {
-        for (bool quit : {false, true}) {
-            Window w;
-            w.form.WaitTime->setText("3");
-            QTimer::singleShot(150, &w.form, [&] {
-                QCOMPARE(w.state().drillState, kCountingDown);
-                if (quit)
-                    w.form.mnuQuit->trigger();
-                else
-                    QTest::mouseClick(w.form.Command3, Qt::LeftButton);
-            });
-            const QDeadlineTimer deadline(quit ? 1000
-                                               : 2500);  // Discard: at the end of the first second, not 3 s
-            QTest::mouseClick(w.form.Command1, Qt::LeftButton);
-            QVERIFY(!deadline.hasExpired());
-            // Never revealed; once closed, nothing touched.
-            QCOMPARE(w.form.Label1->text() + w.form.Command1->text(), QString(quit ? "3START" : "0.00START"));
-            QVERIFY(at(w.form.alg, 80, 80) == kWhite && w.form.trainer().unloaded() == quit);
-        }
+        w.form.WaitTime->setText("3");
+        QTimer::singleShot(150, &w.form, [&] { w.form.mnuQuit->trigger(); });
+        const QDeadlineTimer deadline(1000);
+        QTest::mouseClick(w.form.Command1, Qt::LeftButton);
+        QVERIFY(!deadline.hasExpired());
+        QCOMPARE(w.form.Label1->text() + w.form.Command1->text(), QStringLiteral("3START"));
+        QVERIFY(at(w.form.alg, 80, 80) == kWhite && w.form.trainer().unloaded());
     }
 
     void numbersReadInTheUserLocaleOrAsInC() {
@@ -378,8 +353,6 @@ private slots:
         w.form.trainer().pll_Click(2);  // disabled cases are saved too
         w.dialogs.answer = answer;
         w.form.mnuSave->trigger();
-        QCOMPARE(w.dialogs.prompt,
-                 QStringLiteral("Enter name of the file. All is stored in morvane's dir\nexample: dec13"));
         const auto all = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
         QCOMPARE(QDir().entryList({"*.pll*"}, all, QDir::Name).join(' '), files);
         const QString name = answer.section('/', -1) + ".pll";
@@ -387,10 +360,8 @@ private slots:
         QCOMPARE(w.dialogs.warned.size(), saved || answer.isEmpty() ? 0 : 1);
         for (const QString& m : w.dialogs.warned)  // the reason, naming the file
             QVERIFY2(m.startsWith("The session was not saved.") && m.contains(name), qPrintable(m));
-        QCOMPARE(linesOf("dec13.pll")[0] == "recorded on long ago\r", !saved || name != "dec13.pll");
         if (!saved) return;
         const QList<QByteArray> lines = linesOf(name);
-        QCOMPARE(lines.size(), 59);  // 58 lines, each ending in CR LF
         // The header: the user's regional short date, then the long time.
         const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
         QVERIFY2(lines[0].startsWith("recorded on " + date.toUtf8() + " ") && lines[0].endsWith('\r'),
@@ -424,19 +395,21 @@ private slots:
         dialog->File1->setCurrentRow(4);
         QVERIFY(dialog->close());  // the title bar's close hides it and keeps it as it was
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        writeFile("good.pll",
-                  "recorded on whenever\r\n0:800,700,\r\n\r\n9:1500,1200,\r\n0:650,\r\n7:400,\r\n");
+        // A name that is not valid UTF-8 (Latin-1 from an old system, say) is listed readably and loads.
+        std::ofstream("caf\xe9.pll", std::ios::binary)
+            << "recorded on whenever\r\n0:800,700,\r\n\r\n9:1500,1200,\r\n0:650,\r\n7:400,\r\n";
+        const QString cafe = QStringLiteral("caf\uFFFD.pll");
         QVERIFY(QFile::remove("Alpha.pll"));
         QCOMPARE(w.pick(QString()), dialog);
-        QCOMPARE(listed(dialog), QStringList({" .pll", ".quiet.pll", "a.pll.pll", "good.pll", "saved.pll"}));
+        QCOMPARE(listed(dialog), QStringList({" .pll", ".quiet.pll", "a.pll.pll", cafe, "saved.pll"}));
         QCOMPARE(dialog->selectedName(), QStringLiteral("saved.pll"));  // kept over the new reading
         writeFile("later.pll", "recorded on x\r\n");
-        QCOMPARE(w.pick("good.pll"), dialog);
+        QCOMPARE(w.pick(cafe), dialog);
         QCOMPARE(dialog->File1->count(), 6);  // shown again while open: read again
 
         w.form.trainer().pll_Click(7);
         QTest::mouseClick(dialog->Command1, Qt::LeftButton);
-        QVERIFY(w.dialogs.warned.isEmpty() && !dialog->isVisible());
+        QVERIFY2(w.dialogs.warned.isEmpty() && !dialog->isVisible(), qPrintable(w.dialogs.warned.join('\n')));
         QCOMPARE(w.timesOf(0), std::vector<std::int32_t>({800, 700, 650}));
         QVERIFY(!w.state().caseEnabled[7]);  // enable flags are not part of a session
         // The panel is redrawn; the earlier time is gone.
@@ -444,17 +417,6 @@ private slots:
         QCOMPARE(w.form.avglabel[9]->text(), QStringLiteral("Avg: 1.35"));
         // The feedback line: the load's last record comparison (case 0's 650 against 700).
         QCOMPARE(w.form.Label5->text(), QStringLiteral("You beat your previous record by 50 milliseconds!"));
-    }
-
-    // A name that is not valid UTF-8 (Latin-1 from an old system, say) is listed readably and loads.
-    void aNameThatIsNotUtf8IsListedAndLoads() {
-        Window w;
-        std::ofstream("caf\xe9.pll", std::ios::binary) << "recorded on x\r\n4:321,\r\n";
-        Form2* dialog = w.pick(QStringLiteral("caf\uFFFD.pll"));
-        QCOMPARE(dialog->selectedName(), QStringLiteral("caf\uFFFD.pll"));
-        QTest::mouseClick(dialog->Command1, Qt::LeftButton);
-        QVERIFY2(w.dialogs.warned.isEmpty(), qPrintable(w.dialogs.warned.join('\n')));
-        QCOMPARE(w.timesOf(4), std::vector<std::int32_t>{321});
     }
 
     // A working folder that is not the current one: the Load list, the load and Save Session use it,
@@ -469,9 +431,7 @@ private slots:
         black.save(work.filePath(QString::fromStdString(casePictureFileName(1))), "PNG");
         const std::filesystem::path here = std::filesystem::current_path();
         Window w(workPlaceIn(work.path().toStdString(), {here}));
-        Form2* dialog = w.pick("there.pll");
-        QCOMPARE(listed(dialog), QStringList{"there.pll"});
-        QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+        QCOMPARE(listed(w.load("there.pll")), QStringList{"there.pll"});
         QCOMPARE(w.timesOf(3), std::vector<std::int32_t>{500});
         w.dialogs.answer = "dec13";
         w.form.mnuSave->trigger();
@@ -483,9 +443,7 @@ private slots:
     void badFilesChangeNothingAndSayWhere_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("line");  // named in the message
-        QTest::newRow("empty file") << QByteArray() << "";
         QTest::newRow("line without colon") << QByteArray("recorded on x\r\n0:1,2,\r\nhello\r\n") << "3";
-        QTest::newRow("case out of range") << QByteArray("recorded on x\r\n57:1,2,\r\n") << "2";
         QTest::newRow("gone before load") << QByteArray("gone") << "";
     }
     void badFilesChangeNothingAndSayWhere() {
@@ -503,11 +461,13 @@ private slots:
                  qPrintable(w.dialogs.warned[0]));  // the dialog stays for another pick:
         QVERIFY(dialog->isVisible() && w.form.Label5->text() == "kept feedback");
         QCOMPARE(w.timesOf(2), std::vector<std::int32_t>({1234, 1000}));
-        QCOMPARE(w.store().bestTime(2), 1000);
     }
 
+    // Load, About and the report open side by side, modeless, one of each; the report's lines as the user
+    // copies them, shown again after Close and replaced in place; Exit takes every window along.
     void secondaryWindowsOpenTogetherModelessAndGoWithTheMainWindow() {
         Window w;
+        for (int ms : {600, 700}) w.keep(0, ms);
         w.form.mnuAbout->trigger();
         w.form.mnuLoad->trigger();
         QTest::mouseClick(w.form.Command5, Qt::LeftButton);  // the main window still answers
@@ -520,7 +480,13 @@ private slots:
             QTest::mouseClick(b, Qt::LeftButton);
         QVERIFY(!load->isVisible() && !about->isVisible() && !report->isVisible());  // Cancel, Close, Close
         w.form.mnuAbout->trigger();
-        QVERIFY(about->isVisible() && w.form.findChildren<SecondaryWindow*>().size() == 3);  // one of each
+        QTest::mouseClick(w.form.Command5, Qt::LeftButton);
+        w.keep(1, 1000);
+        QTest::mouseClick(w.form.Command5, Qt::LeftButton);  // pressed again while open: replaced in place
+        QVERIFY(about->isVisible() && report->isVisible() &&
+                w.form.findChildren<SecondaryWindow*>().size() == 3);  // one of each
+        QVERIFY(report->Text1->toPlainText().startsWith(
+            "avg: 0.65, std: 0.05, num: 2\navg: 1.00, std: 0.00, num: 1\navg: 0.00"));
         QTest::mouseClick(w.form.Command4, Qt::LeftButton);  // Exit: hidden windows go too
         QVERIFY(load.isNull() && about.isNull() && report.isNull() && w.form.trainer().unloaded());
     }
@@ -537,24 +503,6 @@ private slots:
         signal.beep();
         signal.beep();  // each signal tries the sound again
         QCOMPARE(bell.rings, 2);
-    }
-
-    // The report's lines as the user copies them, shown again after Close and replaced in place.
-    void reportShownAgainAndReplacedInPlace() {
-        Window w;
-        for (int ms : {600, 700}) w.keep(0, ms);
-        QTest::mouseClick(w.form.Command5, Qt::LeftButton);
-        Form4* report = w.form.secondary().form4();
-        QTest::mouseClick(report->Command1, Qt::LeftButton);  // "Close"; the next press shows it again
-        QTest::mouseClick(w.form.Command5, Qt::LeftButton);
-        QVERIFY(report->isVisible());
-        QVERIFY(report->Text1->toPlainText().startsWith("avg: 0.65, std: 0.05, num: 2\navg: 0.00"));
-        w.keep(1, 1000);
-        QTest::mouseClick(w.form.Command5, Qt::LeftButton);  // pressed again while open: replaced in place
-        QCOMPARE(w.form.secondary().form4(), report);
-        const QStringList lines = report->Text1->toPlainText().split('\n');
-        QVERIFY(lines.size() == 58 && lines[1] == "avg: 1.00, std: 0.00, num: 1" &&
-                lines[57] == "Total Average: 0.83");
     }
 };
 
