@@ -71,12 +71,6 @@ TEST(NumberText, PlainIntegerAndRoundHalfEven) {
     for (const auto& [value, rounded] : rows) EXPECT_EQ(roundHalfEven(value), rounded) << "value " << value;
 }
 
-TEST(Report, EmptyStoreIs57LinesWithoutTotal) {
-    std::string empty;
-    for (int i = 0; i < kCaseCount; ++i) empty += "avg: 0.00, std: 0.00, num: 0\r\n";
-    EXPECT_EQ(reportText(TimeStore{}, kC), empty);
-}
-
 TEST(Report, MeansRoundToEvenBeforeTheyShowAndTheTotalLineEndsIt) {
     TimeStore store;
     store.addTime(0, 834);
