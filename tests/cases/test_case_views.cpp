@@ -13,14 +13,9 @@ namespace {
 // The same last layer after a quarter turn U (clockwise from above): the picture turned clockwise.
 TopView turnedU(const TopView& view) {
     TopView turned;
-    for (int row = 0; row < 3; ++row) {
-        for (int col = 0; col < 3; ++col) {
-            // Turning the picture clockwise takes (row, col) to (col, 2 - row).
-            turned.up[static_cast<std::size_t>(col * 3 + (2 - row))] =
-                view.up[static_cast<std::size_t>(row * 3 + col)];
-        }
-    }
     for (std::size_t i = 0; i < 3; ++i) {
+        // Turning the picture clockwise takes row i, column col to row col, column 2 - i.
+        for (std::size_t col = 0; col < 3; ++col) turned.up[col * 3 + 2 - i] = view.up[i * 3 + col];
         turned.right[i] = view.back[i];
         turned.front[2 - i] = view.right[i];
         turned.left[i] = view.front[i];
@@ -32,12 +27,8 @@ TopView turnedU(const TopView& view) {
 // Equal up to a turn of the U layer.
 bool sameCase(const TopView& a, const TopView& b) {
     TopView turned = b;
-    for (int q = 0; q < 4; ++q) {
-        if (a == turned) {
-            return true;
-        }
-        turned = turnedU(turned);
-    }
+    for (int q = 0; q < 4; ++q, turned = turnedU(turned))
+        if (a == turned) return true;
     return false;
 }
 
