@@ -71,10 +71,7 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable, ToolTip
     }
     void setTextColour(Rgb c) override { colour = c; }
     std::string text() const override { return value; }
-    void setFocus() override {
-        *focus = name;
-        note("focus");
-    }
+    void setFocus() override { *focus = name; }
     void setToolTip(const std::string& t) override { tip = t; }
 };
 
