@@ -1,6 +1,7 @@
 #pragma once
 // The main window of stand-ins: one Control serves as every control, the Rig as every platform service.
-// What they are told goes to one log, so tests see what happened and in which order.
+// What they are told goes to one log, so tests see what happened and in which order; what a box draws
+// stays with the box.
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
@@ -37,14 +38,11 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable, ToolTip
     const std::optional<std::set<std::string>>* files = nullptr;  // the picture files there are; unset: all
 
     void note(const std::string& s) { log->push_back(name + " " + s); }
-    void draw(const Op& op) {
-        ops.push_back(op);
-        note(op.kind);
-    }
     void clear() override {
         ops.clear();
         note("clear");
     }
+    void draw(const Op& op) { ops.push_back(op); }
     void fillRect(double a, double b, double c, double d, Rgb k) override { draw({"fill", a, b, c, d, k}); }
     void line(double a, double b, double c, double d, Rgb k) override { draw({"line", a, b, c, d, k}); }
     Picture loaded;
@@ -73,10 +71,7 @@ struct Control : PictureBox, Caption, TextColour, TextSource, Focusable, ToolTip
     }
     void setTextColour(Rgb c) override { colour = c; }
     std::string text() const override { return value; }
-    void setFocus() override {
-        *focus = name;
-        note("focus");
-    }
+    void setFocus() override { *focus = name; }
     void setToolTip(const std::string& t) override { tip = t; }
 };
 

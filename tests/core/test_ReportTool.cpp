@@ -57,15 +57,55 @@ TEST(ReportTool, PrintsTheReportWithCrLfOrTheJsonInTheUsersLocale) {
               std::string::npos);
 }
 
+TEST(ReportTool, ProgressAndSvgOverSeveralFiles) {
+    TempDir dir;
+    writeFile(dir / "a.pll", "recorded on monday\r\n0:600,700,\r\n");
+    writeFile(dir / "b.pll", "recorded on tuesday\r\n0:500,\r\n3:900,\r\n");
+    const std::string a = (dir / "a.pll").string(), b = (dir / "b.pll").string(),
+                      svg = (dir / "o.svg").string();
+    const auto [code, text, err] = runTool("--progress " + b + " " + a, "LANG=xx_NOWHERE.UTF-8");
+    EXPECT_EQ(std::tuple(code, err), std::tuple(0, ""));
+    // The files in the order given, not sorted by name.
+    EXPECT_NE(text.find("  1  " + b + "\n  2  " + a + "\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n1      0.50  0.65   +0.15\n"), std::string::npos) << text;
+    const auto [svgCode, svgOut, svgErr] = runTool("--svg -o " + svg + " " + a + " " + b);
+    EXPECT_EQ(std::tuple(svgCode, svgOut, svgErr), std::tuple(0, "", ""));
+    EXPECT_NE(readFile(svg).find("<g id=\"oll-1\" data-mean-ms=\"600\">"), std::string::npos);
+    const auto [pipeCode, piped, pipeErr] = runTool("--svg " + a);
+    EXPECT_EQ(std::tuple(pipeCode, pipeErr), std::tuple(0, ""));
+    EXPECT_TRUE(piped.starts_with("<?xml") && piped.ends_with("</svg>\n")) << piped.substr(0, 200);
+}
+
+// A bad file anywhere refuses the whole run, names itself, and leaves an earlier picture in place.
 TEST(ReportTool, FailuresExitOneOrTwoWithTheReasonOnStderrOnly) {
     TempDir dir;
+    writeFile(dir / "a.pll", "recorded on monday\r\n0:600,700,\r\n");
     writeFile(dir / "bad.pll", "header\r\n0:1,\r\n\r\n70:5,6,\r\n");
     writeFile(dir / "empty.pll", "");
-    const std::string bad = (dir / "bad.pll").string(), missing = (dir / "missing.pll").string();
+    std::string half = "recorded on thursday\r\n0:";  // twice 16384 times of case 1: one too many together
+    for (int k = 0; k < 16384; ++k) half += "7,";
+    writeFile(dir / "half.pll", half + "\r\n");
+    writeFile(dir / "old.svg", "old picture");
+    fs::create_directory(dir / "blocked.svg");  // no file can take its name
+    writeFile(dir / "blocked.svg/inside", "old picture");
+    const std::string a = (dir / "a.pll").string(), bad = (dir / "bad.pll").string(),
+                      missing = (dir / "missing.pll").string(), old = (dir / "old.svg").string(),
+                      halves = (dir / "half.pll").string() + " " + (dir / "half.pll").string();
+    const std::string badLine = bad + ", line 4: the case number \"70\" is outside 0..56";
     std::vector<std::tuple<std::string, int, std::string>> rows = {
         {missing, 1, missing + ": cannot open"},
-        {bad, 1, bad + ", line 4: the case number \"70\" is outside 0..56"},
-        {"--json " + (dir / "empty.pll").string(), 1, "empty"}};
+        {bad, 1, badLine},
+        {"--json " + (dir / "empty.pll").string(), 1, "empty"},
+        {"--progress " + a + " " + bad, 1, badLine},
+        {"--progress --json " + bad + " " + a, 1, badLine},
+        {"--svg -o " + old + " " + a + " " + bad, 1, badLine},
+        {"--svg " + a + " " + missing, 1, "missing.pll: cannot open"},
+        {"--svg " + halves, 1, "case 1 holds more than 32767 times"},
+        {"--svg -o " + (dir / "blocked.svg").string() + " " + a, 1, "blocked.svg: cannot replace"},
+        {"--progress --svg " + a, 2, "not both"},
+        {"--svg --json " + a, 2, "--json goes with --progress"},
+        {"-o x.svg " + a, 2, "-o goes with --svg"},
+        {"--svg " + a + " -o", 2, "-o needs a file name"}};
     for (const char* usage : {"", "a.pll b.pll", "--frobnicate a.pll", "--json"})
         rows.emplace_back(usage, 2, "Usage: kestive-report");
     for (const auto& [args, code, part] : rows) {
@@ -73,6 +113,10 @@ TEST(ReportTool, FailuresExitOneOrTwoWithTheReasonOnStderrOnly) {
         EXPECT_EQ(std::tuple(exitCode, out), std::tuple(code, "")) << args;
         EXPECT_NE(err.find(part), std::string::npos) << args << "\n" << err;
     }
+    EXPECT_EQ(readFile(old), "old picture");
+    EXPECT_EQ(readFile(dir / "blocked.svg/inside"), "old picture");
+    for (const auto& entry : fs::directory_iterator(dir.path))  // no half picture is left beside it
+        EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
     const auto [helpCode, help, helpErr] = runTool("--help");
     EXPECT_EQ(std::tuple(helpCode, helpErr), std::tuple(0, ""));
     EXPECT_TRUE(help.starts_with("Usage: kestive-report [--json] FILE.pll\n"));
@@ -80,55 +124,4 @@ TEST(ReportTool, FailuresExitOneOrTwoWithTheReasonOnStderrOnly) {
     EXPECT_NE(
         std::get<1>(runTool("--json " + (dir / "empty.pll").string())).find("\"total_average_s\": null"),
         std::string::npos);
-}
-
-TEST(ReportTool, ProgressAndSvgOverSeveralFilesOrNothingOnStdout) {
-    TempDir dir;
-    writeFile(dir / "a.pll", "recorded on monday\r\n0:600,700,\r\n");
-    writeFile(dir / "b.pll", "recorded on tuesday\r\n0:500,\r\n3:900,\r\n");
-    writeFile(dir / "bad.pll", "recorded on wednesday\r\n0:5,\r\n1 5,\r\n");
-    std::string half = "recorded on thursday\r\n0:";  // twice 16384 times of case 1: one too many together
-    for (int k = 0; k < 16384; ++k) half += "7,";
-    writeFile(dir / "half.pll", half + "\r\n");
-    const std::string a = (dir / "a.pll").string(), b = (dir / "b.pll").string(),
-                      bad = (dir / "bad.pll").string(), svgFile = (dir / "out.svg").string();
-
-    const auto [code, text, err] = runTool("--progress " + b + " " + a, "LANG=xx_NOWHERE.UTF-8");
-    EXPECT_EQ(std::tuple(code, err), std::tuple(0, ""));
-    // The files in the order given, not sorted by name.
-    EXPECT_NE(text.find("  1  " + b + "\n  2  " + a + "\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("\n1      0.50  0.65   +0.15\n"), std::string::npos) << text;
-
-    const auto [svgCode, svgOut, svgErr] = runTool("--svg -o " + svgFile + " " + a + " " + b);
-    EXPECT_EQ(std::tuple(svgCode, svgOut, svgErr), std::tuple(0, "", ""));
-    EXPECT_NE(readFile(svgFile).find("<g id=\"oll-1\" data-mean-ms=\"600\">"), std::string::npos);
-    const auto [pipeCode, piped, pipeErr] = runTool("--svg " + a);
-    EXPECT_EQ(std::tuple(pipeCode, pipeErr), std::tuple(0, ""));
-    EXPECT_TRUE(piped.starts_with("<?xml") && piped.ends_with("</svg>\n")) << piped.substr(0, 200);
-
-    // A bad file anywhere refuses the whole run, names itself, and leaves an earlier picture in place.
-    const std::string before = readFile(svgFile);
-    fs::create_directory(dir / "blocked.svg");  // no file can take its name
-    writeFile(dir / "blocked.svg/inside", "old picture");
-    const std::vector<std::tuple<std::string, int, std::string>> rows = {
-        {"--progress " + a + " " + bad, 1, bad + ", line 3:"},
-        {"--progress --json " + bad + " " + a, 1, bad + ", line 3:"},
-        {"--svg -o " + svgFile + " " + a + " " + bad, 1, bad + ", line 3:"},
-        {"--svg " + a + " " + (dir / "missing.pll").string(), 1, "missing.pll: cannot open"},
-        {"--svg " + (dir / "half.pll").string() + " " + (dir / "half.pll").string(), 1,
-         "case 1 holds more than 32767 times"},
-        {"--progress --svg " + a, 2, "not both"},
-        {"--svg --json " + a, 2, "--json goes with --progress"},
-        {"-o x.svg " + a, 2, "-o goes with --svg"},
-        {"--svg " + a + " -o", 2, "-o needs a file name"},
-        {"--svg -o " + (dir / "blocked.svg").string() + " " + a, 1, "blocked.svg: cannot replace"}};
-    for (const auto& [args, expectedCode, part] : rows) {
-        const auto [exitCode, out, err] = runTool(args);
-        EXPECT_EQ(std::tuple(exitCode, out), std::tuple(expectedCode, "")) << args;
-        EXPECT_NE(err.find(part), std::string::npos) << args << "\n" << err;
-    }
-    EXPECT_EQ(readFile(svgFile), before);
-    EXPECT_EQ(readFile(dir / "blocked.svg/inside"), "old picture");
-    for (const auto& entry : fs::directory_iterator(dir.path))  // no half picture is left beside it
-        EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
 }
