@@ -118,22 +118,17 @@ TEST(UnsavedTimesNotices, ALoadSaysWhereUnsavedTimesWentAndWhetherTheLoadedOnesA
          }) {
         SCOPED_TRACE(r.name);
         TempDir dir;
-        FailingDisk disk;
-        UnsavedTimes journal{disk, dir / ".kestive-unsaved-1-1.journal", dir.path,
-                             [](std::time_t) { return "D"; }};
-        Log log;
-        Control label5;
-        label5.log = &log;
-        label5.value = "-";
+        DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
+        Control& label5 = rig.label5;
         FeedbackLine line{label5, label5, NumberFormat{}};
-        UnsavedTimesNotices notices{&journal, line};
+        UnsavedTimesNotices notices{&rig.unsaved, line};
         TimeStore store;
         if (r.unsaved) notices.kept(store, 3, 700);
-        disk.failAppend = disk.failReplace = r.failedBefore;
+        rig.disk.failAppend = rig.disk.failReplace = r.failedBefore;
         if (r.failedBefore) notices.kept(store, 3, 800);
         label5.value = "-";
-        disk.failSession = r.failAside;
-        disk.failReplace = r.failJournal;
+        rig.disk.failSession = r.failAside;
+        rig.disk.failReplace = r.failJournal;
         const auto keptIn = notices.beforeLoad(store, "x.pll");
         EXPECT_EQ(keptIn.ok(), !r.failAside);
         if (keptIn) {
