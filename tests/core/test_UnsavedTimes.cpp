@@ -55,7 +55,8 @@ struct TrainerRun {
         store.addTime(pll, time);
         return unsaved.kept(store, pll, time);
     }
-    // "pll:time" keeps, L loads a session of three times, S saves, F makes every write fail, X is Exit.
+    // "pll:time" keeps, L loads a session of three times, S saves, X is Exit; F makes every write fail,
+    // J lets the journal be written again, W a session file.
     void play(const std::string& steps) {
         std::istringstream in(steps);
         for (std::string s; in >> s;) {
@@ -64,6 +65,8 @@ struct TrainerRun {
             if (s == "L") unsaved.loaded(store = storeOf({{0, 900}, {0, 800}, {5, 1500}}));
             if (s == "S") unsaved.saved(store);
             if (s == "F") disk.full(true);
+            if (s == "J") disk.failAppend = disk.failReplace = false;
+            if (s == "W") disk.failSession = false;
             if (s == "X") unsaved.closing(store);
         }
     }
@@ -91,11 +94,12 @@ void lastKeptAt(const fs::path& journal) {
 
 }  // namespace
 
-// What the next start finds after each way a run can end.
-TEST(UnsavedTimes, TheNextStartMakesASessionFileOfTimesNeverSaved) {
+// What the next start finds after each way a run can end: every time never saved in exactly one
+// session file, in the Save Session format.
+TEST(UnsavedTimes, TheNextStartFindsEveryTimeNeverSavedInOneSessionFile) {
     const struct Row {
         const char* steps;
-        Times expected;  // the recovered store; none: no file
+        Times expected;  // the one session file's; none: no file
     } rows[] = {
         {"3:700 3:650 56:-4", {{3, 700}, {3, 650}, {56, -4}}},
         {"3:700 X", {{3, 700}}},
@@ -105,21 +109,20 @@ TEST(UnsavedTimes, TheNextStartMakesASessionFileOfTimesNeverSaved) {
         {"1:500 F S", {}},  // the mark failed: the journal must not bring back saved times
         {"L", {}},
         {"X", {}},
+        // Exit after a failed write, when the disk takes the journal again, only a session file, nothing.
+        {"3:300 F 3:400 J X", {{3, 300}, {3, 400}}},
+        {"3:300 F 3:400 W X", {{3, 300}, {3, 400}}},
+        {"3:300 F 3:400 X", {{3, 300}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.steps);
         TempDir dir;
         TrainerRun(dir.path).play(row.steps);
-        lastKeptAt(dir / ".kestive-unsaved-1-1.journal");
-        const std::string recovered = nextStartRecovers(dir.path);
-        if (row.expected.empty()) {
-            EXPECT_EQ(recovered, "files:");
-            EXPECT_TRUE(namesIn(dir.path).empty());  // no journal left either
-            continue;
-        }
-        // Named by the minute of the last keep; in the Save Session format.
-        EXPECT_EQ(recovered, textOf(row.expected));
-        EXPECT_EQ(namesIn(dir.path), std::vector{UnsavedTimes::sessionNameFor(kLastKeep)});
+        nextStartRecovers(dir.path);
+        const std::vector<std::string> names = namesIn(dir.path);  // no journal is left
+        ASSERT_EQ(names.size(), row.expected.empty() ? 0u : 1u);
+        if (names.empty()) continue;
+        EXPECT_EQ(readFile(dir / names[0]), textOf(row.expected));
     }
 }
 
@@ -216,34 +219,6 @@ TEST(UnsavedTimes, AJournalRemovedUnderTheTrainerIsWrittenAnew) {
     ASSERT_FALSE(told);
     EXPECT_FALSE(told.error().alreadyTold);
     EXPECT_EQ(run.unsaved.timesNotOnDisk(), 2u);  // the journal holding the first went with the folder
-}
-
-// Exit after a failed write: every kept time ends up in exactly one place for the next start, or
-// closing says that it could not.
-TEST(UnsavedTimes, ExitAfterAFailedWriteLeavesEveryTimeOnDiskOnce) {
-    const struct Row {
-        const char* name;
-        bool journalWorks, sessionWorks;
-    } rows[] = {{"the journal works again", true, true},
-                {"only a session file can be written", false, true},
-                {"nothing can be written", false, false}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        TempDir dir;
-        {
-            TrainerRun run(dir.path);
-            run.play("3:300 F 3:400");
-            EXPECT_EQ(run.unsaved.timesNotOnDisk(), 1u);  // the first is in the journal
-            run.disk.failAppend = run.disk.failReplace = !row.journalWorks;
-            run.disk.failSession = !row.sessionWorks;
-            EXPECT_EQ(run.unsaved.closing(run.store).ok(), row.sessionWorks);
-        }
-        nextStartRecovers(dir.path);  // a journal left becomes a session file
-        const std::vector<std::string> names = namesIn(dir.path);
-        ASSERT_EQ(names.size(), 1u);
-        EXPECT_EQ(readFile(dir / names[0]),
-                  textOf(row.sessionWorks ? Times{{3, 300}, {3, 400}} : Times{{3, 300}}));
-    }
 }
 
 // A journal stays until its times are in a session file; leftovers of writers that are gone are
