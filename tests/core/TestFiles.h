@@ -3,11 +3,13 @@
 #include <stdlib.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -28,6 +30,14 @@ inline void writeFile(const fs::path& file, const std::string& bytes) {
 
 inline std::string readFile(const fs::path& file) {
     return (std::ostringstream() << std::ifstream(file, std::ios::binary).rdbuf()).str();
+}
+
+// The names in folder, sorted.
+inline std::vector<std::string> namesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 // While it lives, no file of this process grows beyond bytes: writes fail half-way as on a full disk,

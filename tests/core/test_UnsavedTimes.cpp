@@ -35,13 +35,6 @@ std::string journalText(const fs::path& journal) {
     return sessionText(parseSession(readFile(journal), "j").value().store, "DATE");
 }
 
-std::vector<std::string> namesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // One run of the trainer, its journal in folder; destroying it without closing() is a crash or kill -9.
 struct TrainerRun {
     FailingDisk disk;
