@@ -20,86 +20,59 @@ struct DiskRig : Rig {
 constexpr Rgb kRed{255, 0, 0}, kBlue{0, 0, 255};
 }  // namespace
 
-// A disk that refuses the journal is told in red after every keep it refuses, the drill goes on as
-// ever, Exit asks while times are on no disk, and once the disk works again nothing is missing at the
-// next start, which says in blue where the times are.
-TEST(KeptOnDisk, AFailedWriteIsToldAtEachKeepExitAsksAndNothingIsLost) {
-    TempDir dir;
-    {
-        DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
-        rig.load();
-        rig.waitTime.value = "0";
-        rig.disk.failReplace = rig.disk.failSession = true;  // a full disk
-        for (const char* keep : {"S 800 S A", "S 900 S A"}) {
-            rig.play(keep);
-            EXPECT_EQ(rig.label5.value,
-                      UnsavedTimesNotices::unsavedTimesNotWritten("cannot write: No space left on device"));
-            EXPECT_EQ(rig.label5.colour, kRed);
-        }
-        EXPECT_EQ(rig.state().store.timeCount(28), 2);
-        EXPECT_EQ(rig.command1.value + " " + rig.focus, "START command1");
-        rig.log.clear();
-        rig.play("X");  // the answer: stay
-        rig.saveWorks = false;
-        rig.quitChoice = QuitChoice::SaveFirst;
-        rig.play("X");  // the answer: save first, but the save is cancelled
-        EXPECT_EQ(rig.log, (Log{"ask before quit, 2 not on disk", "stays", "ask before quit, 2 not on disk",
-                                "save now", "stays"}));
-        EXPECT_FALSE(rig.t->unloaded());
-        rig.disk.failReplace = rig.disk.failSession = false;
-        rig.log.clear();
-        rig.play("S 700 S A X");  // the disk works again; Exit asks nothing
-        EXPECT_EQ(rig.log.back(), "closed");
-        EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), "save now"), 0);
-    }
-    DiskRig next(dir.path, ".kestive-unsaved-2-2.journal");
-    next.t->Form_Load();
-    std::vector<std::string> files;  // the journal gave way to one session file
-    for (const auto& entry : fs::directory_iterator(dir.path))
-        files.push_back(entry.path().filename().string());
-    ASSERT_EQ(files.size(), 1u);
-    EXPECT_EQ(next.label5.value, UnsavedTimesNotices::unsavedTimesFrom(files));
-    EXPECT_EQ(next.label5.colour, kBlue);
-    const LoadResult recovered = readSession(dir / files[0]);
-    const auto times = recovered.value().store.timesOf(28);
-    EXPECT_EQ(std::vector(times.begin(), times.end()), (std::vector<std::int32_t>{800, 900, 700}));
-}
-
-// Times on no disk: a last try writes them if the disk takes them by now; otherwise quitting loses
-// them when the user says so, and saving first keeps them.
-TEST(KeptOnDisk, TheAnswerBeforeQuittingDecidesWhereTheTimesGo) {
+// A disk that refuses the journal is told in red after every keep it refuses and the drill goes on as
+// ever; while times are on no disk (after a last try to write them) Exit asks, and the answer decides
+// where they go; the next start says in blue where the times are.
+TEST(KeptOnDisk, AFailedWriteIsToldAtEachKeepAndExitAsksWhileTimesAreOnNoDisk) {
+    const std::string ask = "ask before quit, 2 not on disk";
     const struct Row {
         const char* name;
         QuitChoice choice;
-        bool journalWorks, sessionWorks;  // at Exit
-    } rows[] = {{"quit and lose", QuitChoice::QuitAndLose, false, false},
-                {"save first", QuitChoice::SaveFirst, false, false},
-                {"the journal works again", QuitChoice::StayOpen, true, false},
-                {"only a session file can be written", QuitChoice::StayOpen, false, true}};
+        bool saveWorks, journalWorks, sessionWorks;  // at Exit
+        Log log;
+        std::size_t files;  // in the folder after the next start
+    } rows[] = {
+        {"stay", QuitChoice::StayOpen, true, false, false, {ask, "stays"}, 0},
+        {"save first, cancelled", QuitChoice::SaveFirst, false, false, false, {ask, "save now", "stays"}, 0},
+        {"quit and lose", QuitChoice::QuitAndLose, true, false, false, {ask, "closed"}, 0},
+        {"save first", QuitChoice::SaveFirst, true, false, false, {ask, "save now", "closed"}, 0},
+        {"the journal works again", QuitChoice::StayOpen, true, true, false, {"closed"}, 1},
+        {"only a session file can be written", QuitChoice::StayOpen, true, false, true, {"closed"}, 1}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         TempDir dir;
         {
             DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
             rig.load();
-            rig.waitTime.value = "0";
-            rig.disk.failReplace = rig.disk.failSession = true;
-            rig.play("S 800 S A");
+            rig.disk.failReplace = rig.disk.failSession = true;  // a full disk
+            for (const std::int32_t ms : {800, 900}) {
+                rig.keep(28, ms);
+                EXPECT_EQ(rig.label5.value, UnsavedTimesNotices::unsavedTimesNotWritten(
+                                                "cannot write: No space left on device"));
+                EXPECT_EQ(rig.label5.colour, kRed);
+            }
+            EXPECT_EQ(rig.state().store.timeCount(28), 2);
+            EXPECT_EQ(rig.command1.value + " " + rig.focus, "START command1");
             rig.disk.failReplace = !row.journalWorks;
             rig.disk.failSession = !row.sessionWorks;
             rig.quitChoice = row.choice;
+            rig.saveWorks = row.saveWorks;
+            rig.log.clear();
             rig.play("X");
-            EXPECT_EQ(rig.log.back(), "closed");
-            EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), "save now"),
-                      row.choice == QuitChoice::SaveFirst);
-            const bool asked =
-                std::any_of(rig.log.begin(), rig.log.end(), [](auto& l) { return l.starts_with("ask"); });
-            EXPECT_EQ(asked, !row.journalWorks && !row.sessionWorks);
+            EXPECT_EQ(rig.log, row.log);
         }
         DiskRig next(dir.path, ".kestive-unsaved-2-2.journal");
-        next.unsaved.recoverLeftTimes();
-        const auto files = std::distance(fs::directory_iterator(dir.path), {});  // each time in one file
-        EXPECT_EQ(files, row.journalWorks || row.sessionWorks ? 1 : 0);
+        next.t->Form_Load();
+        const std::vector<std::string> files = namesIn(dir.path);  // each time in one file
+        ASSERT_EQ(files.size(), row.files);
+        if (files.empty()) continue;
+        const LoadResult recovered = readSession(dir / files[0]);
+        const auto times = recovered.value().store.timesOf(28);
+        EXPECT_EQ(std::vector(times.begin(), times.end()), (std::vector<std::int32_t>{800, 900}));
+        if (row.journalWorks) {  // the journal gave way to the session file
+            EXPECT_EQ(next.label5.value, UnsavedTimesNotices::unsavedTimesFrom(files));
+            EXPECT_EQ(next.label5.colour, kBlue);
+        }
     }
 }
 
@@ -109,11 +82,11 @@ TEST(KeptOnDisk, ALoadWaitsUntilTheUnsavedTimesAreInAFile) {
     writeFile(dir / "other.pll", "recorded on today\r\n3:1000,\r\n");
     DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
     rig.load();
-    rig.waitTime.value = "0";
-    rig.play("S 800 S A");
+    rig.keep(28, 800);
     rig.disk.failSession = true;
     const auto refused = rig.t->loadfile(dir / "other.pll");
     ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().message().find((dir / "other.pll").string() + ": not loaded, because"), 0u);
     EXPECT_NE(refused.error().what.find("No space left"), std::string::npos) << refused.error().what;
     EXPECT_EQ(rig.state().store.timeCount(28), 1);
     EXPECT_EQ(rig.state().store.timeCount(3), 0);
@@ -127,43 +100,32 @@ TEST(UnsavedTimesNotices, ALoadSaysWhereUnsavedTimesWentAndWhetherTheLoadedOnesA
     const std::string went = "Before the load, your unsaved times went to unsaved-", lost = "Times not safe";
     struct Row {
         const char* name;
-        bool unsaved, failedBefore, failAside, failJournal;
+        bool unsaved, failedBefore, failJournal;
         const char* shown;  // the start of the line; "-": left as it was
         Rgb colour;
     };
     for (const Row& r : {
-             Row{"nothing unsaved", false, false, false, false, "-", {}},
-             {"nothing unsaved, journal not written", false, false, false, true, lost.c_str(), kRed},
-             {"unsaved put aside", true, false, false, false, went.c_str(), kBlue},
-             {"unsaved put aside, journal not written", true, false, false, true, went.c_str(), kRed},
-             {"unsaved put aside, journal failure told before", true, true, false, true, went.c_str(), kBlue},
-             {"unsaved not put aside: no load", true, false, true, false, "-", {}},
+             Row{"nothing unsaved", false, false, false, "-", {}},
+             {"nothing unsaved, journal not written", false, false, true, lost.c_str(), kRed},
+             {"unsaved put aside", true, false, false, went.c_str(), kBlue},
+             {"unsaved put aside, journal not written", true, false, true, went.c_str(), kRed},
+             {"unsaved put aside, journal failure told before", true, true, true, went.c_str(), kBlue},
          }) {
         SCOPED_TRACE(r.name);
         TempDir dir;
-        FailingDisk disk;
-        UnsavedTimes journal{disk, dir / ".kestive-unsaved-1-1.journal", dir.path,
-                             [](std::time_t) { return "D"; }};
-        Log log;
-        Control label5;
-        label5.log = &log;
-        label5.value = "-";
+        DiskRig rig(dir.path, ".kestive-unsaved-1-1.journal");
+        Control& label5 = rig.label5;
         FeedbackLine line{label5, label5, NumberFormat{}};
-        UnsavedTimesNotices notices{&journal, line};
+        UnsavedTimesNotices notices{&rig.unsaved, line};
         TimeStore store;
         if (r.unsaved) notices.kept(store, 3, 700);
-        disk.failAppend = disk.failReplace = r.failedBefore;
+        rig.disk.failAppend = rig.disk.failReplace = r.failedBefore;
         if (r.failedBefore) notices.kept(store, 3, 800);
         label5.value = "-";
-        disk.failSession = r.failAside;
-        disk.failReplace = r.failJournal;
+        rig.disk.failReplace = r.failJournal;
         const auto keptIn = notices.beforeLoad(store, "x.pll");
-        EXPECT_EQ(keptIn.ok(), !r.failAside);
-        if (keptIn) {
-            notices.loaded(store, keptIn.value());
-        } else {
-            EXPECT_TRUE(keptIn.error().message().starts_with("x.pll: not loaded, because"));
-        }
+        ASSERT_TRUE(keptIn);
+        notices.loaded(store, keptIn.value());
         EXPECT_TRUE(label5.value.starts_with(r.shown)) << label5.value;
         if (*r.shown != '-') {
             EXPECT_EQ(label5.colour, r.colour);

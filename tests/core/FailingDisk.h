@@ -7,6 +7,7 @@ namespace kestive::test {
 struct FailingDisk final : JournalDisk {
     FileJournalDisk real{40};  // room for three keeps: the room runs out often
     bool failAppend = false, failReplace = false, failSession = false;
+    void full(bool on) { failAppend = failReplace = failSession = on; }
 
     DiskResult replaceJournal(const std::filesystem::path& f, std::string_view c) override {
         if (failReplace) return Failure{std::string("cannot write: No space left on device")};

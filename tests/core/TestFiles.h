@@ -5,12 +5,14 @@
 
 #include <csignal>
 #endif
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -32,6 +34,14 @@ inline void writeFile(const fs::path& file, const std::string& bytes) {
 
 inline std::string readFile(const fs::path& file) {
     return (std::ostringstream() << std::ifstream(file, std::ios::binary).rdbuf()).str();
+}
+
+// The names in folder, sorted.
+inline std::vector<std::string> namesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 #ifndef _WIN32  // Windows has no such limit

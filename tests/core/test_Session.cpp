@@ -184,16 +184,11 @@ TEST(SessionWriter, WritesThroughLinksAndTakesNamesAsLongAsTheFolderAllows) {
         EXPECT_EQ(readFile(dir / target), text);
     }
 #endif
-    for (const std::size_t length : {244u, 250u, 255u}) {
-        SCOPED_TRACE(length);
-        const std::string name = std::string(length - 4, 'n') + ".pll";
-        const SaveResult saved = saveSession(dir / name, store, "d");
-        ASSERT_TRUE(saved) << saved.error().message();
-        EXPECT_EQ(readFile(dir / name), text);
-        fs::remove(dir / name);
-    }
+    const std::string longest = std::string(251, 'n') + ".pll";  // its temporary name must be cut short
+    ASSERT_TRUE(saveSession(dir / longest, store, "d"));
+    EXPECT_EQ(readFile(dir / longest), text);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), {}), 2);  // no temporary file is left
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), {}), 4);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), {}), 5);
     // A new file never takes the place of one that exists.
     const auto taken = createSession(dir / "real/target.pll", TimeStore{}, "d");
     ASSERT_FALSE(taken);

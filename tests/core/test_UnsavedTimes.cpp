@@ -9,6 +9,8 @@
 #include <unistd.h>
 #endif
 
+#include <sstream>
+
 #include "FailingDisk.h"
 #include "TestFiles.h"
 
@@ -18,10 +20,6 @@ using namespace std::string_literals;
 
 namespace {
 
-std::string dateOf(std::time_t) {
-    return "DATE";
-}
-
 using Times = std::vector<std::pair<int, std::int32_t>>;
 
 TimeStore storeOf(const Times& times) {
@@ -30,22 +28,58 @@ TimeStore storeOf(const Times& times) {
     return store;
 }
 
-// One run of the trainer in a folder; destroying it without closing() is a crash or kill -9.
+// A session file holding times, as the journal's files are written.
+std::string textOf(const Times& times) {
+    return sessionText(storeOf(times), "DATE");
+}
+
+// The store a journal holds, as such a file.
+std::string journalText(const fs::path& journal) {
+    return sessionText(parseSession(readFile(journal), "j").value().store, "DATE");
+}
+
+// One run of the trainer, its journal in folder; destroying it without closing() is a crash or kill -9.
 struct TrainerRun {
     FailingDisk disk;
     UnsavedTimes unsaved;
     TimeStore store;
-    TrainerRun(const fs::path& folder, const std::string& journal = ".kestive-unsaved-1-1.journal")
-        : unsaved(disk, folder / journal, folder, dateOf) {}
+    TrainerRun(const fs::path& folder, const std::string& journal = ".kestive-unsaved-1-1.journal",
+               const fs::path& sessions = {})
+        : unsaved(disk, folder / journal, sessions.empty() ? folder : sessions,
+                  [](std::time_t) { return "DATE"; }) {}
     UnsavedTimes::WriteResult keep(int pll, std::int32_t time) {
         store.addTime(pll, time);
         return unsaved.kept(store, pll, time);
     }
-    void load(const TimeStore& loaded) {
-        store = loaded;
-        unsaved.loaded(store);
+    // "pll:time" keeps, L loads a session of three times, S saves, X is Exit; F makes every write fail,
+    // J lets the journal be written again, W a session file.
+    void play(const std::string& steps) {
+        std::istringstream in(steps);
+        for (std::string s; in >> s;) {
+            int pll = 0, time = 0;
+            if (std::sscanf(s.c_str(), "%d:%d", &pll, &time) == 2) keep(pll, time);
+            if (s == "L") unsaved.loaded(store = storeOf({{0, 900}, {0, 800}, {5, 1500}}));
+            if (s == "S") unsaved.saved(store);
+            if (s == "F") disk.full(true);
+            if (s == "J") disk.failAppend = disk.failReplace = false;
+            if (s == "W") disk.failSession = false;
+            if (s == "X") unsaved.closing(store);
+        }
     }
 };
+
+// What the next start makes of the journals left in folder: the content of the one session file it
+// writes (into sessions, if given), or what it wrote and said instead.
+std::string nextStartRecovers(const fs::path& folder, const fs::path& sessions = {}) {
+    TrainerRun next(folder, ".kestive-unsaved-9-9.journal", sessions);
+    const UnsavedTimes::Recovered r = next.unsaved.recoverLeftTimes();
+    if (r.files.size() == 1 && r.errors.empty())
+        return readFile((sessions.empty() ? folder : sessions) / r.files[0]);
+    std::string said = "files:";
+    for (const std::string& s : r.files) said += " " + s;
+    for (const std::string& s : r.errors) said += "; error: " + s;
+    return said;
+}
 
 // The journal's last keep at a fixed moment, which names the recovered file.
 constexpr std::time_t kLastKeep = 1796652720;  // 2026-12-07 14:12 UTC
@@ -65,90 +99,38 @@ void setTimeZone(const char* tz) {
 #endif
 }
 
-std::vector<std::string> sessionFiles(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 }  // namespace
 
-// What the next start finds after each way a run can end.
-TEST(UnsavedTimes, TheNextStartMakesASessionFileOfTimesNeverSaved) {
-    const TimeStore base = storeOf({{0, 900}, {0, 800}, {5, 1500}});
-    struct Row {
-        const char* name;
-        std::function<void(TrainerRun&)> run;
-        bool closed;     // Exit rather than a kill
-        Times expected;  // the recovered store; none: no file
-    };
-    const Row rows[] = {
-        {"kept, killed",
-         [](TrainerRun& r) {
-             r.keep(3, 700);
-             r.keep(3, 650);
-             r.keep(56, -4);
-         },
-         false,
-         {{3, 700}, {3, 650}, {56, -4}}},
-        {"kept, Exit", [](TrainerRun& r) { r.keep(3, 700); }, true, {{3, 700}}},
-        {"loaded, kept, killed",
-         [&](TrainerRun& r) {
-             r.load(base);
-             r.keep(0, 700);
-             r.keep(5, 1400);
-         },
-         false,
-         {{0, 900}, {0, 800}, {0, 700}, {5, 1500}, {5, 1400}}},
-        {"saved, kept, killed",
-         [](TrainerRun& r) {
-             r.keep(1, 500);
-             r.unsaved.saved(r.store);
-             r.keep(1, 600);
-         },
-         false,
-         {{1, 500}, {1, 600}}},
-        {"kept, saved, killed",
-         [](TrainerRun& r) {
-             r.keep(1, 500);
-             r.unsaved.saved(r.store);
-         },
-         false,
-         {}},
-        {"kept, saved but the mark failed, killed",  // the journal must not bring back saved times
-         [](TrainerRun& r) {
-             r.keep(1, 500);
-             r.disk.failAppend = r.disk.failReplace = true;
-             r.unsaved.saved(r.store);
-         },
-         false,
-         {}},
-        {"loaded, killed", [&](TrainerRun& r) { r.load(base); }, false, {}},
-        {"nothing kept", [](TrainerRun&) {}, true, {}},
+// What the next start finds after each way a run can end: every time never saved in exactly one
+// session file, in the Save Session format.
+TEST(UnsavedTimes, TheNextStartFindsEveryTimeNeverSavedInOneSessionFile) {
+    const struct Row {
+        const char* steps;
+        Times expected;  // the one session file's; none: no file
+    } rows[] = {
+        {"3:700 3:650 56:-4", {{3, 700}, {3, 650}, {56, -4}}},
+        {"3:700 X", {{3, 700}}},
+        {"L 0:700 5:1400", {{0, 900}, {0, 800}, {0, 700}, {5, 1500}, {5, 1400}}},
+        {"1:500 S 1:600", {{1, 500}, {1, 600}}},
+        {"1:500 S", {}},
+        {"1:500 F S", {}},  // the mark failed: the journal must not bring back saved times
+        {"1:500 F L", {}},  // nor when the loaded store's journal could not be written
+        {"L", {}},
+        {"X", {}},
+        // Exit after a failed write, when the disk takes the journal again, only a session file, nothing.
+        {"3:300 F 3:400 J X", {{3, 300}, {3, 400}}},
+        {"3:300 F 3:400 W X", {{3, 300}, {3, 400}}},
+        {"3:300 F 3:400 X", {{3, 300}}},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE(row.steps);
         TempDir dir;
-        {
-            TrainerRun run(dir.path);
-            row.run(run);
-            if (row.closed) run.unsaved.closing(run.store);
-        }
-        lastKeptAt(dir / ".kestive-unsaved-1-1.journal");
-        TrainerRun next(dir.path, ".kestive-unsaved-2-2.journal");
-        const UnsavedTimes::Recovered recovered = next.unsaved.recoverLeftTimes();
-        EXPECT_TRUE(recovered.errors.empty());
-        const std::string name = UnsavedTimes::sessionNameFor(kLastKeep);
-        if (row.expected.empty()) {
-            EXPECT_TRUE(recovered.files.empty());
-            EXPECT_TRUE(sessionFiles(dir.path).empty());  // no journal left either
-            continue;
-        }
-        // Named by the minute of the last keep; in the Save Session format.
-        ASSERT_EQ(recovered.files, std::vector<std::string>{name});
-        EXPECT_EQ(readFile(dir / name), sessionText(storeOf(row.expected), "DATE"));
-        EXPECT_EQ(sessionFiles(dir.path), std::vector<std::string>{name});
+        TrainerRun(dir.path).play(row.steps);
+        nextStartRecovers(dir.path);
+        const std::vector<std::string> names = namesIn(dir.path);  // no journal is left
+        ASSERT_EQ(names.size(), row.expected.empty() ? 0u : 1u);
+        if (names.empty()) continue;
+        EXPECT_EQ(readFile(dir / names[0]), textOf(row.expected));
     }
 }
 
@@ -156,17 +138,10 @@ TEST(UnsavedTimes, ATornLastKeepIsDroppedAndNoFileIsEverReplaced) {
     setTimeZone("UTC-3");  // named in local time: three hours east of UTC
     EXPECT_EQ(UnsavedTimes::sessionNameFor(kLastKeep), "unsaved-2026-12-07-1712.pll");
     setTimeZone("UTC0");
-    EXPECT_EQ(UnsavedTimes::sessionNameFor(kLastKeep), "unsaved-2026-12-07-1412.pll");
     TempDir dir;
-    const std::string name = UnsavedTimes::sessionNameFor(kLastKeep);
-    const std::string stem = name.substr(0, name.size() - 4);
-    writeFile(dir / name, "mine");
-    writeFile(dir / (stem + "-2.pll"), "mine too");
-    {
-        TrainerRun run(dir.path);
-        run.keep(7, 1200);
-        run.keep(7, 1300);
-    }
+    writeFile(dir / "unsaved-2026-12-07-1412.pll", "mine");
+    writeFile(dir / "unsaved-2026-12-07-1412-2.pll", "mine too");
+    TrainerRun(dir.path).play("7:1200 7:1300");
     {  // killed in the middle of the next keep's write: its first bytes are in the blank room
         const fs::path journal = dir / ".kestive-unsaved-1-1.journal";
         std::fstream f(journal, std::ios::in | std::ios::out | std::ios::binary);
@@ -174,11 +149,10 @@ TEST(UnsavedTimes, ATornLastKeepIsDroppedAndNoFileIsEverReplaced) {
         f << "56";
     }
     lastKeptAt(dir / ".kestive-unsaved-1-1.journal");
-    TrainerRun next(dir.path, ".kestive-unsaved-2-2.journal");
-    EXPECT_EQ(next.unsaved.recoverLeftTimes().files, std::vector<std::string>{stem + "-3.pll"});
-    EXPECT_EQ(readFile(dir / (stem + "-3.pll")), sessionText(storeOf({{7, 1200}, {7, 1300}}), "DATE"));
-    EXPECT_EQ(readFile(dir / name), "mine");
-    EXPECT_EQ(readFile(dir / (stem + "-2.pll")), "mine too");
+    EXPECT_EQ(nextStartRecovers(dir.path), textOf({{7, 1200}, {7, 1300}}));
+    EXPECT_EQ(readFile(dir / "unsaved-2026-12-07-1412-3.pll"), textOf({{7, 1200}, {7, 1300}}));
+    EXPECT_EQ(readFile(dir / "unsaved-2026-12-07-1412.pll"), "mine");
+    EXPECT_EQ(readFile(dir / "unsaved-2026-12-07-1412-2.pll"), "mine too");
 }
 
 // Two trainers in one folder: each keeps its own journal, and neither takes the other's while it runs.
@@ -190,13 +164,10 @@ TEST(UnsavedTimes, ATrainerStartedBesideARunningOneLeavesItsJournalAlone) {
     EXPECT_TRUE(second.unsaved.recoverLeftTimes().files.empty());
     second.keep(4, 900);
     first.keep(2, 700);
-    EXPECT_EQ(sessionFiles(dir.path),
+    EXPECT_EQ(namesIn(dir.path),
               (std::vector<std::string>{".kestive-unsaved-1-1.journal", ".kestive-unsaved-2-2.journal"}));
-    const auto read = [&](const char* journal) {
-        return sessionText(parseSession(readFile(dir / journal), journal).value().store, "DATE");
-    };
-    EXPECT_EQ(read(".kestive-unsaved-1-1.journal"), sessionText(storeOf({{2, 800}, {2, 700}}), "DATE"));
-    EXPECT_EQ(read(".kestive-unsaved-2-2.journal"), sessionText(storeOf({{4, 900}}), "DATE"));
+    EXPECT_EQ(journalText(dir / ".kestive-unsaved-1-1.journal"), textOf({{2, 800}, {2, 700}}));
+    EXPECT_EQ(journalText(dir / ".kestive-unsaved-2-2.journal"), textOf({{4, 900}}));
 }
 
 // A failing disk is told once per run of failures, never stops a keep, and loses nothing once it
@@ -205,51 +176,30 @@ TEST(UnsavedTimes, AFailedWriteIsToldOnceAndTheNextGoodWriteCatchesUp) {
     TempDir dir;
     {
         TrainerRun run(dir.path);
-        EXPECT_TRUE(run.keep(1, 100));
-        run.disk.failAppend = run.disk.failReplace = true;
-        const auto told = run.keep(1, 200);
-        ASSERT_FALSE(told);
-        EXPECT_NE(told.error().reason.find("No space left"), std::string::npos) << told.error().reason;
-        EXPECT_FALSE(told.error().alreadyTold);
-        const auto again = run.keep(1, 300);
-        ASSERT_FALSE(again);
-        EXPECT_TRUE(again.error().alreadyTold);  // said once
-        run.disk.failAppend = run.disk.failReplace = false;
-        EXPECT_TRUE(run.keep(2, 400));
-        run.disk.failAppend = run.disk.failReplace = true;
-        const auto newRun = run.keep(2, 500);
-        ASSERT_FALSE(newRun);
-        EXPECT_FALSE(newRun.error().alreadyTold);  // a new run of failures is told again
-        run.disk.failAppend = run.disk.failReplace = false;
-        EXPECT_TRUE(run.keep(2, 600));
-        EXPECT_EQ(run.store.timeCount(1), 3);
+        std::vector<std::string> told;  // per keep: "ok", "told" or "already told"
+        for (const bool full : {false, true, true, false, true, false}) {
+            run.disk.full(full);
+            const auto kept = run.keep(1, 100 * (std::ssize(told) + 1));
+            told.push_back(kept ? "ok" : kept.error().alreadyTold ? "already told" : kept.error().reason);
+        }
+        const std::string news = "cannot write: No space left on device";
+        EXPECT_EQ(told, (std::vector<std::string>{"ok", news, "already told", "ok", news, "ok"}));
     }
-    TrainerRun next(dir.path, ".kestive-unsaved-2-2.journal");
-    const auto files = next.unsaved.recoverLeftTimes().files;
-    ASSERT_EQ(files.size(), 1u);
-    EXPECT_EQ(readFile(dir / files[0]),
-              sessionText(storeOf({{1, 100}, {1, 200}, {1, 300}, {2, 400}, {2, 500}, {2, 600}}), "DATE"));
+    EXPECT_EQ(nextStartRecovers(dir.path),
+              textOf({{1, 100}, {1, 200}, {1, 300}, {1, 400}, {1, 500}, {1, 600}}));
 }
 
-// Before a load: unsaved times go into a file of their own; if that fails, the caller learns why.
-TEST(UnsavedTimes, KeepBeforeLoadWritesOnlyUnsavedTimesAndReportsAFailure) {
+// Before a load: unsaved times, and only those, go into a file of their own.
+TEST(UnsavedTimes, KeepBeforeLoadWritesOnlyUnsavedTimes) {
     TempDir dir;
     TrainerRun run(dir.path);
     EXPECT_EQ(run.unsaved.keepBeforeLoad(run.store).value(), std::nullopt);  // nothing kept yet
     run.keep(9, 1000);
-    run.disk.failSession = true;
-    const UnsavedTimes::KeptResult failed = run.unsaved.keepBeforeLoad(run.store);
-    ASSERT_FALSE(failed);
-    EXPECT_NE(failed.error().find("No space left"), std::string::npos) << failed.error();
-    run.disk.failSession = false;
     const UnsavedTimes::KeptResult kept = run.unsaved.keepBeforeLoad(run.store);
     ASSERT_TRUE(kept && kept.value()) << (kept ? "no file" : kept.error());
-    EXPECT_EQ(readFile(dir / *kept.value()), sessionText(storeOf({{9, 1000}}), "DATE"));
-    run.disk.failReplace = true;  // no snapshot of the loaded store: the old journal must not stay
-    run.load(storeOf({{3, 3}}));
-    EXPECT_EQ(sessionFiles(dir.path), std::vector<std::string>{*kept.value()});
+    EXPECT_EQ(readFile(dir / *kept.value()), textOf({{9, 1000}}));
+    run.play("L");
     EXPECT_EQ(run.unsaved.keepBeforeLoad(run.store).value(), std::nullopt);  // nothing kept since the load
-    EXPECT_FALSE(run.unsaved.hasUnsavedTimes());
 }
 
 // A journal removed under a running trainer (by hand, or with its folder) is noticed at the next keep,
@@ -260,22 +210,17 @@ TEST(UnsavedTimes, AJournalRemovedUnderTheTrainerIsWrittenAnew) {
         << "open files removed by hand are not yet handled on Windows: the times kept after it are lost";
 #endif
     TempDir dir;
-    fs::create_directory(dir / "work");
     {
-        TrainerRun run(dir / "work");
-        for (const std::int32_t time : {100, 200, 300}) run.keep(1, time);
-        fs::remove(dir / "work/.kestive-unsaved-1-1.journal");
-        for (const std::int32_t time : {400, 500, 600}) EXPECT_TRUE(run.keep(2, time));
+        TrainerRun run(dir.path);
+        run.play("1:100 1:200");
+        fs::remove(dir / ".kestive-unsaved-1-1.journal");
+        EXPECT_TRUE(run.keep(2, 400));
+        EXPECT_TRUE(run.keep(2, 500));
         EXPECT_EQ(run.unsaved.timesNotOnDisk(), 0u);
     }  // killed
-    {
-        TrainerRun next(dir / "work", ".kestive-unsaved-2-2.journal");
-        const auto files = next.unsaved.recoverLeftTimes().files;
-        ASSERT_EQ(files.size(), 1u);
-        EXPECT_EQ(readFile(dir / "work" / files[0]),
-                  sessionText(storeOf({{1, 100}, {1, 200}, {1, 300}, {2, 400}, {2, 500}, {2, 600}}), "DATE"));
-    }
-    TrainerRun run(dir / "work", ".kestive-unsaved-3-3.journal");
+    EXPECT_EQ(nextStartRecovers(dir.path), textOf({{1, 100}, {1, 200}, {2, 400}, {2, 500}}));
+    fs::create_directory(dir / "work");
+    TrainerRun run(dir / "work");
     run.keep(1, 100);
     fs::remove_all(dir / "work");
     const auto told = run.keep(1, 200);
@@ -284,43 +229,12 @@ TEST(UnsavedTimes, AJournalRemovedUnderTheTrainerIsWrittenAnew) {
     EXPECT_EQ(run.unsaved.timesNotOnDisk(), 2u);  // the journal holding the first went with the folder
 }
 
-// Exit after a failed write: every kept time ends up in exactly one place for the next start, or
-// closing says that it could not.
-TEST(UnsavedTimes, ExitAfterAFailedWriteLeavesEveryTimeOnDiskOnce) {
-    const struct Row {
-        const char* name;
-        bool journalWorks, sessionWorks;
-    } rows[] = {{"the journal works again", true, true},
-                {"only a session file can be written", false, true},
-                {"nothing can be written", false, false}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        TempDir dir;
-        {
-            TrainerRun run(dir.path);
-            run.keep(3, 300);
-            run.disk.failAppend = run.disk.failReplace = run.disk.failSession = true;
-            EXPECT_FALSE(run.keep(3, 400));
-            EXPECT_EQ(run.unsaved.timesNotOnDisk(), 1u);  // the first is in the journal
-            run.disk.failAppend = run.disk.failReplace = !row.journalWorks;
-            run.disk.failSession = !row.sessionWorks;
-            EXPECT_EQ(run.unsaved.closing(run.store).ok(), row.sessionWorks);
-        }
-        TrainerRun next(dir.path, ".kestive-unsaved-2-2.journal");
-        next.unsaved.recoverLeftTimes();
-        const std::vector<std::string> names = sessionFiles(dir.path);
-        ASSERT_EQ(names.size(), 1u);
-        const Times onDisk = row.sessionWorks ? Times{{3, 300}, {3, 400}} : Times{{3, 300}};
-        EXPECT_EQ(readFile(dir / names[0]), sessionText(storeOf(onDisk), "DATE"));
-    }
-}
-
 #ifndef _WIN32  // a process that is gone is made with fork
 // A journal stays until its times are in a session file; leftovers of writers that are gone are
 // removed at start-up, those of a running one are not.
 TEST(UnsavedTimes, StartUpRemovesOnlyWhatIsSafeElsewhereOrAbandoned) {
     TempDir dir;
-    { TrainerRun(dir.path).keep(4, 444); }
+    TrainerRun(dir.path).keep(4, 444);
     const pid_t gone = ::fork();
     if (gone == 0) ::_exit(0);
     ::waitpid(gone, nullptr, 0);
@@ -337,13 +251,10 @@ TEST(UnsavedTimes, StartUpRemovesOnlyWhatIsSafeElsewhereOrAbandoned) {
         ASSERT_EQ(recovered.errors.size(), 1u);
         EXPECT_NE(recovered.errors[0].find("No space left"), std::string::npos) << recovered.errors[0];
     }
-    EXPECT_EQ(sessionFiles(dir.path),
+    EXPECT_EQ(namesIn(dir.path),
               (std::vector<std::string>{".kestive-unsaved-1-1.journal", ".s.pll.tmp-" + alive + "-0",
                                         ".s.pll.tmp-x-0", ".s.txt.tmp-" + dead + "-0"}));
-    TrainerRun third(dir.path, ".kestive-unsaved-3-3.journal");
-    const auto files = third.unsaved.recoverLeftTimes().files;
-    ASSERT_EQ(files.size(), 1u);
-    EXPECT_EQ(readFile(dir / files[0]), sessionText(storeOf({{4, 444}}), "DATE"));
+    EXPECT_EQ(nextStartRecovers(dir.path), textOf({{4, 444}}));
 }
 #endif
 
@@ -353,32 +264,22 @@ TEST(UnsavedTimes, StartUpRemovesOnlyWhatIsSafeElsewhereOrAbandoned) {
 TEST(UnsavedTimes, ADiskWithLittleSpaceGetsAJournalWhenItsContentFits) {
     TempDir dir;
     FileJournalDisk disk;  // 64 KiB of room wanted
-    UnsavedTimes unsaved(disk, dir / ".kestive-unsaved-1-1.journal", dir.path, dateOf);
+    UnsavedTimes unsaved(disk, dir / ".kestive-unsaved-1-1.journal", dir.path,
+                         [](std::time_t) { return ""; });
     TimeStore store;
-    {
-        const FileSizeLimit little(1024);  // the journal's content is some 300 bytes
-        for (const std::int32_t time : {100, 200, 300}) {
-            store.addTime(6, time);
-            EXPECT_TRUE(unsaved.kept(store, 6, time)) << time;
-        }
+    const FileSizeLimit little(1024);  // the journal's content is some 300 bytes
+    for (const std::int32_t time : {100, 200, 300}) {
+        store.addTime(6, time);
+        EXPECT_TRUE(unsaved.kept(store, 6, time)) << time;
     }
-    const std::string journal = readFile(dir / ".kestive-unsaved-1-1.journal");
-    EXPECT_EQ(sessionText(parseSession(journal, "j").value().store, "DATE"), sessionText(store, "DATE"));
+    EXPECT_EQ(journalText(dir / ".kestive-unsaved-1-1.journal"), sessionText(store, "DATE"));
 }
 #endif
 
 // The journal in a folder of its own: what it held comes back in the folder of the session files.
 TEST(UnsavedTimes, TimesLeftInAJournalComeBackInTheSessionFolder) {
     TempDir journals, sessions;
-    {
-        FailingDisk disk;
-        UnsavedTimes unsaved(disk, journals / ".kestive-unsaved-1-1.journal", sessions.path, dateOf);
-        EXPECT_TRUE(unsaved.kept(storeOf({{4, 400}}), 4, 400));
-    }
-    FailingDisk disk;
-    UnsavedTimes next(disk, journals / ".kestive-unsaved-2-2.journal", sessions.path, dateOf);
-    const auto files = next.recoverLeftTimes().files;
-    ASSERT_EQ(files.size(), 1u);
-    EXPECT_EQ(readFile(sessions / files[0]), sessionText(storeOf({{4, 400}}), "DATE"));
+    TrainerRun(journals.path, ".kestive-unsaved-1-1.journal", sessions.path).keep(4, 400);
+    EXPECT_EQ(nextStartRecovers(journals.path, sessions.path), textOf({{4, 400}}));
     EXPECT_TRUE(fs::is_empty(journals.path));
 }

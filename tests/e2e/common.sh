@@ -2,7 +2,8 @@
 #   <script> <kestive binary> [<folder with the 57 case pictures; made up when it has none>]
 # Starts the trainer in a fresh folder ($work, the current folder) with the pictures (none without the
 # folder argument) and waits for its first paint, unless the script set defer_start; start_program
-# starts it (again). Leaves $pid, $wid and what harness.sh's find_places sets.
+# [FOLDER] starts it (again; in FOLDER, the trace staying in $work). Leaves $pid, $wid and what
+# harness.sh's find_places sets.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 bin=$1
@@ -23,12 +24,22 @@ fi
 
 cd "$work"
 start_program() {
-  rm -f trace.txt
-  KESTIVE_TRACE="$work/trace.txt" "$bin" &
+  rm -f "$work/trace.txt"
+  (cd "${1:-.}" && KESTIVE_TRACE="$work/trace.txt" exec "$bin") &
   pid=$!
   wid=$(kestive_window) || fail "no window"
   await_shown trace.txt || fail "no first paint"
   sleep 0.5  # let the window settle
   find_places "$wid"
+}
+no_countdown() { xdotool mousemove $wait_time click 1 key ctrl+a type 0; }
+crash() { kill -9 "$pid"; wait "$pid" 2>/dev/null || true; pid=; }
+# A screenshot $work/NAME.png (copied to $KESTIVE_SHOTS when that is set), then the pixels of the colour
+# COLOUR ("#RRGGBB") in its feedback line:  feedback_pixels NAME COLOUR
+feedback_pixels() {
+  import -window root "$work/$1.png"
+  [ -z "${KESTIVE_SHOTS:-}" ] || cp "$work/$1.png" "$KESTIVE_SHOTS/"
+  convert "$work/$1.png" -crop "$(scaled 5775)x$(scaled 615)+$(at 120 7080 0 0 | tr ' ' +)" +repage txt:- |
+    grep -c "$2" || true
 }
 [ -n "${defer_start:-}" ] || start_program

@@ -5,10 +5,12 @@
 #   await_shown TRACE     waits (15 s) for the first paint that TRACE (KESTIVE_TRACE) records
 #   kestive_window [S]    waits (S seconds, 20) for the main window on the X display; prints its id
 #   find_places WID       sets X Y WIDTH HEIGHT of the window, $top (its client area's top) and the
-#                         centres "x y" of $start, $accept, $discard, $exitb, $report and $wait_time
+#                         centres "x y" of $start, $accept, $discard, $exitb, $report, $wait_time
+#                         and the menu bar's $file_menu
 #   at L T W H            the centre of a rectangle of the design, in twips, on the screen
 #   press "X Y"           a press as hands make it: button down, a moment, button up
 #   exit_program          clicks Exit and fails unless the trainer ($pid) then ends with status 0
+#   ended                 waits (10 s) for the trainer to end; fails unless with status 0
 #   count WORD            the lines of trace.txt that start with WORD
 #   await WORD N          waits (10 s) until more than N lines of trace.txt start with WORD
 #   drill                 with WaitTime 0: START, a look at the case, STOP, Accept; each press awaited
@@ -48,6 +50,7 @@ find_places() {
   exitb=$(at 3960 5640 1815 495)
   report=$(at 120 8040 1935 615)
   wait_time=$(at 1560 5520 375 285)
+  file_menu="$((X + 20)) $(((Y + top) / 2))"
 }
 scaled() { echo $(((($1) * WIDTH + 21480 / 2) / 21480)); }
 at() { echo "$((X + $(scaled "$1 + $3 / 2"))) $((top + $(scaled "$2 + $4 / 2")))"; }
@@ -56,8 +59,11 @@ press() { xdotool mousemove $1 mousedown 1 sleep 0.05 mouseup 1; }
 
 exit_program() {
   xdotool mousemove $exitb click 1
+  ended || fail "Exit did not end the program"
+}
+ended() {
   for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program"
+  kill -0 "$pid" 2>/dev/null && return 1
   wait "$pid" || fail "the program ended with status $?"
   pid=
 }

@@ -1,5 +1,4 @@
 # Sourced after common.sh by the end-to-end scripts that use the File menu and its boxes.
-file_menu="$((X + 20)) $(((Y + top) / 2))"
 
 # A visible window whose name is exactly $1, waiting up to 10 s.
 window_named() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -1; }
@@ -53,9 +52,8 @@ save_as() {
   untitled_gone || fail "the message stayed open"
 }
 
-# Load Session of the first file the dialog lists: click it, then "load"; the dialog must close
-# (within 10 s: a load writes files, which a busy disk may take its time over).
-load_first() {
+# Load Session of the first file the dialog lists: click it, then "load".
+pick_first() {
   file_item 1
   local dlg
   dlg=$(window_named '^Load\.\.\.$') || fail "no load dialog"
@@ -63,6 +61,11 @@ load_first() {
   xdotool mousemove $((DX + 40)) $((DY + 16)) click 1
   sleep 0.2
   press "$((DX + 98)) $((DY + 180))"
+}
+# pick_first, and the dialog must close (within 10 s: a load writes files, which a busy disk may take
+# its time over).
+load_first() {
+  pick_first
   for _ in $(seq 100); do
     xdotool search --onlyvisible --name '^Load\.\.\.$' >/dev/null || return 0
     sleep 0.1
