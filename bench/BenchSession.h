@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The largest session the format allows: 57 cases with 32767 times each (about 9 MB), written once
 // into the temporary folder and shared by the benchmarks of one program.

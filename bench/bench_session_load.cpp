@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the largest session into the store, against merely reading the file and parsing its integers.
 #include <benchmark/benchmark.h>
 

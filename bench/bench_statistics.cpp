@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One full statistics pass for the case panel on the largest store: 57 rounded means and deviations,
 // and the report text built from them.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Accept with kept times on disk, on a store at the format's limit: the store keeps the time and the
 // journal appends it and flushes it to disk. Against it, the snapshot a load writes once. Both run in
 // the current folder (the working folder of a real run), so the flush meets the real disk.

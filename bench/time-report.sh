@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times kestive-report as a whole process on the largest session (57 cases x 32767 times, about 9 MB).
 #   bench/time-report.sh BUILD_DIR     (a Release build with benchmarks, e.g. build/bench)
 set -euo pipefail

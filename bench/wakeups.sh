@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How often the trainer wakes up and how much processor time it takes while idle, counting down,
 # timing, after STOP, with the focus in a text box and with the report window open, next to a bare Qt
 # window without a timer that gets the same clicks and keys. The last two states are measured once the

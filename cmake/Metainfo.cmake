@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The AppStream metadata names a screenshot only by a web address. The project publishes none of its
 # own, so whoever publishes docs/screenshot.png (scripts/screenshot.sh renews it) passes its https
 # address here; without one the metadata simply has no screenshot.

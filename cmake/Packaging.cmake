@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Install rules and the Debian package. Installed under a prefix (/usr in the package):
 #   bin/kestive, bin/kestive-report       the trainer and the report tool
 #   bin/kestive-launcher                  what the desktop entry starts: prepares the user's working

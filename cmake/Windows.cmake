@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows build, cross-compiled on Linux with MinGW-w64 (scripts/windows.sh configures it).
 # The programs built here run on the build machine through Wine: the tests, and the test discovery at
 # build time. The two drawers that run at build time (the case pictures, the icon) come as native

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads, which Qt 6 needs).
 # KESTIVE_WINDOWS_PREFIXES lists the folders that hold Windows libraries built here (Qt, GoogleTest):
 # packages are looked for there and in MinGW's own folder only, never among the build machine's.

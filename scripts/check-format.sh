@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that every tracked C++ file is formatted as .clang-format says; prints the files that are not.
 #   scripts/check-format.sh          check (exit status 1 when a file is off)
 #   scripts/check-format.sh --fix    format those files in place

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renews docs/report-picture.png: the picture `kestive-report --svg` draws for two weeks of drills.
 # Writes 14 sample session files (made up, the same every run: each day a little faster) into a
 # temporary folder, draws them with the built kestive-report and renders the SVG with rsvg-convert.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the trainer and starts it in its working folder, which holds the
 # case pictures and the session files. Pictures already there are never overwritten.
 set -euo pipefail

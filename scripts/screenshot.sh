@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renews docs/screenshot.png: the main window after a few drills. Starts the release build of the
 # trainer under Xvfb in a temporary working folder holding the case pictures, runs a few drills with
 # the keyboard (Space on START, Space to stop, Space on Accept), disables one case with a click on its

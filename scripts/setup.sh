@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing on a Debian or Ubuntu machine and builds the trainer.
 #   scripts/setup.sh run    packages to build and run, then a release build in build/release
 #   scripts/setup.sh test   also the test tools (GoogleTest, Xvfb, xdotool, clang for the fuzzer, clang-format, strace)

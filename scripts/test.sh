@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing and runs every test: the formatting, the core, the case pictures, the windows
 # (offscreen), the real program under Xvfb, the core and the windows again under AddressSanitizer/UBSan,
 # and a bounded fuzz run.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Qt 6 for 64-bit Windows from Debian's own qt6-base source with MinGW-w64, once, into a cache
 # outside the clone. A cache that is already complete is reused and nothing is built.
 #   scripts/windows-qt.sh            prints the Qt prefix on its last line

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Kestive for 64-bit Windows, cross-built on this Debian machine from Debian's archive only.
 #   scripts/windows.sh         installs what is missing, builds Qt for Windows once (scripts/windows-qt.sh),
 #                              cross-builds Kestive into build/windows and writes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the trainer's wake-ups: a Qt window of the trainer's size with a menu bar and
 // nothing else, no timer. bench/wakeups.sh drives it exactly as it drives the trainer.
 #include <QApplication>

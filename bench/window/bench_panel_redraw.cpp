@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The case panel redrawn in the real main window (offscreen) on a full store: 32767 times for each case.
 #include <benchmark/benchmark.h>
 

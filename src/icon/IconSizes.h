@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sizes at which the icon is drawn for the desktop's icon theme (hicolor) and the window icon.
 // src/icon/CMakeLists.txt reads the list from this line: keep it on one line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The icon of the program's windows, built from the icon images compiled into the program.
 // Setting it once on the application gives it to every window:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal of unsaved times on the real file system.
 #include "session/SessionFile.h"
 #include "session/UnsavedTimes.h"

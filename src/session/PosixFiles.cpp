@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file and process steps of PlatformFiles.h on a POSIX system.
 #include <fcntl.h>
 #include <signal.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file and process steps of PlatformFiles.h on Windows. Every name goes to the system as UTF-16
 // (the W calls), so names in any script save and load whatever the user's code page is. Files are
 // opened with every sharing mode, so that an open file can still be renamed over and removed, as on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kestive: drills the recognition of the 57 last-layer orientation cases.
 //
 // KESTIVE_TRACE=path appends what the drill measures to that file, one line per event:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window of stand-ins: one Control serves as every control, the Rig as every platform service.
 // What they are told goes to one log, so tests see what happened and in which order; what a box draws

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real journal disk, with each kind of write made to fail on demand (as a full disk would).
 #include "session/UnsavedTimes.h"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A kept time is on the disk before the keep returns: under strace, every journal line written is
 # followed by a flush of the same file before anything else is written.
 #   flushed.sh <core_tests>

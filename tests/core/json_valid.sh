@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # kestive-report --json and --progress --json must print strict JSON (no NaN or Infinity) with 57 cases:
 # json_valid.sh TOOL FILE...
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The case pick: candidate floor(r * 57), one new draw per disabled candidate, and the production source.
 #include <gtest/gtest.h>
 

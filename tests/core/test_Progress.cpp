@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sessions side by side: the progress table and its JSON, and the text escaping both the JSON and the
 // picture rely on.
 #include <gtest/gtest.h>

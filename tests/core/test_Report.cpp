@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text the user reads: numbers with two decimals in the user's format, plain integers, rounding ties to
 // even, and the report (one CR LF line per case, then the total line when any case counts).
 #include <gtest/gtest.h>

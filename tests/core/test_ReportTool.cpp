@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kestive-report: the number format a locale gives, and the tool run as a process.
 #include <gtest/gtest.h>
 #include <sys/wait.h>

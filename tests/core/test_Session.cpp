@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Session files: the text written, every quirk and refusal of the reader, and saving without damage.
 #include <gtest/gtest.h>
 #ifdef _WIN32

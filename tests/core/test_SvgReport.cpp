@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture to share, rendered by a real SVG renderer (rsvg-convert) and read back pixel by pixel:
 // stickers in the case pictures' colours where the cube model puts them, bars scaled as in the panel.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time store: records and the comparisons with them, the bar scale, the table's growth, means and
 // deviations.
 #include <gtest/gtest.h>

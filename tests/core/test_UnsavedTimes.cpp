@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kept times on disk: what a restart after a crash finds, what a load or a save leaves, and writes
 // that fail.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the end-to-end scripts, which run under xvfb-run:
 #   <script> <kestive binary> [<folder with the 57 case pictures; made up when it has none>]
 # Starts the trainer in a fresh folder ($work, the current folder) with the pictures (none without the

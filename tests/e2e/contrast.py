@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Contrast of the text in screen areas, measured from a screenshot.
 
     contrast.py SHOT.ppm NAME=X,Y,W,H ...

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of every window under a light or a dark desktop palette, and the contrast of each label,
 # button, text box and menu measured from their pixels (tests/e2e/contrast.py: at least 4.5:1).
 #   contrast.sh <kestive binary> <folder with the 57 case pictures> light|dark

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Kept times on faulty disks, with the real trainer on an X display (run it under xvfb-run; the tmpfs
 # parts need root, and are skipped with a message where mounting is not allowed):
 #   1. the journal deleted while the trainer runs, three more keeps, kill -9: the restart recovers all

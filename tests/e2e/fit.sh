@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # On a screen smaller than the main window's design (run it under xvfb-run at 1366x768): the window
 # fits the screen and shows every case with its picture, bar and statistics; then a drill with real
 # presses (button down, a pause, button up), kept with Accept, and Exit.

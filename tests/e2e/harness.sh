@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The pieces every script that runs the real trainer needs (tests/e2e, tests/wayland, the package
 # check). Sourcing it only defines functions; a script may define its own fail() before it.
 #   new_workdir           $work: a fresh folder, removed on exit with the trainer ($pid) stopped

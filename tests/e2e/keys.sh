@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The keyboard, with xdotool keys: F10 opens the File menu, Ctrl+O Load Session, Ctrl+S Save Session,
 # Ctrl+Q quits; Escape closes the Load, About and report windows (each shows the program's icon); in
 # the Load list the first Down selects the first row.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced after common.sh by the end-to-end scripts that use the File menu and its boxes.
 
 # A visible window whose name is exactly $1, waiting up to 10 s.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Started in a folder without its pictures, the trainer takes them from the ones built beside it; a
 # picture in the current folder still wins. Run under xvfb-run: pictures.sh <kestive binary>
 defer_start=1

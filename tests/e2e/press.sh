@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The clock stops when START/STOP goes down, however long it is then held: drills with WaitTime 0 in
 # which the mouse button or Space is held from 0 to 500 ms (Space also 800 ms, past the key's
 # auto-repeat), then let go with xdotool. Each press is bracketed by readings of the wall clock

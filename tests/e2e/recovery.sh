@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the real trainer on an X display (run it under xvfb-run) through every way of leaving kept
 # times unsaved, all in one working folder:
 #   1. a drill kept, then kill -9; the restart puts the time into an unsaved-....pll session file and

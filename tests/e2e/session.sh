@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the real trainer on an X display (run it under xvfb-run) through its session files: a drill
 # kept with Accept, Save Session typed into the input box, Save Session left with Escape, a second
 # drill, Load Session of the saved file, Save Session again, Exit. Then checks the files on disk: the second file, saved after the load, must

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Presses the left mouse button or Space down on the X display (XTest, as xdotool does) and prints
 the wall clock in microseconds just before the request and just after the server has taken it:
     xtest_down.py mouse|key

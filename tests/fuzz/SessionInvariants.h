@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What must hold after reading any bytes as a session: shared by the fuzzer and the regression tests.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes read as a session file must keep every rule in SessionInvariants.h.
 #include <cstdio>
 #include <cstdlib>

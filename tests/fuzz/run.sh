@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the session reader for a bounded time: tests/fuzz/run.sh BUILD_DIR SECONDS
 # The seed corpus is tests/fuzz/corpus; what the run learns goes to BUILD_DIR/fuzz-corpus, and a crashing
 # input to BUILD_DIR/fuzz-artifacts (copy it into tests/core/regressions to keep it as a test).

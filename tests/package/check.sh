@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The release as a packager and a user get it: a clean build with Unix Makefiles (what packagers' tools
 # use), the Debian package (lintian: no error, no warning; the same files as cmake --install), the source
 # tarball (no .git; its core tests pass). Then the package installed, its trainer started through the

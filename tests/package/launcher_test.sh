@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop launcher, run from a fake installed tree whose "kestive" records where it was started:
 # it creates the working folder, copies only the missing pictures, never overwrites the user's own,
 # and starts the trainer inside that folder.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The AppStream metadata: valid for appstreamcli, and saying what the desktop entry says.
 
 metainfo_test.py METAINFO DESKTOP_ENTRY VERSION SCREENSHOT_URL

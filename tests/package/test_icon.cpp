@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon: the drawing at every size, the .ico container read back by Qt's own reader, and
 // the window icon compiled into the program.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timer1 wakes the program only while a drill is timing, and then at the screen's pace; every other
 // wait sleeps until its deadline or the next event.
 #include <QElapsedTimer>

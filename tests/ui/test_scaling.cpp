@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows drawn smaller than designed, on a screen with 1.5 screen pixels per logical pixel.
 #include <QMenu>
 #include <QTemporaryDir>

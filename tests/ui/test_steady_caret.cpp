@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text cursor blinks while the user types and clicks, and rests, steadily shown, in pauses, so a
 // focused text box leaves the program asleep.
 #include <QLineEdit>

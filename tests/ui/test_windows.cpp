@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows on Qt as the user sees and drives them; the rules behind them are tested in tests/app and core.
 #include <QMenu>
 #include <QMenuBar>

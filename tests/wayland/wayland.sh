@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The trainer on a headless Weston: the installed-style program shows its window natively on Wayland,
 # and a drill runs in it.
 #   wayland.sh <kestive binary> <wayland drill test program>

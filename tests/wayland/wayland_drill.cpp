@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trainer's main window on a Wayland compositor: the compositor maps it, and a whole drill runs in
 // it. Wayland lets no client press another's buttons, so the presses are handed to the window through
 // Qt's own event delivery, the way its widgets receive them from the compositor's input events.

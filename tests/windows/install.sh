@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installer under Wine (run by under-wine.sh on an X display): a silent per-user install, the
 # program started through its Start-menu entry, a silent uninstall. The entry starts the program in
 # its own folder, so it works in Documents\Kestive, made on its first start; the uninstall removes

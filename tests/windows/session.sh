@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows program under Wine (run by under-wine.sh on an X display): START, STOP held down for
 # 300 ms, Accept, then Save Session under a name typed into the input box. The Linux kestive-report
 # must read the saved file back with that time as its case's record. Then a second drill is kept and

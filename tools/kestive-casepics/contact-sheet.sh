@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the 57 case pictures of a build side by side, numbered, in one PNG for checking them by eye.
 #   tools/kestive-casepics/contact-sheet.sh [PICTURE_DIR] [OUT.png]   (needs imagemagick's montage)
 set -euo pipefail

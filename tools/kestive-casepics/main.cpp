@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kestive-casepics OUTDIR: draws the 57 case pictures oll01print.gif .. oll57print.gif into OUTDIR,
 // each from the case table and the cube model. Existing files of those names are replaced.
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Windows icon container (.ico): a directory of images, each stored as a device-independent
 // bitmap of palette indices followed by a one-bit transparency mask.

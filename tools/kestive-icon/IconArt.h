@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's icon: the top of a cube seen from above, a dark body with nine yellow stickers.
 // One geometry serves every size, snapped to whole pixels so that the small sizes stay sharp.

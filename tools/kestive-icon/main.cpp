@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kestive-icon OUTDIR: writes the program's icon into OUTDIR — kestive-N.png for the desktop's icon
 // theme (N = 16, 22, 24, 32, 48, 64, 128, 256) and kestive.ico with the three classic palette images
 // (32 x 32 in 2 colours, 32 x 32 in 16 colours, 16 x 16 in 16 colours).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kestive-report: prints the report of a session file, as the trainer's "Create report" shows it.
 #ifdef _WIN32
 #include <windows.h>
