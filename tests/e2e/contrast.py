@@ -21,8 +21,8 @@ data = open(sys.argv[1], "rb").read()
 header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data)
 width, height, pixels = int(header[1]), int(header[2]), data[header.end():]
 low = []
-for spec in sys.argv[2:]:
-    name, _, numbers = spec.partition("=")
+for area in sys.argv[2:]:
+    name, _, numbers = area.partition("=")
     x, y, w, h = (int(n) for n in numbers.split(","))
     if w <= 0 or h <= 0 or x < 0 or y < 0 or x + w > width or y + h > height:
         sys.exit(f"{name}: area {numbers} lies outside the {width}x{height} screenshot")
