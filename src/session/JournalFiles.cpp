@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The journal of unsaved times on the real file system.
+#include "session/PathText.h"
 #include "session/SessionFile.h"
 #include "session/UnsavedTimes.h"
 #include "session/WholeFile.h"
@@ -58,7 +59,7 @@ std::vector<LeftJournal> FileJournalDisk::claimLeftJournals(const std::filesyste
     std::vector<LeftJournal> found;
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-        if (!UnsavedTimes::isJournalName(entry.path().filename().string())) continue;
+        if (!UnsavedTimes::isJournalName(textOfPath(entry.path().filename()))) continue;
         if (entry.path() == file_ || claimed_.count(entry.path())) continue;
         Result<files::File, files::FileError> opened =
             files::File::open(entry.path(), files::File::Mode::Read);

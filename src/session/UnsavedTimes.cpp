@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/UnsavedTimes.h"
 
+#include "session/PathText.h"
+
 namespace kestive {
 
 namespace {
@@ -78,7 +80,7 @@ UnsavedTimes::Recovered UnsavedTimes::recoverLeftTimes() {
             disk_.releaseLeftJournal(left.file, true);
             continue;
         }
-        const LoadResult read = parseSession(wholeLines(left.content), left.file.filename().string());
+        const LoadResult read = parseSession(wholeLines(left.content), textOfPath(left.file.filename()));
         if (!read) {
             disk_.releaseLeftJournal(left.file, false);  // kept as it is: nothing is thrown away
             result.errors.push_back(read.error().message());

@@ -4,6 +4,8 @@
 #include <atomic>
 #include <charconv>
 
+#include "session/PathText.h"
+
 namespace kestive::files {
 
 namespace {
@@ -80,7 +82,7 @@ std::vector<std::string> removeLeftovers(const std::filesystem::path& folder) {
     std::vector<std::string> removed;
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-        const std::string name = entry.path().filename().string();
+        const std::string name = textOfPath(entry.path().filename());
         const std::optional<long> writer = writerOfLeftover(name);
         if (!writer || processRuns(*writer) || !entry.is_regular_file(ec)) continue;
         removeFile(entry.path());
@@ -106,7 +108,8 @@ Result<File, FileError> placeWholeFile(const std::filesystem::path& file, std::s
     static std::atomic<unsigned> serial{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::filesystem::path temp =
-            folder / temporaryNameFor(target.filename().string(), processId(), serial++, longest);
+            folder /
+            pathOfText(temporaryNameFor(textOfPath(target.filename()), processId(), serial++, longest));
         Result<File, FileError> created = File::open(temp, File::Mode::CreateNew);
         if (!created && created.error().nameTaken) continue;
         if (!created) {
