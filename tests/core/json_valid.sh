@@ -1,23 +1,17 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# kestive-report --json and --progress --json must print strict JSON (no NaN or Infinity) with 57 cases:
-# json_valid.sh TOOL FILE...
-set -euo pipefail
-tool=$1
-shift
-for file in "$@"; do
-  "$tool" --json "$file" | python3 -c '
-import json, sys
-def refuse(word): sys.exit("not JSON: " + word)
-report = json.load(sys.stdin, parse_constant=refuse)
-assert len(report["cases"]) == 57, "expected 57 cases"'
-done
-# The progress over all the files together: one entry per session, 57 cases with one mean per session.
-"$tool" --progress --json "$@" | python3 -c '
-import json, sys
-def refuse(word): sys.exit("not JSON: " + word)
-progress = json.load(sys.stdin, parse_constant=refuse)
-sessions = int(sys.argv[1])
-assert len(progress["sessions"]) == sessions, "expected one entry per file"
-assert len(progress["cases"]) == 57, "expected 57 cases"
-assert all(len(c["rounded_mean_ms"]) == sessions for c in progress["cases"])' "$#"
+# kestive-report --json of each file and --progress --json of them all must print strict JSON (no NaN or
+# Infinity) with 57 cases, the progress with one entry and one mean per file: json_valid.sh TOOL FILE...
+exec python3 - "$@" <<'PY'
+import json, subprocess, sys
+tool, files = sys.argv[1], sys.argv[2:]
+def read(*args):
+    def refuse(word): sys.exit(f"{' '.join(args)}: not JSON: {word}")
+    return json.loads(subprocess.run([tool, *args], check=True, stdout=subprocess.PIPE).stdout, parse_constant=refuse)
+for file in files:
+    assert len(read("--json", file)["cases"]) == 57, file + ": expected 57 cases"
+progress = read("--progress", "--json", *files)
+assert len(progress["sessions"]) == len(files), "progress: expected one entry per file"
+assert len(progress["cases"]) == 57, "progress: expected 57 cases"
+assert all(len(c["rounded_mean_ms"]) == len(files) for c in progress["cases"]), "progress: one mean per file"
+PY

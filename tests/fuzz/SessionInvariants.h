@@ -10,27 +10,23 @@ namespace kestive {
 // Empty when every rule holds, else the first rule broken.
 inline std::string sessionInvariantBroken(std::string_view content) {
     const LoadResult r = parseSession(content, "fuzz.pll");
-    if (!r) {
-        const SessionError& e = r.error();
-        // Line ends: LF, CR LF, or CR alone.
+    if (!r) {  // the error names the file and a line in it; LF, CR LF and a lone CR each end a line
         long lines = 1;
-        for (std::size_t i = 0; i < content.size(); ++i) {
-            const bool crAlone = content[i] == '\r' && (i + 1 == content.size() || content[i + 1] != '\n');
-            if (content[i] == '\n' || crAlone) ++lines;
-        }
+        for (std::size_t i = 0; i < content.size(); ++i)
+            lines += content[i] == '\n' || (content[i] == '\r' && content.substr(i + 1, 1) != "\n");
+        const SessionError& e = r.error();
         const bool lineInFile = e.line >= (content.empty() ? 0 : 1) && e.line <= lines;
         return lineInFile && e.file == "fuzz.pll" && !e.what.empty() ? "" : "error out of place";
     }
-    const TimeStore& store = r->store;
-    const LoadResult back = parseSession(sessionText(store, "x"), "back.pll");
+    const LoadResult back = parseSession(sessionText(r->store, "x"), "back.pll");
     if (!back) return "written session does not read back: " + back.error().message();
     for (int i = 0; i < kCaseCount; ++i) {
+        const TimeStore& store = r->store;
         const int count = store.timeCount(i), mean = store.roundedMean(i);
         if (count < 0 || count > kMaxTimesPerCase || store.bestTime(i) > kNoRecord ||
             mean > store.maxAverage() || !(store.std(i, mean) >= 0))
             return "a store rule broken in case " + std::to_string(i);
-        const auto a = store.timesOf(i), b = back->store.timesOf(i);
-        if (!std::equal(a.begin(), a.end(), b.begin(), b.end())) return "round trip changed a case";
+        if (!std::ranges::equal(store.timesOf(i), back->store.timesOf(i))) return "round trip changed a case";
     }
     return {};
 }

@@ -7,9 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string broken = kestive::sessionInvariantBroken({reinterpret_cast<const char*>(data), size});
-    if (!broken.empty()) {
-        std::fprintf(stderr, "session invariant broken: %s\n", broken.c_str());
-        std::abort();
-    }
-    return 0;
+    if (broken.empty()) return 0;
+    std::fprintf(stderr, "session invariant broken: %s\n", broken.c_str());
+    std::abort();
 }

@@ -4,9 +4,8 @@
 # The seed corpus is tests/fuzz/corpus; what the run learns goes to BUILD_DIR/fuzz-corpus, and a crashing
 # input to BUILD_DIR/fuzz-artifacts (copy it into tests/core/regressions to keep it as a test).
 set -euo pipefail
-build=${1:?usage: run.sh BUILD_DIR SECONDS}
-seconds=${2:?usage: run.sh BUILD_DIR SECONDS}
-here=$(cd "$(dirname "$0")" && pwd)
+usage="usage: run.sh BUILD_DIR SECONDS"
+build=${1:?$usage} seconds=${2:?$usage} here=$(cd "$(dirname "$0")" && pwd)
 fuzzer="$build/tests/fuzz/fuzz_session"
 [ -x "$fuzzer" ] || { echo "run.sh: $fuzzer is not built (cmake --preset fuzz && cmake --build --preset fuzz)" >&2; exit 2; }
 mkdir -p "$build/fuzz-corpus" "$build/fuzz-artifacts"
