@@ -51,9 +51,8 @@ TEST(Progress, TableRowsPerCaseWithGapsChangeAndTotals) {
         EXPECT_EQ(lines[static_cast<std::size_t>(index)], expected);
     }
     // Every table line has the same width, so the columns line up in a terminal.
-    for (std::size_t i = 5; i < lines.size(); ++i) {
+    for (std::size_t i = 5; i < lines.size(); ++i)
         EXPECT_EQ(displayWidth(lines[i]), displayWidth(lines[5])) << "line " << i << ": " << lines[i];
-    }
 }
 
 TEST(Progress, AChangeThatShowsAsZeroHasNoSignAndOneSessionHasNoChange) {
@@ -67,16 +66,13 @@ TEST(Progress, AChangeThatShowsAsZeroHasNoSignAndOneSessionHasNoChange) {
 
 TEST(Progress, WideNumbersAndManySessionsStayAligned) {
     std::vector<SessionSummary> sessions;
-    for (int s = 0; s < 12; ++s) {
+    for (int s = 0; s < 12; ++s)
         sessions.push_back(summarizeSession("s" + std::to_string(s), storeOf({{5, 1234567 + s}})));
-    }
     // A group separator of several bytes counts as one column.
     const auto lines = linesOf(progressText(sessions, NumberFormat{",", "\u202f", 3, true, "-"}));
-    const std::string header = lines[14];
-    EXPECT_TRUE(header.ends_with("        11        12  Change")) << header;
-    for (std::size_t i = 14; i < lines.size(); ++i) {
-        EXPECT_EQ(displayWidth(lines[i]), displayWidth(header)) << "line " << i;
-    }
+    EXPECT_TRUE(lines[14].ends_with("        11        12  Change")) << lines[14];
+    for (std::size_t i = 14; i < lines.size(); ++i)
+        EXPECT_EQ(displayWidth(lines[i]), displayWidth(lines[14])) << "line " << i;
 }
 
 TEST(Progress, JsonCarriesTheSameNumbers) {
@@ -86,11 +82,9 @@ TEST(Progress, JsonCarriesTheSameNumbers) {
                              "\"count\": [2, 0, 1], \"change_ms\": -350}",
                              "{\"index\": 1, \"number\": 2, \"rounded_mean_ms\": [null, 2000, null], "
                              "\"count\": [0, 1, 0], \"change_ms\": null}",
-                             "\"total_change_s\": -0.07499999999999996\n}\n"}) {
+                             "\"total_change_s\": -0.07499999999999996\n}\n"})
         EXPECT_NE(json.find(part), std::string::npos) << part << "\n" << json;
-    }
-    const std::string empty = progressJson({summarizeSession("e", TimeStore())});
-    EXPECT_NE(empty.find("\"total_average_s\": null"), std::string::npos) << empty;
+    EXPECT_NE(progressJson({summarizeSession("e", {})}).find("\"total_average_s\": null"), std::string::npos);
 }
 
 TEST(TextEscape, BrokenUtf8AndMarkupBecomeSafeText) {

@@ -10,45 +10,36 @@
 using namespace kestive;
 
 namespace {
-const NumberFormat kC{}, kComma{",", ".", 3, true, "-"};
-struct Shown {
-    double value;
-    const char* text;
-};
-void expectShown(std::initializer_list<Shown> rows, const NumberFormat& format) {
-    for (const Shown& r : rows) EXPECT_EQ(twoDecimals(r.value, format), r.text) << "value " << r.value;
-}
+const NumberFormat kC{}, kComma{",", ".", 3, true, "-"}, kIndian{".", "'", 4, true, "\u2212"};
 }  // namespace
 
-TEST(NumberText, TiesInTheThirdDecimalGoAwayFromZeroOnTheDecimalValue) {
-    // Also when the double lies a hair below the tie; a value off a tie is none.
-    expectShown({{0.125, "0.13"},
-                 {1.005, "1.01"},
-                 {2.675, "2.68"},
-                 {-0.125, "-0.13"},
-                 {-1.005, "-1.01"},
-                 {9.995, "10.00"},
-                 {3015 / 3000.0, "1.01"},
-                 {0.12499, "0.12"},
-                 {0.1 + 0.2, "0.30"}},
-                kC);
-}
-
-TEST(NumberText, WhatShowsAsZeroCarriesNoMinus) {
-    expectShown(
-        {{-0.0, "0.00"}, {-0.004, "0.00"}, {-0.005, "-0.01"}, {12, "12.00"}, {-2147483.648, "-2147483.65"}},
-        kC);
-}
-
-TEST(NumberText, TheUsersSeparatorsGroupsAndMinus) {
-    expectShown({{0.65, "0,65"},
-                 {-0.0049, "0,00"},
-                 {123.4, "123,40"},
-                 {999.995, "1.000,00"},
-                 {-1234567.125, "-1.234.567,13"}},
-                kComma);
-    expectShown({{-0.5, "\u22120.50"}, {123456789.0, "1'2345'6789.00"}},
-                NumberFormat{".", "'", 4, true, "\u2212"});
+TEST(NumberText, TiesAwayFromZeroNoMinusOnZeroAndTheUsersSeparatorsGroupsAndMinus) {
+    // Ties in the third decimal go away from zero on the decimal value, also when the double lies a hair
+    // below the tie (1.005, 2.675); a value off a tie is none. What shows as zero carries no minus.
+    const std::tuple<double, const NumberFormat&, const char*> rows[] = {
+        {0.125, kC, "0.13"},
+        {1.005, kC, "1.01"},
+        {2.675, kC, "2.68"},
+        {-0.125, kC, "-0.13"},
+        {-1.005, kC, "-1.01"},
+        {9.995, kC, "10.00"},
+        {3015 / 3000.0, kC, "1.01"},
+        {0.12499, kC, "0.12"},
+        {0.1 + 0.2, kC, "0.30"},
+        {-0.0, kC, "0.00"},
+        {-0.004, kC, "0.00"},
+        {-0.005, kC, "-0.01"},
+        {12, kC, "12.00"},
+        {-2147483.648, kC, "-2147483.65"},
+        {-0.0049, kComma, "0,00"},
+        {0.65, kComma, "0,65"},
+        {123.4, kComma, "123,40"},
+        {999.995, kComma, "1.000,00"},
+        {-1234567.125, kComma, "-1.234.567,13"},
+        {-0.5, kIndian, "\u22120.50"},
+        {123456789.0, kIndian, "1'2345'6789.00"}};
+    for (const auto& [value, format, text] : rows)
+        EXPECT_EQ(twoDecimals(value, format), text) << "value " << value << " shown as " << text;
 }
 
 TEST(NumberText, PlainIntegerAndRoundHalfEven) {
@@ -71,21 +62,20 @@ TEST(NumberText, PlainIntegerAndRoundHalfEven) {
     for (const auto& [value, rounded] : rows) EXPECT_EQ(roundHalfEven(value), rounded) << "value " << value;
 }
 
-// One CR LF line per case, then the total line, which ends the report.
 TEST(Report, MeansRoundToEvenAndTheTotalCountsOnlyMeansAboveZeroInTheUsersFormat) {
     // Case 1's negative and case 2's zero mean show but do not count, case 3's 1 ms does; case 4's
     // 834.5 ms is 834, which shows as 0,83 where 835 would show as 0,84.
     // (650 + 1 + 834 + 52 * 2000000000) / 55 ms is far past 32 bits.
     TimeStore store;
-    const int adds[][2] = {{0, 600}, {0, 700}, {1, -1500}, {2, 0}, {2, 0}, {3, 1}, {4, 834}, {4, 835}};
-    for (const auto& [pll, time] : adds) store.addTime(pll, time);
-    for (int i = 5; i < kCaseCount; ++i) store.addTime(i, 2000000000);
-    const std::string text = reportText(store, kComma);
-    const char* const lines[] = {"avg: 0,65, std: 0,05, num: 2\r\n", "avg: -1,50, std: 0,00, num: 1\r\n",
-                                 "avg: 0,00, std: 0,00, num: 2\r\n", "avg: 0,00, std: 0,00, num: 1\r\n",
-                                 "avg: 0,83, std: 0,00, num: 2\r\n"};
-    std::string expected;
-    for (const char* line : lines) expected += line;
-    for (int i = 5; i < kCaseCount; ++i) expected += "avg: 2.000.000,00, std: 0,00, num: 1\r\n";
-    EXPECT_EQ(text, expected + "Total Average: 1.890.909,12");
+    for (const auto& [pll, time] :
+         {std::pair{0, 600}, {0, 700}, {1, -1500}, {2, 0}, {2, 0}, {3, 1}, {4, 834}, {4, 835}})
+        store.addTime(pll, time);
+    std::string expected =
+        "avg: 0,65, std: 0,05, num: 2\r\navg: -1,50, std: 0,00, num: 1\r\navg: 0,00, std: 0,00, num: 2\r\n"
+        "avg: 0,00, std: 0,00, num: 1\r\navg: 0,83, std: 0,00, num: 2\r\n";
+    for (int i = 5; i < kCaseCount; ++i) {
+        store.addTime(i, 2000000000);
+        expected += "avg: 2.000.000,00, std: 0,00, num: 1\r\n";
+    }
+    EXPECT_EQ(reportText(store, kComma), expected + "Total Average: 1.890.909,12");
 }
