@@ -1,9 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// kestive-report: the number format a locale gives, and the tool run as a process.
+// kestive-report run as a process: the report and its JSON in the user's locale, the progress table, the
+// picture to share and the failures. The picture is also rendered by a real SVG renderer (rsvg-convert) and
+// read back pixel by pixel: stickers in the case pictures' colours where the cube model puts them, bars
+// scaled as in the panel.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <regex>
+
 #include "TestFiles.h"
+#include "cases/CasePicture.h"
+#include "cases/TopView.h"
+#include "report/SvgReport.h"
+
+using namespace kestive;
+
+namespace kestive {
+void PrintTo(const Rgb& c, std::ostream* out) {
+    *out << int(c.r) << "," << int(c.g) << "," << int(c.b);
+}
+}  // namespace kestive
 
 namespace {
 // Runs the tool from a shell with no environment but the settings given: {exit code, stdout, stderr}.
@@ -15,21 +31,69 @@ std::tuple<int, std::string, std::string> runTool(const std::string& args,
     const int status = std::system((command + " >" + out + " 2>" + err).c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(out), readFile(err)};
 }
+
+// What the tool prints to stdout, where it must succeed with nothing on stderr.
+std::string printed(const std::string& args, const std::string& env = "LC_ALL=C") {
+    const auto [code, out, err] = runTool(args, env);
+    EXPECT_EQ(std::tuple(code, err), std::tuple(0, "")) << env << " " << args;
+    return out;
+}
+
+// A folder holding a.pll, a session with two times of case 1.
+struct ReportTool : testing::Test {
+    TempDir dir;
+    const std::string a = (dir / "a.pll").string();
+    ReportTool() { writeFile(a, "recorded on monday\r\n0:600,700,\r\n"); }
+};
+
+// The picture rendered by rsvg-convert at one pixel per unit.
+struct Raster {
+    int width = 0, height = 0;
+    std::string rgb;  // three bytes per pixel, row by row
+    Rgb at(double x, double y) const {
+        const std::size_t i = 3 * (std::size_t(y) * std::size_t(width) + std::size_t(x));
+        return {std::uint8_t(rgb[i]), std::uint8_t(rgb[i + 1]), std::uint8_t(rgb[i + 2])};
+    }
+};
+
+Raster render(const std::string& svg, const TempDir& dir) {
+    writeFile(dir / "p.svg", svg);
+    const std::string p = (dir / "p").string();
+    const std::string command =
+        "rsvg-convert " + p + ".svg | convert png:- -alpha off -depth 8 " + p + ".ppm";
+    if (std::system(command.c_str()) != 0) return {};
+    std::istringstream in(readFile(p + ".ppm"));
+    std::string magic;
+    int maxValue = 0;
+    Raster raster;
+    in >> magic >> raster.width >> raster.height >> maxValue;
+    in.get();
+    raster.rgb.assign(std::istreambuf_iterator<char>(in), {});
+    if (magic != "P6" || maxValue != 255 || raster.rgb.size() != 3u * raster.width * raster.height) return {};
+    return raster;
+}
+
+// The top-left corner of case pll's picture, from the group of that case.
+std::pair<double, double> pictureCorner(const std::string& svg, int pll) {
+    const std::regex group("<g id=\"oll-" + std::to_string(pll + 1) +
+                           "\"[^]*?translate\\(([0-9.]+),([0-9.]+)\\)");
+    std::smatch match;
+    if (!std::regex_search(svg, match, group)) return {-1, -1};
+    return {std::stod(match[1]), std::stod(match[2])};
+}
 }  // namespace
 
-TEST(ReportTool, PrintsTheReportWithCrLfOrTheJsonInTheUsersLocale) {
-    TempDir dir;
-    const std::string file = (dir / "s.pll").string();
+TEST_F(ReportTool, PrintsTheReportWithCrLfOrTheJsonInTheUsersLocale) {
+    const std::string file = (dir / "s.pll").string(), none = (dir / "none.pll").string();
     writeFile(file, "recorded on today\r\n0:600,700,\r\n3:800,801,\r\n5:1234567,\r\n");
-    const auto [code, text, err] = runTool(file, "LANG=xx_NOWHERE.UTF-8");  // an unknown locale is C
-    EXPECT_EQ(std::tuple(code, err), std::tuple(0, ""));
+    writeFile(none, "recorded on today\r\n");
+    const std::string text = printed(file, "LANG=xx_NOWHERE.UTF-8");  // an unknown locale is C
     EXPECT_NE(text.find("\r\navg: 1234.57, std: 0.00, num: 1\r\n"), std::string::npos) << text;
     EXPECT_TRUE(text.ends_with("avg: 0.00, std: 0.00, num: 0\r\nTotal Average: 412.01\r\n")) << text;
-    writeFile(dir / "none.pll", "recorded on today\r\n");  // no total line: the last case line ends it
-    const std::string none = std::get<1>(runTool((dir / "none.pll").string()));
-    EXPECT_TRUE(none.ends_with("num: 0\r\n") && !none.ends_with("\r\n\r\n")) << none;
-    const auto [jsonCode, json, jsonErr] = runTool(file + " --json");  // options may follow the file
-    EXPECT_EQ(std::tuple(jsonCode, jsonErr), std::tuple(0, ""));
+    const std::string noTotal = printed(none);  // no total line: the last case line ends it
+    EXPECT_TRUE(noTotal.ends_with("num: 0\r\n") && !noTotal.ends_with("\r\n\r\n")) << noTotal;
+    EXPECT_NE(printed("--json " + none).find("\"total_average_s\": null"), std::string::npos);
+    const std::string json = printed(file + " --json");  // options may follow the file
     for (const char* part :
          {"{\"index\": 3, \"number\": 4, \"count\": 2, \"mean_ms\": 800.5, \"rounded_mean_ms\": "
           "800, \"std_s\": 0.0007071067811865476, \"record_ms\": 800}",
@@ -49,38 +113,28 @@ TEST(ReportTool, PrintsTheReportWithCrLfOrTheJsonInTheUsersLocale) {
         {"LANG=fr_FR.UTF-8", "\r\navg: 1\u202f234,57, std: 0,00, num: 1\r\n"},
         {"LC_ALL=de_CH.UTF-8 LANG=C", "\r\navg: 1\u2019234.57, std: 0.00, num: 1\r\n"}};
     for (const auto& [env, part] : rows) {
-        SCOPED_TRACE(env);
-        const auto [code, out, err] = runTool(file, de + env);
-        EXPECT_EQ(code, 0);
+        const std::string out = printed(file, de + env);
         EXPECT_NE(out.find(part), std::string::npos) << env << "\n" << out;
     }
-    EXPECT_NE(std::get<1>(runTool("--json " + file, de + "LC_ALL=de_DE.UTF-8")).find("\"std_s\": 0.05,"),
+    EXPECT_NE(printed("--json " + file, de + "LC_ALL=de_DE.UTF-8").find("\"std_s\": 0.05,"),
               std::string::npos);
 }
 
-TEST(ReportTool, ProgressAndSvgOverSeveralFiles) {
-    TempDir dir;
-    writeFile(dir / "a.pll", "recorded on monday\r\n0:600,700,\r\n");
+TEST_F(ReportTool, ProgressAndSvgOverSeveralFiles) {
     writeFile(dir / "b.pll", "recorded on tuesday\r\n0:500,\r\n3:900,\r\n");
-    const std::string a = (dir / "a.pll").string(), b = (dir / "b.pll").string(),
-                      svg = (dir / "o.svg").string();
-    const auto [code, text, err] = runTool("--progress " + b + " " + a, "LANG=xx_NOWHERE.UTF-8");
-    EXPECT_EQ(std::tuple(code, err), std::tuple(0, ""));
-    // The files in the order given, not sorted by name.
-    EXPECT_NE(text.find("  1  " + b + "\n  2  " + a + "\n"), std::string::npos) << text;
+    const std::string b = (dir / "b.pll").string(), svg = (dir / "o.svg").string();
+    const std::string text = printed("--progress " + b + " " + a, "LANG=xx_NOWHERE.UTF-8");
+    EXPECT_NE(text.find("  1  " + b + "\n  2  " + a + "\n"), std::string::npos)
+        << text;  // not sorted by name
     EXPECT_NE(text.find("\n1      0.50  0.65   +0.15\n"), std::string::npos) << text;
-    const auto [svgCode, svgOut, svgErr] = runTool("--svg -o " + svg + " " + a + " " + b);
-    EXPECT_EQ(std::tuple(svgCode, svgOut, svgErr), std::tuple(0, "", ""));
+    EXPECT_EQ(printed("--svg -o " + svg + " " + a + " " + b), "");
     EXPECT_NE(readFile(svg).find("<g id=\"oll-1\" data-mean-ms=\"600\">"), std::string::npos);
-    const auto [pipeCode, piped, pipeErr] = runTool("--svg " + a);
-    EXPECT_EQ(std::tuple(pipeCode, pipeErr), std::tuple(0, ""));
+    const std::string piped = printed("--svg " + a);
     EXPECT_TRUE(piped.starts_with("<?xml") && piped.ends_with("</svg>\n")) << piped.substr(0, 200);
 }
 
 // A bad file anywhere refuses the whole run, names itself, and leaves an earlier picture in place.
-TEST(ReportTool, FailuresExitOneOrTwoWithTheReasonOnStderrOnly) {
-    TempDir dir;
-    writeFile(dir / "a.pll", "recorded on monday\r\n0:600,700,\r\n");
+TEST_F(ReportTool, FailuresExitOneOrTwoWithTheReasonOnStderrOnly) {
     writeFile(dir / "bad.pll", "header\r\n0:1,\r\n\r\n70:5,6,\r\n");
     writeFile(dir / "empty.pll", "");
     std::string half = "recorded on thursday\r\n0:";  // twice 16384 times of case 1: one too many together
@@ -89,8 +143,8 @@ TEST(ReportTool, FailuresExitOneOrTwoWithTheReasonOnStderrOnly) {
     writeFile(dir / "old.svg", "old picture");
     fs::create_directory(dir / "blocked.svg");  // no file can take its name
     writeFile(dir / "blocked.svg/inside", "old picture");
-    const std::string a = (dir / "a.pll").string(), bad = (dir / "bad.pll").string(),
-                      missing = (dir / "missing.pll").string(), old = (dir / "old.svg").string(),
+    const std::string bad = (dir / "bad.pll").string(), missing = (dir / "missing.pll").string(),
+                      old = (dir / "old.svg").string(),
                       halves = (dir / "half.pll").string() + " " + (dir / "half.pll").string();
     const std::string badLine = bad + ", line 4: the case number \"70\" is outside 0..56";
     std::vector<std::tuple<std::string, int, std::string>> rows = {
@@ -118,11 +172,67 @@ TEST(ReportTool, FailuresExitOneOrTwoWithTheReasonOnStderrOnly) {
     EXPECT_EQ(readFile(dir / "blocked.svg/inside"), "old picture");
     for (const auto& entry : fs::directory_iterator(dir.path))  // no half picture is left beside it
         EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
-    const auto [helpCode, help, helpErr] = runTool("--help");
-    EXPECT_EQ(std::tuple(helpCode, helpErr), std::tuple(0, ""));
-    EXPECT_TRUE(help.starts_with("Usage: kestive-report [--json] FILE.pll\n"));
-    writeFile(dir / "empty.pll", "header only");
-    EXPECT_NE(
-        std::get<1>(runTool("--json " + (dir / "empty.pll").string())).find("\"total_average_s\": null"),
-        std::string::npos);
+    EXPECT_TRUE(printed("--help").starts_with("Usage: kestive-report [--json] FILE.pll\n"));
+}
+
+TEST(SvgReport, RendersStickersInThePictureColoursAndBarsToScale) {
+    TimeStore store;
+    for (const auto time : {1000, 1200}) store.addTime(20, time);  // the largest mean: a full bar
+    store.addTime(26, 550);                                        // half of it
+    const std::string svg = svgReport(store, {summarizeSession("a.pll", store)}, NumberFormat{});
+    TempDir dir;
+    const Raster raster = render(svg, dir);
+    ASSERT_GT(raster.width, 0) << "rsvg-convert or convert failed";
+    for (const int pll : {0, 20, 26, 43, 56}) {  // a dot, the all-corners dot, Sune, a P shape, H
+        SCOPED_TRACE("case " + std::to_string(pll + 1));
+        const auto [left, top] = pictureCorner(svg, pll);
+        ASSERT_GE(left, 0);
+        const TopView view = ollCaseView(pll);
+        for (std::size_t k = 0; k < 9; ++k)
+            EXPECT_EQ(raster.at(left + 19.5 + k % 3 * 21, top + 19.5 + k / 3 * 21),
+                      view.up[k] ? kPictureYellow : kPictureGrey)
+                << "sticker " << k;
+        for (std::size_t i = 0; i < 3; ++i) {  // the bar beside each back and right side sticker
+            const double along = 19.5 + i * 21;
+            EXPECT_EQ(raster.at(left + along, top + 4.5), view.back[i] ? kPictureYellow : kPictureBackground)
+                << "back " << i;
+            EXPECT_EQ(raster.at(left + 75.5, top + along),
+                      view.right[i] ? kPictureYellow : kPictureBackground)
+                << "right " << i;
+        }
+    }
+    // The bar boxes start 92 units right of the picture and 25 below its top: full, half, empty.
+    const Rgb red{255, 0, 0}, white{255, 255, 255};
+    for (const auto& [pll, along, expected] :
+         {std::tuple{20, 158, red}, {26, 76, red}, {26, 86, white}, {0, 6, white}}) {
+        const auto [left, top] = pictureCorner(svg, pll);
+        EXPECT_EQ(raster.at(left + 92 + along, top + 25 + 10), expected)
+            << "case " << pll + 1 << " at " << along;
+    }
+}
+
+TEST(SvgReport, CaseGroupsCarryTheirMeanAndTextIsEscaped) {
+    TimeStore store;
+    for (const auto time : {1000, 1001}) store.addTime(4, time);
+    const std::string svg = svgReport(
+        store,
+        {summarizeSession("<old & \"first\">.pll", store), summarizeSession("bad\xFF.pll", TimeStore())},
+        NumberFormat{",", ".", 3, true, "-"});
+    for (const char* part :
+         {"<g id=\"oll-5\" data-mean-ms=\"1000\">", "<g id=\"oll-6\">", "<g id=\"oll-57\">",
+          "&lt;old &amp; &quot;first&quot;&gt;.pll", "bad\xEF\xBF\xBD.pll", "Avg: 1,00", "Num: 2",
+          "Std: 0,00", "<g id=\"total-average\">"})
+        EXPECT_NE(svg.find(part), std::string::npos) << part;
+    // Down each column, then the next: case 2 under case 1, case 20 at the top of the second column.
+    const auto [x1, y1] = pictureCorner(svg, 0);
+    EXPECT_EQ(pictureCorner(svg, 1), std::pair(x1, y1 + 100)) << "case 2";
+    EXPECT_EQ(pictureCorner(svg, 19), std::pair(x1 + 480, y1)) << "case 20";
+    // A strict XML reader takes it whole.
+    TempDir dir;
+    writeFile(dir / "p.svg", svg);
+    const std::string check =
+        "python3 -c 'import sys, xml.etree.ElementTree as E; "
+        "sys.exit(E.parse(sys.argv[1]).getroot().tag != \"{http://www.w3.org/2000/svg}svg\")' " +
+        (dir / "p.svg").string();
+    EXPECT_EQ(std::system(check.c_str()), 0) << svg.substr(0, 2000);
 }
