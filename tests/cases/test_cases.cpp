@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The cube model, the case table, the cases' pictures derived from it and the picture files built from them.
+#include <gif_lib.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,12 +8,53 @@
 #include <fstream>
 #include <vector>
 
+#include "cases/CasePicture.h"
 #include "cases/Cube.h"
 #include "cases/OllCases.h"
 #include "cases/TopView.h"
 
 namespace kestive {
 namespace {
+
+Cube after(std::string_view algorithm, Cube cube = Cube()) {
+    cube.apply(parseAlgorithm(algorithm).value());
+    return cube;
+}
+// Well away from solved, so that equal results are no accident of the solved state.
+Cube scrambled() {
+    return after("R U2 F' L D' B2 r u' M E2 S' x y' z F R' D2 b l' f2 d");
+}
+
+TEST(CubeModel, PrimesDoublesWideSliceAndRotationMovesAgreeWithFaceTurns) {
+    const std::pair<const char*, const char*> same[] = {
+        {"R'", "R R R"}, {"U2", "U U"},  {"M2'", "M M"}, {"x'", "x x x"},  {"D3", "D'"},     {"Rw", "r"},
+        {"M'", "r R'"},  {"M", "L' l"},  {"E", "D' d"},  {"S", "f F'"},    {"u", "U E'"},    {"b", "B S'"},
+        {"x", "r L'"},   {"y", "u D'"},  {"z", "f B'"},  {"x", "R M' L'"}, {"y", "U E' D'"}, {"z", "F S B'"},
+        {"x U", "F x"},  {"y F", "R y"}, {"y R", "B y"}, {"z U", "L z"}};
+    for (const auto& [left, right] : same)
+        EXPECT_EQ(after(left, scrambled()), after(right, scrambled())) << left << " vs " << right;
+    for (const char* bad : {"R U Q", "R''", "R4", "Mw", "R, U", "R U 2"})
+        EXPECT_FALSE(parseAlgorithm(bad)) << bad;
+}
+
+// A face's stickers row by row, each named by its home face.
+std::string face(const Cube& cube, Face f) {
+    std::string out;
+    for (int i = 0; i < 9; ++i) out += "URFDLB"[static_cast<int>(cube.sticker(f, i / 3, i % 3))];
+    return out;
+}
+
+TEST(CubeModel, MovesTurnStickersTheRightWay) {
+    // Clockwise as seen facing the turned layer: R lifts the front up, U brings the right to the front...
+    const std::tuple<const char*, Face, const char*> rows[] = {
+        {"R", Face::U, "UUFUUFUUF"},  {"R'", Face::U, "UUBUUBUUB"}, {"L", Face::F, "UFFUFFUFF"},
+        {"U", Face::F, "RRRFFFFFF"},  {"D", Face::F, "FFFFFFLLL"},  {"F", Face::R, "URRURRURR"},
+        {"B", Face::U, "RRRUUUUUU"},  {"M", Face::F, "FUFFUFFUF"},  {"E", Face::F, "FFFLLLFFF"},
+        {"S", Face::R, "RURRURRUR"},  {"r", Face::U, "UFFUFFUFF"},  {"x", Face::U, "FFFFFFFFF"},
+        {"y", Face::F, "RRRRRRRRR"},  {"z", Face::R, "UUUUUUUUU"},  {"F R", Face::R, "UUURRRRRR"},
+        {"F U", Face::U, "LUULUULUU"}};  // the last two: the turned face itself turns clockwise
+    for (const auto& [moves, f, stickers] : rows) EXPECT_EQ(face(after(moves), f), stickers) << moves;
+}
 
 // The numbering: the algorithms are the shared table's, case by case (swapped cases pass every other test).
 TEST(CaseTable, MatchesTheSharedTable) {
@@ -112,6 +155,53 @@ TEST(CaseViews, EachAlgorithmKeepsTheFirstTwoLayersAndOrientsTheTopFromItsPictur
         int up = 0;
         for (int i = 0; i < 9; ++i) up += cube.sticker(Face::U, i / 3, i % 3) == Face::U;
         EXPECT_EQ(up, 9) << "case " << c.number << " (" << c.algorithm << ") shown turned by " << quarters;
+    }
+}
+
+// The picture in a GIF file, row by row: empty unless giflib reads an 81 x 81 image from it.
+std::vector<Rgb> decode(const std::filesystem::path& file) {
+    int error = 0;
+    GifFileType* gif = DGifOpenFileName(file.c_str(), &error);
+    std::vector<Rgb> pixels;
+    if (gif && DGifSlurp(gif) == GIF_OK && gif->ImageCount > 0 && gif->SWidth == 81 && gif->SHeight == 81) {
+        const SavedImage& image = gif->SavedImages[0];
+        const ColorMapObject* map = image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : gif->SColorMap;
+        const bool whole = map && image.ImageDesc.Width == 81 && image.ImageDesc.Height == 81;
+        for (int i = 0; whole && i < 81 * 81; ++i) {
+            const int index = image.RasterBits[i];  // outside the palette: a colour no picture uses
+            const GifColorType c = index < map->ColorCount ? map->Colors[index] : GifColorType{1, 2, 3};
+            pixels.push_back({c.Red, c.Green, c.Blue});
+        }
+    }
+    DGifCloseFile(gif, &error);
+    return pixels;
+}
+
+TEST(CasePictureFiles, TheBuildHoldsThe57PicturesDrawnFromTheModel) {
+    const Rgb white{255, 255, 255}, yellow{255, 213, 0}, grey{110, 110, 110}, black{0, 0, 0};
+    const int centre[3] = {19, 40, 61};
+    for (int pll = 0; pll < 57; ++pll) {
+        const auto file = std::filesystem::path(KESTIVE_BUILT_PICTURES_DIR) / casePictureFileName(pll);
+        const std::vector<Rgb> p = decode(file);
+        ASSERT_EQ(p.size(), 81u * 81u) << file;
+        auto at = [&](int x, int y) { return p[y * 81 + x]; };
+        const TopView v = ollCaseView(pll);
+        int sides = 0;
+        for (int i = 0; i < 3; ++i) {
+            for (int j = 0; j < 3; ++j)
+                EXPECT_EQ(at(centre[j], centre[i]), v.up[i * 3 + j] ? yellow : grey) << file << " " << i << j;
+            for (auto [x, y, on] : {std::tuple{centre[i], 4, v.back[i]},
+                                    {centre[i], 76, v.front[i]},
+                                    {4, centre[i], v.left[i]},
+                                    {76, centre[i], v.right[i]}})
+                EXPECT_EQ(at(x, y), on ? yellow : white) << file << " bar at " << x << "," << y;
+            sides += v.back[i] + v.front[i] + v.left[i] + v.right[i];
+        }
+        // Areas: 19 x 19 stickers, 19 x 6 bars, the 63 x 63 black face around the stickers.
+        const int up = std::ranges::count(v.up, true);
+        EXPECT_EQ(std::ranges::count(p, yellow), 361 * up + 114 * sides) << file;
+        EXPECT_EQ(std::ranges::count(p, grey), 361 * (9 - up)) << file;
+        EXPECT_EQ(std::ranges::count(p, black), 63 * 63 - 9 * 361) << file;
     }
 }
 
