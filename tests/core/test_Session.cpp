@@ -18,6 +18,11 @@ using namespace std::string_literals;
 static const std::string H = "recorded on 3/14/07 9:05:31 PM\r\n";
 static constexpr std::int32_t kMax = INT32_MAX, kMin = INT32_MIN;
 
+static std::vector<std::int32_t> timesOf(const LoadResult& r, int pll) {
+    const auto times = r.value().store.timesOf(pll);
+    return {times.begin(), times.end()};
+}
+
 TEST(SessionReader, QuirksOfGoodFiles) {
     const std::tuple<std::string, int, std::vector<std::int32_t>> rows[] = {
         {"1:5,6,\r\n1:700,\r\n", 1, {700}},                           // the header is dropped unread
@@ -32,8 +37,7 @@ TEST(SessionReader, QuirksOfGoodFiles) {
     for (const auto& [text, pll, times] : rows) {
         const LoadResult r = parseSession(text, "good.pll");
         ASSERT_TRUE(r) << text << r.error().message();
-        const auto read = r->store.timesOf(pll);
-        EXPECT_EQ(std::vector(read.begin(), read.end()), times) << text;
+        EXPECT_EQ(timesOf(r, pll), times) << text;
     }
 }
 
@@ -63,8 +67,6 @@ TEST(SessionReader, RefusesABadFileNamingTheLineAndTheFault) {
         EXPECT_EQ(r.error().line, line) << text;
         EXPECT_NE(r.error().what.find(phrase), std::string::npos) << r.error().what;
     }
-    EXPECT_EQ(parseSession(H + "\r\n58:1,", "dec13.pll").error().message(),
-              "dec13.pll, line 3: the case number \"58\" is outside 0..56");
 }
 
 TEST(SessionWriter, HeaderAnd57CaseLinesEachEndingInCrLf) {
@@ -167,9 +169,8 @@ TEST(SessionWriter, WritesThroughLinksAndTakesNamesAsLongAsTheFolderAllows) {
     writeFile(dir / "real/target.pll", "old");
 #ifdef _WIN32  // symbolic links are for administrators there (and Wine has none): the same files without
     writeFile(dir / "real/fresh.pll", "old");
-    for (const char* name : {"real/target.pll", "real/fresh.pll", "link.pll", "chain.pll", "dangling.pll"}) {
+    for (const char* name : {"real/target.pll", "real/fresh.pll", "link.pll", "chain.pll", "dangling.pll"})
         ASSERT_TRUE(saveSession(dir / name, store, "d"));
-    }
 #else
     fs::create_symlink("real/target.pll", dir / "link.pll");
     fs::create_symlink("link.pll", dir / "chain.pll");
@@ -210,8 +211,7 @@ TEST(SessionWriter, NamesInAnyScriptSaveAndLoad) {
         ASSERT_TRUE(createSession(dir.path / pathOfText(std::string("new ") + name), store, "d"));
         const LoadResult loaded = readSession(file);
         ASSERT_TRUE(loaded) << loaded.error().message();
-        const auto times = loaded.value().store.timesOf(2);
-        EXPECT_EQ(std::vector<std::int32_t>(times.begin(), times.end()), std::vector<std::int32_t>{705});
+        EXPECT_EQ(timesOf(loaded, 2), std::vector<std::int32_t>{705});
         std::set<std::string> names;
         for (const auto& entry : fs::directory_iterator(dir.path))
             names.insert(textOfPath(entry.path().filename()));
