@@ -27,10 +27,7 @@ TEST(TimeStore, RecordsAndTheComparisonsWithThem) {
         SCOPED_TRACE(time);
         const KeepResult r = store.addTime(9, time);
         ASSERT_TRUE(r);
-        EXPECT_EQ(r->kind, kind);
-        if (kind != K::None) {
-            EXPECT_EQ(std::pair(r->difference, r->record), std::pair(difference, compared));
-        }
+        EXPECT_EQ(std::tuple(r->kind, r->difference, r->record), std::tuple(kind, difference, compared));
         EXPECT_EQ(store.bestTime(9), record);
     }
 }
@@ -50,13 +47,10 @@ TEST(TimeStore, BarScaleNeverFalls) {
 
 TEST(TimeStore, MeanAndDeviationAboutTheGivenRoundedMean) {
     TimeStore store;
-    const std::int32_t adds[][2] = {{0, 600},         {0, 700},        {8, 800},        {8, 801},
-                                    {1, 777},         {21, INT32_MAX}, {21, INT32_MAX}, {20, 2000000000},
-                                    {20, 2000000000}, {20, 2000000001}};
+    const std::int32_t adds[][2] = {{8, 800},         {8, 801},         {21, INT32_MAX}, {21, INT32_MAX},
+                                    {20, 2000000000}, {20, 2000000000}, {20, 2000000001}};
     for (const auto& [pll, time] : adds) store.addTime(pll, time);
-    EXPECT_EQ(std::tuple(store.average(0), store.roundedMean(8), store.std(1, 777)), std::tuple(650, 800, 0));
-    EXPECT_NEAR(store.std(0, 650), 0.05, 1e-15);
-    EXPECT_NEAR(store.std(8, 800), std::sqrt(0.001 * 0.001 / 2), 1e-15);
+    EXPECT_NEAR(store.std(8, 800), std::sqrt(0.001 * 0.001 / 2), 1e-15);  // not about the mean 800.5
     // Sums past 32 bits give the true mean.
     EXPECT_NEAR(store.average(20), 2000000000 + 1.0 / 3, 1e-6);
     EXPECT_EQ(std::tuple(store.roundedMean(21), store.std(21, INT32_MAX)), std::tuple(INT32_MAX, 0));
