@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
 #include <sstream>
 
 #include "report/Progress.h"
@@ -41,49 +42,31 @@ TEST(NumberText, TiesAwayFromZeroNoMinusOnZeroAndTheUsersSeparatorsGroupsAndMinu
     // Ties in the third decimal go away from zero on the decimal value, also when the double lies a hair
     // below the tie (1.005, 2.675); a value off a tie is none. What shows as zero carries no minus.
     const std::tuple<double, const NumberFormat&, const char*> rows[] = {
-        {0.125, kC, "0.13"},
-        {1.005, kC, "1.01"},
-        {2.675, kC, "2.68"},
-        {-0.125, kC, "-0.13"},
-        {-1.005, kC, "-1.01"},
-        {9.995, kC, "10.00"},
-        {3015 / 3000.0, kC, "1.01"},
-        {0.12499, kC, "0.12"},
-        {0.1 + 0.2, kC, "0.30"},
-        {-0.0, kC, "0.00"},
-        {-0.004, kC, "0.00"},
-        {-0.005, kC, "-0.01"},
-        {12, kC, "12.00"},
-        {-2147483.648, kC, "-2147483.65"},
-        {-0.0049, kComma, "0,00"},
-        {0.65, kComma, "0,65"},
-        {123.4, kComma, "123,40"},
-        {999.995, kComma, "1.000,00"},
-        {-1234567.125, kComma, "-1.234.567,13"},
-        {-0.5, kIndian, "\u22120.50"},
-        {123456789.0, kIndian, "1'2345'6789.00"}};
+        {0.125, kC, "0.13"},         {1.005, kC, "1.01"},           {2.675, kC, "2.68"},
+        {-0.125, kC, "-0.13"},       {-1.005, kC, "-1.01"},         {9.995, kC, "10.00"},
+        {3015 / 3000.0, kC, "1.01"}, {0.12499, kC, "0.12"},         {0.1 + 0.2, kC, "0.30"},
+        {-0.0, kC, "0.00"},          {-0.004, kC, "0.00"},          {-0.005, kC, "-0.01"},
+        {12, kC, "12.00"},           {-0.0049, kComma, "0,00"},     {0.65, kComma, "0,65"},
+        {123.4, kComma, "123,40"},   {999.995, kComma, "1.000,00"}, {-0.5, kIndian, "\u22120.50"}};
     for (const auto& [value, format, text] : rows)
-        EXPECT_EQ(twoDecimals(value, format), text) << "value " << value << " shown as " << text;
+        EXPECT_EQ(twoDecimals(value, format), text)
+            << std::setprecision(17) << "value " << value << " shown as " << text;
+    EXPECT_EQ(twoDecimals(-2147483.648, kC), "-2147483.65");
+    EXPECT_EQ(twoDecimals(-1234567.125, kComma), "-1.234.567,13");
+    EXPECT_EQ(twoDecimals(123456789.0, kIndian), "1'2345'6789.00");
 }
 
 TEST(NumberText, PlainIntegerAndRoundHalfEven) {
     EXPECT_EQ(plainInteger(-7), "-7");
     EXPECT_EQ(plainInteger(INT64_MIN), "-9223372036854775808");
-    const std::pair<double, std::int32_t> rows[] = {{900.5, 900},
-                                                    {901.5, 902},
-                                                    {-0.5, 0},
-                                                    {-1.5, -2},
-                                                    {-2.5, -2},
-                                                    {650.49999, 650},
-                                                    {650.50001, 651},
-                                                    {-650.7, -651},
-                                                    {2147483646.5, 2147483646},
-                                                    {2147483647.4, INT32_MAX},
-                                                    {5e9, INT32_MAX},
-                                                    {-5e9, INT32_MIN},
-                                                    {HUGE_VAL, INT32_MAX},
-                                                    {std::nan(""), 0}};
-    for (const auto& [value, rounded] : rows) EXPECT_EQ(roundHalfEven(value), rounded) << "value " << value;
+    const std::pair<double, std::int32_t> rows[] = {
+        {900.5, 900},          {901.5, 902},     {-0.5, 0},      {-1.5, -2},       {-2.5, -2},
+        {650.49999, 650},      {650.50001, 651}, {-650.7, -651}, {5e9, INT32_MAX}, {-5e9, INT32_MIN},
+        {HUGE_VAL, INT32_MAX}, {std::nan(""), 0}};
+    for (const auto& [value, rounded] : rows)
+        EXPECT_EQ(roundHalfEven(value), rounded) << std::setprecision(17) << "value " << value;
+    EXPECT_EQ(roundHalfEven(2147483646.5), 2147483646);
+    EXPECT_EQ(roundHalfEven(2147483647.4), INT32_MAX);
 }
 
 TEST(Report, MeansRoundToEvenAndTheTotalCountsOnlyMeansAboveZeroInTheUsersFormat) {
