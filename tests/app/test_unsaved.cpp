@@ -62,62 +62,48 @@ TEST(KeptOnDisk, AFailedWriteIsToldAtEachKeepAndExitAsksWhileTimesAreOnNoDisk) {
     }
 }
 
-// A load never replaces times that could not first be put in a file of their own.
-TEST(KeptOnDisk, ALoadWaitsUntilTheUnsavedTimesAreInAFile) {
-    TempDir dir;
-    writeFile(dir / "other.pll", "recorded on today\r\n3:1000,\r\n");
-    DiskRig rig(dir.path);
-    rig.load();
-    rig.keep(28, 800);
-    rig.disk.failSession = true;
-    const auto refused = rig.t->loadfile(dir / "other.pll");
-    ASSERT_FALSE(refused);
-    EXPECT_EQ(refused.error().message().find((dir / "other.pll").string() + ": not loaded, because"), 0u);
-    EXPECT_NE(refused.error().what.find("No space left"), std::string::npos) << refused.error().what;
-    EXPECT_EQ(rig.state().store.timeCount(28), 1);
-    EXPECT_EQ(rig.state().store.timeCount(3), 0);
-    rig.disk.failSession = false;
-    ASSERT_TRUE(rig.t->loadfile(dir / "other.pll"));
-    EXPECT_EQ(rig.state().store.timeCount(3), 1);
-}
-
-// What a load says about the times it puts aside first and about the journal of the loaded ones.
-TEST(UnsavedTimesNotices, ALoadSaysWhereUnsavedTimesWentAndWhetherTheLoadedOnesAreSafe) {
+// What a load says about the times it puts aside first and about the journal of the loaded ones. It never
+// replaces times that could not first be put in a file of their own.
+TEST(KeptOnDisk, ALoadSaysWhereUnsavedTimesWentAndWhetherTheLoadedOnesAreSafe) {
     const std::string went = "Before the load, your unsaved times went to unsaved-", lost = "Times not safe";
     struct Row {
         const char* name;
-        bool unsaved, failedBefore, failJournal;
+        bool unsaved, failedBefore, failJournal, failSession;
         const char* shown;  // the start of the line; "-": left as it was
         Rgb colour;
     };
     for (const Row& r : {
-             Row{"nothing unsaved", false, false, false, "-", {}},
-             {"nothing unsaved, journal not written", false, false, true, lost.c_str(), kRed},
-             {"unsaved put aside", true, false, false, went.c_str(), kBlue},
-             {"unsaved put aside, journal not written", true, false, true, went.c_str(), kRed},
-             {"unsaved put aside, journal failure told before", true, true, true, went.c_str(), kBlue},
+             Row{"nothing unsaved", false, false, false, false, "-", {}},
+             {"nothing unsaved, journal not written", false, false, true, false, lost.c_str(), kRed},
+             {"unsaved put aside", true, false, false, false, went.c_str(), kBlue},
+             {"unsaved put aside, journal not written", true, false, true, false, went.c_str(), kRed},
+             {"unsaved put aside, journal failure told before", true, true, true, false, went.c_str(), kBlue},
+             {"unsaved, no file can take them: not loaded", true, false, false, true, "-", {}},
          }) {
         SCOPED_TRACE(r.name);
         TempDir dir;
+        writeFile(dir / "other.pll", "recorded on today\r\n3:1000,\r\n");
         DiskRig rig(dir.path);
-        Control& label5 = rig.label5;
-        FeedbackLine line{label5, label5, NumberFormat{}};
-        UnsavedTimesNotices notices{&rig.unsaved, line};
-        TimeStore store;
-        if (r.unsaved) notices.kept(store, 3, 700);
+        rig.load();
+        if (r.unsaved) rig.keep(28, 700);
         rig.disk.failAppend = rig.disk.failReplace = r.failedBefore;
-        if (r.failedBefore) notices.kept(store, 3, 800);
-        label5.value = "-";
+        if (r.failedBefore) rig.keep(28, 800);
+        rig.label5.value = "-";
         rig.disk.failReplace = r.failJournal;
-        const auto keptIn = notices.beforeLoad(store, "x.pll");
-        ASSERT_TRUE(keptIn);
-        notices.loaded(store, keptIn.value());
-        EXPECT_TRUE(label5.value.starts_with(r.shown)) << label5.value;
-        if (*r.shown != '-') {
-            EXPECT_EQ(label5.colour, r.colour);
-        }
-        const bool bothSaid = label5.value.find(lost) != std::string::npos && label5.value.starts_with(went);
+        rig.disk.failSession = r.failSession;
+        const auto loaded = rig.t->loadfile(dir / "other.pll");
+        EXPECT_EQ(rig.state().store.timeCount(3), r.failSession ? 0 : 1);
+        EXPECT_TRUE(rig.label5.value.starts_with(r.shown)) << rig.label5.value;
+        EXPECT_EQ(rig.label5.colour, r.colour);
+        const bool bothSaid =
+            rig.label5.value.find(lost) != std::string::npos && rig.label5.value.starts_with(went);
         EXPECT_EQ(bothSaid, r.unsaved && r.failJournal && !r.failedBefore);
+        if (!r.failSession) continue;
+        ASSERT_FALSE(loaded);
+        EXPECT_EQ(loaded.error().message().find((dir / "other.pll").string() + ": not loaded, because"), 0u);
+        EXPECT_NE(loaded.error().what.find("No space left"), std::string::npos) << loaded.error().what;
+        rig.disk.failSession = false;
+        EXPECT_TRUE(rig.t->loadfile(dir / "other.pll"));
     }
 }
 
