@@ -21,10 +21,10 @@ struct DiskRig : Rig {
 constexpr Rgb kRed{255, 0, 0}, kBlue{0, 0, 255};
 }  // namespace
 
-// A disk that refuses the journal is told in red after every keep it refuses and the drill goes on as
-// ever; while times are on no disk (after a last try to write them) Exit asks, and the answer decides
-// whether the program ends. Where the times went is the journal's own test.
-TEST(KeptOnDisk, AFailedWriteIsToldAtEachKeepAndExitAsksWhileTimesAreOnNoDisk) {
+// On a disk that refuses the journal the drill goes on as ever; while times are on no disk (after a last
+// try to write them) Exit asks, and the answer decides whether the program ends. That each refused keep is
+// told in red is seen end to end (the faults test); where the times went, in the journal's own test.
+TEST(KeptOnDisk, ExitAsksWhileTimesAreOnNoDisk) {
     const std::string ask = "ask before quit, 2 not on disk";
     const struct Row {
         const char* name;
@@ -44,12 +44,8 @@ TEST(KeptOnDisk, AFailedWriteIsToldAtEachKeepAndExitAsksWhileTimesAreOnNoDisk) {
         DiskRig rig(dir.path);
         rig.load();
         rig.disk.failReplace = rig.disk.failSession = true;  // a full disk
-        for (const std::int32_t ms : {800, 900}) {
-            rig.keep(28, ms);
-            EXPECT_EQ(rig.label5.value,
-                      UnsavedTimesNotices::unsavedTimesNotWritten("cannot write: No space left on device"));
-            EXPECT_EQ(rig.label5.colour, kRed);
-        }
+        rig.keep(28, 800);
+        rig.keep(28, 900);
         EXPECT_EQ(rig.state().store.timeCount(28), 2);
         EXPECT_EQ(rig.command1.value + " " + rig.focus, "START command1");
         rig.disk.failReplace = !row.journalWorks;
