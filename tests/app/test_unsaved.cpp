@@ -96,6 +96,7 @@ TEST(KeptOnDisk, ALoadSaysWhereUnsavedTimesWentAndWhetherTheLoadedOnesAreSafe) {
         EXPECT_EQ(bothSaid, r.unsaved && r.failJournal && !r.failedBefore);
         if (!r.failSession) continue;
         ASSERT_FALSE(loaded);
+        EXPECT_EQ(rig.state().store.timeCount(28), 1);  // the unsaved time stays
         EXPECT_EQ(loaded.error().message().find((dir / "other.pll").string() + ": not loaded, because"), 0u);
         EXPECT_NE(loaded.error().what.find("No space left"), std::string::npos) << loaded.error().what;
         rig.disk.failSession = false;
