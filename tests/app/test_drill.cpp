@@ -41,8 +41,7 @@ TEST(Drill, StateTable) {
              Row{"0", "S 1500 T", "", kTiming, 0, 0, 1, "STOP! 1.50 command1"},
              {"0", "S 800 T S 900 T", "", kIdle, 0, 0, 1, "STOP! 0.80 command2"},  // STOP changes no caption
              {"0", "S 1000 T 506 T 1 P 300 T", "", kTiming, 0, 0, 1, "STOP! 1.81 command1"},
-             {"0", "S 1000 T 506 T 1 P 300 T S", "", kIdle, 0, 0, 1,
-              "STOP! 1.51 command2"},  // not the last T
+             {"0", "S 1000 T 506 T 1 P 300 T S", "", kIdle, 0, 0, 1, "STOP! 1.51 command2"},
              {"0", "S 800 S A", "", kIdle, 1, 1, 1, "START 0.00 command1"},
              {"0", "S 800 S A A", "", kIdle, 1, 2, 1, "START 0.00 command1"},
              {"0", "A", "", kIdle, 0, 1, 0, "START 0.00 command1"},  // nothing stopped yet
