@@ -97,7 +97,7 @@ struct Rig : TickCounter,
     std::optional<Trainer> t;
 
     // The pictures are looked for in pictureFolders; a bare file name is looked for in the first.
-    explicit Rig(const NumberFormat& format = {}, std::vector<std::filesystem::path> pictureFolders = {""}) {
+    explicit Rig(std::vector<std::filesystem::path> pictureFolders = {""}) {
         MainWindowControls c{bind(alg, "alg"),
                              bind(label1, "label1", "0.00"),
                              bind(label5, "label5"),
@@ -118,7 +118,7 @@ struct Rig : TickCounter,
             c.stdlabel[i] = bind(stdlabel[i], "stdlabel" + n);
         }
         controls = c;
-        platform = Platform{this, this, this, this,    format,
+        platform = Platform{this, this, this, this,    {},
                             this, this, this, nullptr, {"", "", std::move(pictureFolders)}};
         platform.display = this;
         t.emplace(c, platform);
@@ -127,9 +127,8 @@ struct Rig : TickCounter,
     Platform platform;
     // The trainer again, keeping its kept times on disk through unsaved.
     void keepOnDisk(UnsavedTimes& unsaved) {
-        Platform p = platform;
-        p.unsaved = &unsaved;
-        t.emplace(controls, p);
+        platform.unsaved = &unsaved;
+        t.emplace(controls, platform);
     }
     Control* bind(Control& c, const std::string& name, const std::string& value = "") {
         c.name = name;
@@ -186,7 +185,8 @@ struct Rig : TickCounter,
     void timingBegan() override { timerRunning = true; }
     void timingEnded() override { timerRunning = false; }
     // Plays the user's part: S START/STOP, A Accept, D Discard, X Exit, T a timer tick, a number: ms pass,
-    // P START/STOP goes down now (its click is S), L it comes up without a click.
+    // P START/STOP goes down now (its click is S), E10 it went down 10 ms before the clock started, L it
+    // comes up without a click.
     void play(const std::string& steps) {
         const std::map<std::string, void (Trainer::*)()> press{{"S", &Trainer::Command1_Click},
                                                                {"A", &Trainer::Command2_Click},
@@ -197,6 +197,8 @@ struct Rig : TickCounter,
         for (std::string s; in >> s;) {
             if (s == "P")
                 t->Command1_Press(ticks);
+            else if (s[0] == 'E')
+                t->Command1_Press(state().startTick - std::stoi(s.substr(1)));
             else if (s == "L")
                 t->Command1_PressLost();
             else if (press.count(s))

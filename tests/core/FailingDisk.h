@@ -9,14 +9,13 @@ struct FailingDisk final : JournalDisk {
     FileJournalDisk real{40};  // room for three keeps: the room runs out often
     bool failAppend = false, failReplace = false, failSession = false;
     void full(bool on) { failAppend = failReplace = failSession = on; }
+    static constexpr const char* kFull = "cannot write: No space left on device";
 
     DiskResult replaceJournal(const std::filesystem::path& f, std::string_view c) override {
-        if (failReplace) return Failure{std::string("cannot write: No space left on device")};
-        return real.replaceJournal(f, c);
+        return failReplace ? DiskResult(Failure{std::string(kFull)}) : real.replaceJournal(f, c);
     }
     DiskResult appendJournal(std::string_view c) override {
-        if (failAppend) return Failure{std::string("cannot write: No space left on device")};
-        return real.appendJournal(c);
+        return failAppend ? DiskResult(Failure{std::string(kFull)}) : real.appendJournal(c);
     }
     void removeJournal() override { real.removeJournal(); }
     bool holdsJournal() override { return real.holdsJournal(); }
@@ -28,8 +27,8 @@ struct FailingDisk final : JournalDisk {
     }
     SaveResult createSessionFile(const std::filesystem::path& f, const TimeStore& s,
                                  std::string_view d) override {
-        if (failSession) return Failure{SessionError{f.string(), 0, "cannot write: No space left on device"}};
-        return real.createSessionFile(f, s, d);
+        return failSession ? SaveResult(Failure{SessionError{f.string(), 0, kFull}})
+                           : real.createSessionFile(f, s, d);
     }
 };
 
