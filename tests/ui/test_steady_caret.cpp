@@ -64,14 +64,18 @@ class SteadyCaret : public QObject {
 private slots:
     void init() { QGuiApplication::styleHints()->setCursorFlashTime(kDesktopFlashTime); }
 
-    // Blinking wakes the program; once the pause is long enough nothing does, and the cursor stays drawn.
-    void focusedBoxSleepsAfterAPause_data() {
+    // Blinking wakes the program; once the pause is long enough nothing does. A key press, a click or a
+    // focus move wakes the cursor to the desktop's pace; after a pause it rests again, steadily drawn.
+    void focusedBoxSleepsUntilTheUserActs_data() {
         QTest::addColumn<bool>("reportText");
-        QTest::newRow("one-line box") << false;
-        QTest::newRow("report text") << true;
+        QTest::addColumn<QString>("action");
+        QTest::newRow("report text, key press") << true << "key";
+        QTest::newRow("one-line box, click") << false << "click";
+        QTest::newRow("one-line box, focus moves") << false << "focus";
     }
-    void focusedBoxSleepsAfterAPause() {
+    void focusedBoxSleepsUntilTheUserActs() {
         QFETCH(bool, reportText);
+        QFETCH(QString, action);
         Boxes boxes;
         QWidget* box = reportText ? static_cast<QWidget*>(boxes.report.Text1) : boxes.line;
         QVERIFY(boxes.focus(box));
@@ -79,38 +83,21 @@ private slots:
         SteadyCaretWhenIdle caret(kRest);
         QVERIFY(caret.blinking());
         QVERIFY2(timers.during(250) >= 1, qPrintable(timers.receivers.join(", ")));  // blinking
-
         QTRY_VERIFY_WITH_TIMEOUT(!caret.blinking(), 2000);
-        const int resting = timers.during(600);
-        QVERIFY2(resting == 0, qPrintable(timers.receivers.join(", ")));
+        QVERIFY2(timers.during(600) == 0, qPrintable(timers.receivers.join(", ")));
 
+        if (action == "key") QTest::keyClick(box, Qt::Key_5);
+        if (action == "click") QTest::mouseClick(box, Qt::LeftButton);
+        if (action == "focus") boxes.button->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY_WITH_TIMEOUT(caret.blinking(), 500);
+        QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime(), kDesktopFlashTime);
+        QTRY_VERIFY_WITH_TIMEOUT(!caret.blinking(), 2000);
+        if (!box->hasFocus()) return;  // the focus moved on
         // Steadily drawn: the box differs from itself without the focus by the cursor.
         const QImage focused = box->grab().toImage();
         boxes.button->window()->show();
         box->clearFocus();
         QVERIFY(focused != box->grab().toImage());
-    }
-
-    // Each of these wakes a resting cursor; it blinks at the desktop's pace and rests again after a pause.
-    void userWakesTheCursor_data() {
-        QTest::addColumn<QString>("action");
-        QTest::newRow("key press") << "key";
-        QTest::newRow("click") << "click";
-        QTest::newRow("focus moves") << "focus";
-    }
-    void userWakesTheCursor() {
-        QFETCH(QString, action);
-        Boxes boxes;
-        QVERIFY(boxes.focus(boxes.line));
-        SteadyCaretWhenIdle caret(kRest);
-        QTRY_VERIFY_WITH_TIMEOUT(!caret.blinking(), 2000);
-
-        if (action == QLatin1String("key")) QTest::keyClick(boxes.line, Qt::Key_5);
-        if (action == QLatin1String("click")) QTest::mouseClick(boxes.line, Qt::LeftButton);
-        if (action == QLatin1String("focus")) boxes.button->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY_WITH_TIMEOUT(caret.blinking(), 500);
-        QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime(), kDesktopFlashTime);
-        QTRY_VERIFY_WITH_TIMEOUT(!caret.blinking(), 2000);
     }
 
     // Typing without a pause as long as the rest keeps the cursor blinking.
