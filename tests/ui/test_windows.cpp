@@ -82,11 +82,6 @@ struct Window {
             d->File1->setCurrentItem(item);
         return d;
     }
-    Form2* load(const QString& name) {  // picks the name and presses "load"
-        Form2* d = pick(name);
-        QTest::mouseClick(d->Command1, Qt::LeftButton);
-        return d;
-    }
 };
 
 QColor at(const QtPictureBox* box, int x, int y) {
@@ -391,7 +386,9 @@ private slots:
         writeFile(work.filePath(QString::fromStdString(casePictureFileName(0))), "not a picture");
         const std::filesystem::path here = std::filesystem::current_path();
         Window w(workPlaceIn(work.path().toStdString(), {here}));
-        QCOMPARE(listed(w.load("there.pll")), QStringList{"there.pll"});
+        Form2* dialog = w.pick("there.pll");
+        QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+        QCOMPARE(listed(dialog), QStringList{"there.pll"});
         QCOMPARE(w.timesOf(3), std::vector<std::int32_t>{500});
         w.dialogs.answer = "dec13";
         w.form.mnuSave->trigger();
