@@ -2,10 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of every window under a light or a dark desktop palette, and the contrast of each label,
 # button, text box and menu measured from their pixels (tests/e2e/contrast.py: at least 4.5:1).
-#   contrast.sh <kestive binary> <folder with the 57 case pictures> light|dark
+#   contrast.sh <kestive binary> <folder with the 57 case pictures> light|dark <case_places>
 # KESTIVE_SHOTS=folder keeps the screenshots there.
 # dark: Debian's qt6ct with its "darker" colour scheme, from a configuration folder of its own.
-palette=$3
+palette=$3 case_places=$4  # prints each case's place in the window's layout: "case left top" in twips
 if [ "$palette" = dark ] && ! compgen -G "/usr/lib/*/qt6/plugins/platformthemes/libqt6ct.so" >/dev/null; then
   echo "FAIL: no qt6ct for the dark palette (scripts/setup.sh test installs it)"
   exit 1
@@ -20,9 +20,7 @@ else
   unset QT_QPA_PLATFORMTHEME
 fi
 export XDG_CONFIG_HOME=$config
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-source "$here/common.sh"
-source "$here/menus.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 on_exit() { rm -rf "$config"; }
 printf 'recorded on today\r\n0:612,\r\n' >listed.pll  # an entry for the Load list
 
@@ -47,7 +45,7 @@ box() { eval "$(xdotool getwindowgeometry --shell "$1" | sed 's/^/B/')"; }
 # origin NAME: the top-left corner of the shown window named exactly NAME, moved beside the main window.
 origin() {
   local id
-  id=$(window_named "^$1\$") || fail "the window $1 did not open"
+  id=$(window_named "$1") || fail "the window $1 did not open"
   xdotool windowmove --sync "$id" 1000 100
   sleep 0.5
   box "$id"
@@ -62,17 +60,11 @@ area Label2 360 5520 1200 255
 area Label4 360 5880 2520 255
 area Label6 4320 8160 1575 1095
 area Label3 120 8640 1935 615
-for i in $(seq 0 56); do
-  case $i in
-    54) l=960 t=10680 ;;
-    55) l=3480 t=10680 ;;
-    56) l=2160 t=9360 ;;
-    *) l=$((6000 + 2520 * (i % 6))) t=$((120 + 1320 * (i / 6))) ;;
-  esac
+while read -r i l t; do
   area "avglabel($i)" $((l + 1200)) $((t + 480)) 1215 255
   area "numlabel($i)" $((l + 1200)) $((t + 720)) 1215 255
   area "stdlabel($i)" $((l + 1200)) $((t + 960)) 1215 255
-done
+done < <("$case_places")
 inset=4
 area START 120 4920 1815 495
 area Accept 2040 4920 1815 495
@@ -101,7 +93,7 @@ xdotool key Escape
 untitled_gone "$shown" || fail "the File menu stayed open"
 
 # About, from the menu bar beside File.
-xdotool mousemove $((X + 53)) $(((Y + top) / 2)) click 1
+xdotool mousemove $about_menu click 1
 origin About
 inset=2
 area Label2 960 120 2775 495

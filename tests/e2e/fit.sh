@@ -3,7 +3,7 @@
 # On a screen smaller than the main window's design (run it under xvfb-run at 1366x768): the window
 # fits the screen and shows every case with its picture, bar and statistics; then a drill with real
 # presses (button down, a pause, button up), kept with Accept, and Exit.
-#   fit.sh <kestive binary> <folder with the 57 case pictures; made up when it has none> <case_places>
+#   fit.sh <kestive binary> <folder with the 57 case pictures> <case_places>
 case_places=$3  # prints each case's place in the window's layout: "case left top" in twips
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -32,7 +32,7 @@ convert "$work/shot.png" txt:- | awk -F'[,: ]+' 'NR == FNR { want[$3 "," $4] = $
 [ -s "$work/unseen.txt" ] && { cat "$work/unseen.txt"; cp "$work/shot.png" /tmp/kestive-fit-fail.png; fail "not every case shows whole (screenshot /tmp/kestive-fit-fail.png)"; }
 
 # A drill as hands do it, with WaitTime 0, kept with Accept.
-xdotool mousemove $wait_time click 1 key ctrl+a type 0
+no_countdown
 drill
 exit_program
 read -r _ drilled ms < <(grep '^kept' trace.txt)

@@ -1,13 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The pieces every script that runs the real trainer needs (tests/e2e, tests/wayland, the package
-# check). Sourcing it only defines functions; a script may define its own fail() before it.
+# The pieces every script that runs the real trainer needs (tests/e2e, tests/wayland, tests/windows, the
+# package check). Sourcing it only defines functions; a script may define its own fail() before it.
 #   new_workdir           $work: a fresh folder, removed on exit with the trainer ($pid) stopped
 #                         (and whatever a function on_exit, if the script has one, stops)
+#   poll S COMMAND...     true as soon as COMMAND succeeds (tried every 0.1 s), false after S seconds
 #   await_shown TRACE     waits (15 s) for the first paint that TRACE (KESTIVE_TRACE) records
 #   kestive_window [S]    waits (S seconds, 20) for the main window on the X display; prints its id
 #   find_places WID       sets X Y WIDTH HEIGHT of the window, $top (its client area's top) and the
 #                         centres "x y" of $start, $accept, $discard, $exitb, $report, $wait_time
-#                         and the menu bar's $file_menu
+#                         and the menu bar's $file_menu and $about_menu
 #   at L T W H            the centre of a rectangle of the design, in twips, on the screen
 #   press "X Y"           a press as hands make it: button down, a moment, button up
 #   exit_program          clicks Exit and fails unless the trainer ($pid) then ends with status 0
@@ -15,6 +16,15 @@
 #   count WORD            the lines of trace.txt that start with WORD
 #   await WORD N          waits (10 s) until more than N lines of trace.txt start with WORD
 #   drill                 with WaitTime 0: START, a look at the case, STOP, Accept; each press awaited
+#   colour_pixels SHOT COLOUR [CROP]   the pixels of SHOT (cut to the geometry CROP) that show COLOUR
+# The File menu and its boxes:
+#   shown NAME            a visible window is named exactly NAME (a regular expression)
+#   window_named NAME     waits (10 s) for the visible window named exactly NAME; prints its id
+#   untitled              waits (10 s) for a menu or box (they carry no title of their own); prints its id
+#   untitled_gone [ID]    waits (10 s) until the untitled window ID (or every one) is no longer shown
+#   file_item N           File, then its N-th item by the keyboard
+#   save_as NAME [KEYS]   Save Session (from the menu, or by KEYS) as NAME, then OK on the message
+#   load_first            Load Session of the first file listed; the dialog must close
 
 declare -F fail >/dev/null || fail() {
   echo "FAIL: $*"
@@ -31,10 +41,14 @@ new_workdir() {
         rm -rf "$work"' EXIT
 }
 
-await_shown() {
-  for _ in $(seq 150); do grep -q '^shown' "$1" 2>/dev/null && return 0; sleep 0.1; done
+poll() {
+  local tries=$(($1 * 10))
+  shift
+  for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
   return 1
 }
+not() { ! "$@"; }
+await_shown() { poll 15 grep -qs '^shown' "$1"; }
 
 kestive_window() {
   timeout "${1:-20}" xdotool search --sync --onlyvisible --name '^Kestive$' | head -1
@@ -51,7 +65,7 @@ find_places() {
   exitb=$(at 3960 5640 1815 495)
   report=$(at 120 8040 1935 615)
   wait_time=$(at 1560 5520 375 285)
-  file_menu="$((X + 20)) $(((Y + top) / 2))"
+  file_menu="$((X + 20)) $(((Y + top) / 2))" about_menu="$((X + 53)) $(((Y + top) / 2))"
 }
 scaled() { echo $(((($1) * WIDTH + 21480 / 2) / 21480)); }
 at() { echo "$((X + $(scaled "$1 + $3 / 2"))) $((top + $(scaled "$2 + $4 / 2")))"; }
@@ -62,18 +76,16 @@ exit_program() {
   xdotool mousemove $exitb click 1
   ended || fail "Exit did not end the program"
 }
+running() { kill -0 "$pid" 2>/dev/null; }
 ended() {
-  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && return 1
+  poll 10 not running || return 1
   wait "$pid" || fail "the program ended with status $?"
   pid=
 }
 
 count() { grep -c "^$1" trace.txt 2>/dev/null || true; }
-await() {
-  for _ in $(seq 100); do [ "$(count "$1")" -gt "$2" ] && return 0; sleep 0.1; done
-  fail "no new '$1' line in the trace"
-}
+more() { [ "$(count "$1")" -gt "$2" ]; }
+await() { poll 10 more "$1" "$2" || fail "no new '$1' line in the trace"; }
 drill() {
   local revealed stopped kept
   revealed=$(count revealed) stopped=$(count stopped) kept=$(count kept)
@@ -84,4 +96,56 @@ drill() {
   await stopped "$stopped"
   press "$accept"
   await kept "$kept"
+}
+
+colour_pixels() {
+  convert "$1" -crop "${3:-+0+0}" +repage -alpha off -fuzz 8% -fill black +opaque "$2" -fill white \
+    -opaque "$2" -colorspace Gray -format '%[fx:round(mean*w*h)]' info:
+}
+
+shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+window_named() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -1; }
+# Menus, the input box and the message box show the program's name, "kestive". xdotool's name search
+# ignores case and misses some of them: list every shown window and compare names exactly.
+untitled_ids() {
+  for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+    [ "$(xdotool getwindowname "$w" 2>/dev/null)" = kestive ] && echo "$w"
+  done
+  return 0
+}
+untitled_shown() { untitled_ids | grep -qx "$1"; }
+untitled() { poll 10 untitled_shown '.*' && untitled_ids | head -1; }
+untitled_gone() { poll 10 not untitled_shown "${1:-.*}"; }
+file_item() {
+  xdotool mousemove $file_menu click 1
+  local menu
+  menu=$(untitled) || fail "the File menu did not open"
+  sleep 0.2
+  for _ in $(seq "$1"); do xdotool key Down; done
+  xdotool key Return
+  untitled_gone "$menu" || fail "the File menu stayed open"
+}
+save_as() {
+  if [ -n "${2:-}" ]; then xdotool key "$2"; else file_item 2; fi
+  untitled >/dev/null || fail "no input box"
+  sleep 0.3
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+  poll 10 test -f "$1.pll" || fail "Save Session wrote no $1.pll"
+  sleep 0.3
+  untitled >/dev/null || fail "no message after saving"
+  xdotool key Return  # the message's OK
+  untitled_gone || fail "the message stayed open"
+}
+# Load Session of the first file listed: click it, then "load"; the dialog must close within 10 s (a
+# load writes files, which a busy disk may take its time over).
+load_first() {
+  file_item 1
+  local dlg
+  dlg=$(window_named 'Load\.\.\.') || fail "no load dialog"
+  eval "$(xdotool getwindowgeometry --shell "$dlg" | sed 's/^/D/')"
+  xdotool mousemove $((DX + 40)) $((DY + 16)) click 1
+  sleep 0.2
+  press "$((DX + 98)) $((DY + 180))"
+  poll 10 not shown 'Load\.\.\.' || fail "the load dialog stayed open"
 }

@@ -8,12 +8,9 @@ convert -size 60x60 'xc:#C04040' oll01print.gif  # case 1's own picture: a squar
 start_program
 sleep 0.5
 import -window "$wid" shot.png
-pixels() {  # pixels of the colour $1 right of the buttons, where the case grid is
-  convert shot.png -crop +400+0 +repage -alpha off -fuzz 8% -fill black +opaque "$1" -fill white \
-    -opaque "$1" -colorspace Gray -format '%[fx:round(mean*w*h)]' info:
-}
-yellow=$(pixels '#FFD500')
-own=$(pixels '#C04040')
+# Right of the buttons, where the case grid is.
+yellow=$(colour_pixels shot.png '#FFD500' +400+0)
+own=$(colour_pixels shot.png '#C04040' +400+0)
 echo "yellow sticker pixels in the case grid: $yellow; pixels of the current folder's picture: $own"
 # Each of the 56 built pictures shows at least its yellow centre sticker of 19 x 19 pixels.
 [ "$yellow" -ge $((56 * 19 * 19)) ] || fail "the built pictures were not loaded"

@@ -6,17 +6,14 @@
 # (xtest_down.py); the trace gives the reveal on the same clock. The stored time must lie within 2 ms
 # of the bracket (KESTIVE_PRESS_LATE_MS allows more lateness: Wine's own input path is slower than
 # Windows'), and the hold must neither stop twice nor click Accept.
-#   press.sh <kestive binary> <folder with the 57 case pictures; made up when it has none>
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-source "$here/common.sh"
+#   press.sh <kestive binary> <folder with the 57 case pictures>
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 late=${KESTIVE_PRESS_LATE_MS:-2}
-
-
-xdotool mousemove $wait_time click 1 key ctrl+a type 0
+no_countdown
 echo "device hold_ms stored_ms press_from_reveal_ms bracket_ms stored_minus_press_ms"
 round() {  # device hold
   local device=$1 hold=$2 revealed stopped kept t0 t1 reveal_us line
-  revealed=$(count revealed); stopped=$(count stopped); kept=$(count kept)
+  revealed=$(count revealed) stopped=$(count stopped) kept=$(count kept)
   if [ "$device" = mouse ]; then xdotool mousemove $start click --delay 0 1; else xdotool key space; fi
   await revealed "$revealed"
   sleep 0.4  # looking at the case
@@ -27,7 +24,7 @@ round() {  # device hold
   sleep 0.1
   [ "$(count kept)" -eq "$kept" ] || fail "$device held $hold ms: the hold kept the time by itself"
   [ "$(count stopped)" -eq $((stopped + 1)) ] || fail "$device held $hold ms: stopped more than once"
-  reveal_us=$(grep '^revealed' trace.txt | tail -1 | awk '{print $4}')
+  read -r _ _ _ reveal_us < <(grep '^revealed' trace.txt | tail -1)
   line=$(grep '^stopped' trace.txt | tail -1)
   awk -v d="$device" -v h="$hold" -v s="${line##* }" -v r="$reveal_us" -v a="$t0" -v b="$t1" -v late="$late" 'BEGIN {
     lo = (a - r) / 1000; hi = (b - r) / 1000

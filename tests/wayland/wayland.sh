@@ -18,8 +18,7 @@ unset DISPLAY  # no X server to fall back to
 weston --backend=headless-backend.so --use-pixman --socket="$WAYLAND_DISPLAY" --idle-time=0 --debug \
   --width=1600 --height=1000 >"$work/weston.log" 2>&1 &
 weston_pid=$!
-for _ in $(seq 100); do [ -S "$runtime/$WAYLAND_DISPLAY" ] && break; sleep 0.1; done
-[ -S "$runtime/$WAYLAND_DISPLAY" ] || fail "weston did not start"
+poll 10 test -S "$runtime/$WAYLAND_DISPLAY" || fail "weston did not start"
 
 # The program itself: its first paint happens only once the compositor has configured its window.
 (cd "$work" && KESTIVE_TRACE="$work/trace.txt" exec "$bin" >"$work/kestive.log" 2>&1) &

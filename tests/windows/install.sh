@@ -8,7 +8,7 @@
 set -euo pipefail
 setup=$1
 wine_run=$2
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/harness.sh"
 drive_c=$KESTIVE_WINEPREFIX/drive_c
 user_dir=$(find "$drive_c/users" -mindepth 1 -maxdepth 1 ! -name Public | head -1)
 program=$user_dir/AppData/Local/Programs/Kestive
@@ -31,8 +31,7 @@ echo "installed: $(du -sh "$program" | cut -f1) in $program"
 # Started as the Start-menu entry starts it.
 trace=$(mktemp)
 KESTIVE_TRACE="Z:${trace//\//\\}" "$wine_run" start "$(echo "$entry" | sed "s|^$drive_c|C:|; s|/|\\\\|g")"
-for _ in $(seq 200); do grep -q '^shown' "$trace" 2>/dev/null && break; sleep 0.1; done
-grep -q '^shown' "$trace" || fail "the program started from its entry did not show its window"
+poll 20 grep -qs '^shown' "$trace" || fail "the program started from its entry did not show its window"
 [ -d "$documents/Kestive" ] || fail "no Documents\\Kestive after the first start"
 printf 'recorded on today\r\n' >"$documents/Kestive/mine.pll"
 WINEPREFIX=$KESTIVE_WINEPREFIX /usr/lib/wine/wineserver -k

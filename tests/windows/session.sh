@@ -1,39 +1,25 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Windows program under Wine (run by under-wine.sh on an X display): START, STOP held down for
-# 300 ms, Accept, then Save Session under a name typed into the input box. The Linux kestive-report
-# must read the saved file back with that time as its case's record. Then a second drill is kept and
-# the program killed (kill -9): the restart must bring that time back in an unsaved-....pll file. (xdotool cannot type letters
-# outside the keyboard's layout into Wine: names in other scripts are saved and loaded by the core
-# tests under Wine.)
+# The Windows program under Wine (run by under-wine.sh on an X display): a drill kept, then Save Session
+# under a name typed into the input box. The Linux kestive-report must read the saved file back with
+# that time as its case's record. Then a second drill is kept and the program killed (kill -9): the
+# restart must bring that time back in an unsaved-....pll file. (xdotool cannot type letters outside
+# the keyboard's layout into Wine: names in other scripts are saved and loaded by the core tests under
+# Wine; press.sh, run under Wine too, holds the presses.)
 #   session.sh <kestive under Wine> <folder with the 57 case pictures> <the Linux kestive-report>
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")/../e2e" && pwd)
 report_tool=$3
-source "$here/common.sh"
-source "$here/menus.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/common.sh"
+kept_time() { read -r _ case_number ms < <(grep '^kept' trace.txt | tail -1) || fail "no kept time"; }
 
-# START, STOP held for 300 ms, Accept; the kept time's case and milliseconds go to $case_number $ms.
-drill() {
-  local kept
-  kept=$(grep -c '^kept' trace.txt || true)
-  xdotool mousemove $wait_time click 1 key ctrl+a type 0
-  xdotool mousemove $start click --delay 0 1
-  for _ in $(seq 100); do grep -q '^revealed' trace.txt && break; sleep 0.1; done
-  sleep 0.5
-  xdotool mousedown 1 sleep 0.3 mouseup 1
-  sleep 0.3
-  xdotool mousemove $accept click --delay 0 1
-  for _ in $(seq 100); do [ "$(grep -c '^kept' trace.txt)" -gt "$kept" ] && break; sleep 0.1; done
-  read -r _ case_number ms < <(grep '^kept' trace.txt | tail -1) || fail "no kept time"
-}
+no_countdown
 drill
+kept_time
 saved_case=$case_number saved_ms=$ms
 name='windows-drill'
 save_as "$name"
 drill
-kill -9 "$pid"
-wait "$pid" 2>/dev/null || true
-pid=
+kept_time
+crash
 start_program
 recovered=$(ls unsaved-*.pll 2>/dev/null) || fail "the restart made no unsaved-....pll file"
 grep -q "^$case_number:$ms,"$'\r''$' "$recovered" || fail "$recovered lacks $case_number:$ms, of the killed run"
