@@ -26,7 +26,6 @@ if [ "${1:-}" = --inside-x ]; then
     find_places "$wid"
     if [ "$mode" = drill ]; then
         cd "$(dirname "$trace")"
-        source "$repo/tests/e2e/menus.sh"
         drill
         save_as kept
     fi
