@@ -2,23 +2,31 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # On a screen smaller than the main window's design (run it under xvfb-run at 1366x768): the window
 # fits the screen and shows every case with its picture, bar and statistics; then a drill with real
-# presses (button down, a pause, button up), kept with Accept, and Exit.
-#   fit.sh <kestive binary> <folder with the 57 case pictures> <case_places>
-case_places=$3  # prints each case's place in the window's layout: "case left top" in twips
+# presses (button down, a pause, button up), kept with Accept, and Exit. It starts in a folder with
+# only case 1's picture: the others come from the ones built beside the trainer, without a message.
+#   fit.sh <kestive binary> <case_places>
+case_places=$2  # prints each case's place in the window's layout: "case left top" in twips
+defer_start=1
+set -- "$1"
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+convert -size 60x60 'xc:#C04040' oll01print.gif  # case 1's own picture, which wins over the built one
+start_program
+xdotool search --onlyvisible --name '^Kestive$' | grep -vxq "$wid" && fail "a message about missing pictures appeared"
 
 eval "$(xdotool getdisplaygeometry --shell | sed 's/^/SCREEN_/')"
 [ "$WIDTH" -lt 1432 ] || fail "the window kept its design width $WIDTH on a ${SCREEN_WIDTH}x$SCREEN_HEIGHT screen"
 [ $((X + WIDTH)) -le "$SCREEN_WIDTH" ] && [ $((Y + HEIGHT)) -le "$SCREEN_HEIGHT" ] ||
   fail "window $WIDTH x $HEIGHT at $X,$Y does not fit the ${SCREEN_WIDTH}x$SCREEN_HEIGHT screen"
 
-# Every case: the yellow centre sticker of its picture, its bar's background between two grid lines,
-# the colours of its three statistics labels at their right ends.
+# Every case: the yellow centre sticker of its picture (case 1: its own colour), its bar's background
+# between two grid lines, the colours of its three statistics labels at their right ends.
 probes=$work/probes.txt
 : >"$probes"
 "$case_places" >"$work/places.txt" || fail "no case places"
 while read -r i l t; do
-  for probe in "picture $((l + 607)) $((t + 607)) #FFD500" "bar $((l + 1260)) $((t + 250)) #804040" \
+  picture='#FFD500'
+  [ "$i" -ne 0 ] || picture='#C04040'
+  for probe in "picture $((l + 607)) $((t + 607)) $picture" "bar $((l + 1260)) $((t + 250)) #804040" \
                "average $((l + 2300)) $((t + 607)) #C0C0FF" "count $((l + 2300)) $((t + 847)) #C0FFC0" \
                "deviation $((l + 2300)) $((t + 1087)) #FFC0C0"; do
     read -r what px py colour <<<"$probe"
