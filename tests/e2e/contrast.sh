@@ -6,36 +6,34 @@
 # KESTIVE_SHOTS=folder keeps the screenshots there.
 # dark: Debian's qt6ct with its "darker" colour scheme, from a configuration folder of its own.
 palette=$3 case_places=$4  # prints each case's place in the window's layout: "case left top" in twips
-if [ "$palette" = dark ] && ! compgen -G "/usr/lib/*/qt6/plugins/platformthemes/libqt6ct.so" >/dev/null; then
-  echo "FAIL: no qt6ct for the dark palette (scripts/setup.sh test installs it)"
-  exit 1
-fi
 config=$(mktemp -d)
+export XDG_CONFIG_HOME=$config
+unset QT_QPA_PLATFORMTHEME
 if [ "$palette" = dark ]; then
-  mkdir -p "$config/qt6ct"
+  compgen -G "/usr/lib/*/qt6/plugins/platformthemes/libqt6ct.so" >/dev/null ||
+    { echo "FAIL: no qt6ct for the dark palette (scripts/setup.sh test installs it)"; rm -rf "$config"; exit 1; }
+  mkdir "$config/qt6ct"
   printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\nstyle=Fusion\n' \
     >"$config/qt6ct/qt6ct.conf"
   export QT_QPA_PLATFORMTHEME=qt6ct
-else
-  unset QT_QPA_PLATFORMTHEME
 fi
-export XDG_CONFIG_HOME=$config
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 on_exit() { rm -rf "$config"; }
 printf 'recorded on today\r\n0:612,\r\n' >listed.pll  # an entry for the Load list
 
 areas=() faint=()
-# area NAME LEFT TOP WIDTH HEIGHT: a control's place in twips from the origin ($ox, $oy) of its window,
-# less a border of $inset pixels where neighbours or frames touch it.
-inset=2
+# area INSET NAME LEFT TOP WIDTH HEIGHT: a control's place in twips from the origin ($ox, $oy) of its
+# window, less a border of INSET pixels where neighbours or frames touch it: 2 for a label, 3 for a
+# small text box, 4 for a button, a list or the report's text.
 area() {
-  areas+=("$1=$((ox + $2 / 15 + inset)),$((oy + $3 / 15 + inset)),$(($4 / 15 - 2 * inset)),$(($5 / 15 - 2 * inset))")
+  areas+=("$2=$((ox + $3 / 15 + $1)),$((oy + $4 / 15 + $1)),$(($5 / 15 - 2 * $1)),$(($6 / 15 - 2 * $1))")
 }
+label() { area 2 "$@"; }
+framed() { area 4 "$@"; }
 # measure WHAT: a screenshot of the whole screen, and the contrast of every area named since the last.
 measure() {
-  import -window root "$work/$1.png"
-  convert "$work/$1.png" "$work/$1.ppm"
-  if [ -n "${KESTIVE_SHOTS:-}" ]; then cp "$work/$1.png" "$KESTIVE_SHOTS/$palette $1.png"; fi
+  import -window root -depth 8 "$work/$1.ppm"
+  [ -z "${KESTIVE_SHOTS:-}" ] || convert "$work/$1.ppm" "$KESTIVE_SHOTS/$palette $1.png"
   echo "== $palette palette: $1"
   python3 "$here/contrast.py" "$work/$1.ppm" "${areas[@]}" || faint+=("$1")
   areas=()
@@ -55,25 +53,23 @@ origin() {
 # The main window: its labels (where a text box or picture overlaps one, the area stops short of it),
 # the three statistics labels of every case, the buttons, the text boxes and the menu bar.
 ox=$X oy=$top
-area Label1 960 3000 4815 1815
-area Label2 360 5520 1200 255
-area Label4 360 5880 2520 255
-area Label6 4320 8160 1575 1095
-area Label3 120 8640 1935 615
+label Label1 960 3000 4815 1815
+label Label2 360 5520 1200 255
+label Label4 360 5880 2520 255
+label Label6 4320 8160 1575 1095
+label Label3 120 8640 1935 615
 while read -r i l t; do
-  area "avglabel($i)" $((l + 1200)) $((t + 480)) 1215 255
-  area "numlabel($i)" $((l + 1200)) $((t + 720)) 1215 255
-  area "stdlabel($i)" $((l + 1200)) $((t + 960)) 1215 255
+  label "avglabel($i)" $((l + 1200)) $((t + 480)) 1215 255
+  label "numlabel($i)" $((l + 1200)) $((t + 720)) 1215 255
+  label "stdlabel($i)" $((l + 1200)) $((t + 960)) 1215 255
 done < <("$case_places")
-inset=4
-area START 120 4920 1815 495
-area Accept 2040 4920 1815 495
-area Discard 3960 4920 1815 495
-area Exit 3960 5640 1815 495
-area "Create report" 120 8040 1935 615
-inset=3
-area WaitTime 1560 5520 375 285
-area showWhen 2880 5880 375 285
+framed START 120 4920 1815 495
+framed Accept 2040 4920 1815 495
+framed Discard 3960 4920 1815 495
+framed Exit 3960 5640 1815 495
+framed "Create report" 120 8040 1935 615
+area 3 WaitTime 1560 5520 375 285
+area 3 showWhen 2880 5880 375 285
 areas+=("menu bar=$((X + 2)),$((Y + 2)),90,$((top - Y - 4))")
 measure "main window"
 
@@ -86,44 +82,36 @@ measure_box() {
   measure "$1"
 }
 
-# The File menu, open.
 xdotool mousemove $file_menu click 1
 measure_box "File menu"
 xdotool key Escape
 untitled_gone "$shown" || fail "the File menu stayed open"
 
-# About, from the menu bar beside File.
 xdotool mousemove $about_menu click 1
 origin About
-inset=2
-area Label2 960 120 2775 495
-area Label1 720 600 3375 375
-area Label6 2160 960 2295 255
-area Label3 1680 1440 1215 255
-area Label7 120 1800 4455 855
-area Label4 120 2760 4335 255
-area Label5 120 3000 4335 255
-inset=4
-area Close 1560 3480 1575 495
+label Label2 960 120 2775 495
+label Label1 720 600 3375 375
+label Label6 2160 960 2295 255
+label Label3 1680 1440 1215 255
+label Label7 120 1800 4455 855
+label Label4 120 2760 4335 255
+label Label5 120 3000 4335 255
+framed Close 1560 3480 1575 495
 measure "About window"
 
-# The report window, from Create report.
 xdotool mousemove $report click 1
 origin Report
-inset=2
-area Label1 120 6240 6615 255
-inset=4
-area Text1 120 120 8895 6015
-area Close 120 6480 8895 495
+label Label1 120 6240 6615 255
+framed Text1 120 120 8895 6015
+framed Close 120 6480 8895 495
 measure "report window"
 
 # The Load window with one session file listed.
 file_item 1
 origin 'Load\.\.\.'
-inset=4
-area File1 120 120 2655 2175
-area load 120 2400 2655 615
-area Cancel 120 3120 2655 615
+framed File1 120 120 2655 2175
+framed load 120 2400 2655 615
+framed Cancel 120 3120 2655 615
 measure "Load window"
 
 # Save Session: the box that asks for the name, then the message that it was saved.
