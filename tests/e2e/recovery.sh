@@ -4,10 +4,13 @@
 # all in one working folder:
 #   1. a drill kept, then kill -9; the restart puts the time into an unsaved-....pll session file and
 #      says so in blue in the feedback line (screenshot in $KESTIVE_SHOTS, if set);
-#   2. a drill kept and saved, then Exit: nothing is left behind, and the restart says nothing.
+#   2. a drill kept and saved, then Exit: nothing is left behind, and the restart says nothing; the
+#      kestive-report given reads the saved time back (under Wine: the Linux one, from a file the
+#      Windows program wrote).
 # (Exit with unsaved times, then a start, is tests/app's KeptOnDisk; a load over unsaved times is
 # tests/app's and tests/core's.)
-#   recovery.sh <kestive binary> <folder with the 57 case pictures>
+#   recovery.sh <kestive binary> <folder with the 57 case pictures> <kestive-report>
+report_tool=$3
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 no_countdown
 
@@ -30,10 +33,14 @@ echo "after kill -9: $files holds $case1:$ms1,; $blue blue pixels in the feedbac
 
 # 2. A kept time saved, then Exit: no file and no journal are left, and the restart is quiet.
 drill
+read -r _ case2 ms2 < <(grep '^kept' trace.txt | tail -1)
 save_as mine
 exit_program
 ls -A | grep -q '^\.kestive-unsaved' && fail "a journal was left behind after saving: $(ls -A)"
 start_program
 [ "$(feedback_pixels after-save '#0000FF')" -eq 0 ] || fail "the feedback line speaks after a saved run"
 exit_program
+line=$("$report_tool" --json mine.pll | grep "{\"index\": $case2,")
+echo "kestive-report on mine.pll: $line"
+echo "$line" | grep -q "\"count\": 1, .*\"record_ms\": $ms2}" || fail "the report of mine.pll lacks the kept $ms2 ms"
 echo PASS

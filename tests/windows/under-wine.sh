@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs one end-to-end script of tests/e2e (or of this folder) on kestive.exe under Wine, then ends
+# Runs one end-to-end script of tests/e2e (or install.sh) on kestive.exe under Wine, then ends
 # whatever Wine still runs for it, so that the next test starts on a fresh display:
 #   under-wine.sh SCRIPT KESTIVE-UNDER-WINE PICTURES [MORE ARGUMENTS OF THE SCRIPT]
 # KESTIVE_WINEPREFIX names the Wine folder (the one kestive-under-wine runs in).
