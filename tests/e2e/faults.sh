@@ -15,18 +15,11 @@ on_exit() {
   cd /
   for m in "${mounted[@]}"; do umount "$m" 2>/dev/null || umount -l "$m" || true; done
 }
-start_in() {
-  start_program "$1"
-  no_countdown
-}
+start_in() { start_program "$1" && no_countdown; }
 times_in() { grep -o -- '-\?[0-9]\+,' "$1" | wc -l; }
 journals_in() { ls -A "$1" | grep -c '^\.kestive-unsaved-.*\.journal$' || true; }
 # Exit, and the question that must come before the program ends ($1 says why it must).
-exit_asks() {
-  xdotool mousemove $exitb click 1
-  untitled >/dev/null || fail "Exit did not ask: $1"
-  sleep 0.3
-}
+exit_asks() { xdotool mousemove $exitb click 1 && untitled >/dev/null && sleep 0.3 || fail "Exit did not ask: $1"; }
 
 # 1. A tmpfs with 44 KiB free: less than the room a journal reserves for keeps.
 mkdir tiny elsewhere

@@ -8,6 +8,7 @@
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 fail() { echo "package check FAILED: $*" >&2; exit 1; }
+source "$repo/tests/e2e/harness.sh"
 
 # ---- inside the X server of xvfb-run: check.sh --inside-x TRACE SHOT drill|look COMMAND...
 # Starts COMMAND with KESTIVE_TRACE=TRACE, waits for its first paint, sees its icon and takes a
@@ -16,7 +17,6 @@ fail() { echo "package check FAILED: $*" >&2; exit 1; }
 if [ "${1:-}" = --inside-x ]; then
     trace=$2 shot=$3 mode=$4
     shift 4
-    source "$repo/tests/e2e/harness.sh"
     KESTIVE_TRACE=$trace "$@" >"$shot.log" 2>&1 &
     pid=$!
     wid=$(kestive_window 30) || fail "no window named Kestive (trainer output: $(cat "$shot.log"))"
@@ -103,13 +103,7 @@ printf 'recorded on today\r\n0:600,700,\r\n' >"$tmp/small.pll"
 
 # The case grid (from 6000 twips, 400 pixels, on) shows yellow stickers only when the pictures were
 # loaded: each of its 54 cases at least its yellow centre sticker of 19 x 19 pixels.
-yellow_grid() {
-    local yellow
-    yellow=$(convert "$1" -crop +400+0 +repage -alpha off -fuzz 8% -fill black +opaque '#FFD500' \
-        -fill white -opaque '#FFD500' -colorspace Gray -format '%[fx:round(mean*w*h)]' info:)
-    echo "yellow sticker pixels in the case grid: $yellow"
-    [ "$yellow" -ge $((54 * 19 * 19)) ]
-}
+yellow_grid() { [ "$(colour_pixels "$1" '#FFD500' +400+0)" -ge $((54 * 19 * 19)) ]; }
 # in_x [VAR=VALUE...] TRACE SHOT drill|look COMMAND...: the part above under Xvfb, with a bare environment.
 in_x() {
     local vars=()
