@@ -56,10 +56,7 @@ untitled_gone || fail "a box stayed open after Escape (Cancel)"
 drill
 load_first  # the saved file, the only one
 save_as second
-read -r _ case1 ms1 < <(grep '^kept' trace.txt | head -1)
-grep -q "^$case1:$ms1,"$'\r''$' first.pll || fail "first.pll lacks $case1:$ms1,"
-[ "$(grep -c ',' first.pll)" -eq 1 ] || fail "first.pll holds more than the first drill"
-# The second drill is gone.
+# The second drill is gone (what a save writes is tests/ui's; recovery.sh reads a drill's save back).
 diff <(tail -n +2 first.pll) <(tail -n +2 second.pll) || fail "the load did not restore the saved times"
 
 focus "$wid"
