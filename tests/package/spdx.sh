@@ -5,16 +5,11 @@
 #   spdx.sh <source tree>
 set -euo pipefail
 cd "$1"
-missing=0
-while IFS= read -r -d '' file; do
-  case "$file" in
-    *.cpp | *.h | *.py | *.sh | *.cmake | */CMakeLists.txt) ;;
-    *) [ "$(head -c 2 "$file")" = '#!' ] || continue ;;
-  esac
-  if ! head -n 3 "$file" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later'; then
-    echo "no SPDX line: ${file#./}"
-    missing=$((missing + 1))
-  fi
-done < <(find . \( -path ./build -o -path ./out -o -path ./Testing -o -name .git \) -prune -o -type f -print0)
-[ "$missing" -eq 0 ] || { echo "$missing files without 'SPDX-License-Identifier: GPL-3.0-or-later'"; exit 1; }
+missing=$(find . \( -path ./build -o -path ./out -o -path ./Testing -o -name .git \) -prune -o -type f -print |
+  while IFS= read -r file; do
+    case "$file" in *.cpp | *.h | *.py | *.sh | *.cmake | */CMakeLists.txt) ;;
+      *) [ "$(head -c 2 "$file")" = '#!' ] || continue ;; esac
+    head -n 3 "$file" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later' || echo "no SPDX line: ${file#./}"
+  done)
+[ -z "$missing" ] || { echo "$missing"; echo "$(wc -l <<<"$missing") files lack it"; exit 1; }
 echo "every source file names its licence"
