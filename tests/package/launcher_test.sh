@@ -12,11 +12,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 prefix="$tmp/prefix"
 mkdir -p "$prefix/bin" "$prefix/share/kestive/cases"
 cp "$launcher" "$prefix/bin/kestive-launcher"
-cat > "$prefix/bin/kestive" <<'SH'
-#!/bin/sh
-pwd > "$KESTIVE_TEST_LOG"
-echo "args:$#" >> "$KESTIVE_TEST_LOG"
-SH
+printf '#!/bin/sh\npwd >"$KESTIVE_TEST_LOG"\necho "args:$#" >>"$KESTIVE_TEST_LOG"\n' >"$prefix/bin/kestive"
 chmod +x "$prefix/bin/kestive" "$prefix/bin/kestive-launcher"
 for i in $(seq -w 1 57); do echo "installed $i" > "$prefix/share/kestive/cases/oll${i}print.gif"; done
 export KESTIVE_TEST_LOG="$tmp/log"
@@ -34,8 +30,7 @@ cmp -s "$work/oll31print.gif" "$prefix/share/kestive/cases/oll31print.gif" || fa
 
 # The user's edits survive; a removed picture comes back; a session file is left alone.
 echo "rotated by me" > "$work/oll05print.gif"
-rm "$work/oll12print.gif"
-rm "$work/oll40print.gif"
+rm "$work/oll12print.gif" "$work/oll40print.gif"
 ln -s "$tmp/nowhere.gif" "$work/oll40print.gif"
 echo "recorded on x" > "$work/dec13.pll"
 HOME="$home" "$prefix/bin/kestive-launcher"
