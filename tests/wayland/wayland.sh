@@ -5,8 +5,7 @@
 set -euo pipefail
 fail() { echo "FAIL: $*"; tail -5 "$work/weston.log" 2>/dev/null; exit 1; }
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/harness.sh"
-bin=$1
-drill=$2
+bin=$1 drill=$2
 new_workdir
 weston_pid=
 on_exit() { [ -z "$weston_pid" ] || kill "$weston_pid" 2>/dev/null || true; }
@@ -27,7 +26,6 @@ await_shown "$work/trace.txt" || fail "no window painted on Wayland: $(grep -v A
 kill "$pid" || fail "the trainer ended"
 wait "$pid" 2>/dev/null || true
 pid=
-echo "the trainer's window painted on Wayland"
 
 # A drill in the same window, on the same compositor.
 "$drill" || fail "the drill on Wayland failed"
