@@ -23,6 +23,7 @@
 #   untitled              waits (10 s) for a menu or box (they carry no title of their own); prints its id
 #   untitled_gone [ID]    waits (10 s) until the untitled window ID (or every one) is no longer shown
 #   file_item N           File, then its N-th item by the keyboard
+#   answer TEXT KEY       types TEXT into the input box, then KEY
 #   save_as NAME [KEYS]   Save Session (from the menu, or by KEYS) as NAME, then OK on the message
 #   load_first            Load Session of the first file listed; the dialog must close
 
@@ -50,9 +51,7 @@ poll() {
 not() { ! "$@"; }
 await_shown() { poll 15 grep -qs '^shown' "$1"; }
 
-kestive_window() {
-  timeout "${1:-20}" xdotool search --sync --onlyvisible --name '^Kestive$' | head -1
-}
+kestive_window() { timeout "${1:-20}" xdotool search --sync --onlyvisible --name '^Kestive$' | head -1; }
 
 # The window is drawn at WIDTH / 1432 of its design (smaller only on a small screen); the client area
 # is at the bottom, below the menu bar.
@@ -72,10 +71,7 @@ at() { echo "$((X + $(scaled "$1 + $3 / 2"))) $((top + $(scaled "$2 + $4 / 2")))
 
 press() { xdotool mousemove $1 mousedown 1 sleep 0.05 mouseup 1; }
 
-exit_program() {
-  xdotool mousemove $exitb click 1
-  ended || fail "Exit did not end the program"
-}
+exit_program() { xdotool mousemove $exitb click 1 && ended || fail "Exit did not end the program"; }
 running() { kill -0 "$pid" 2>/dev/null; }
 ended() {
   poll 10 not running || return 1
@@ -87,8 +83,7 @@ count() { grep -c "^$1" trace.txt 2>/dev/null || true; }
 more() { [ "$(count "$1")" -gt "$2" ]; }
 await() { poll 10 more "$1" "$2" || fail "no new '$1' line in the trace"; }
 drill() {
-  local revealed stopped kept
-  revealed=$(count revealed) stopped=$(count stopped) kept=$(count kept)
+  local revealed=$(count revealed) stopped=$(count stopped) kept=$(count kept)
   press "$start"
   await revealed "$revealed"
   sleep 0.4
@@ -125,20 +120,22 @@ file_item() {
   xdotool key Return
   untitled_gone "$menu" || fail "the File menu stayed open"
 }
-save_as() {
-  if [ -n "${2:-}" ]; then xdotool key "$2"; else file_item 2; fi
+answer() {
   untitled >/dev/null || fail "no input box"
   sleep 0.3
   xdotool type --delay 20 "$1"
-  xdotool key Return
+  xdotool key "$2"
+}
+save_as() {
+  if [ -n "${2:-}" ]; then xdotool key "$2"; else file_item 2; fi
+  answer "$1" Return
   poll 10 test -f "$1.pll" || fail "Save Session wrote no $1.pll"
   sleep 0.3
   untitled >/dev/null || fail "no message after saving"
   xdotool key Return  # the message's OK
   untitled_gone || fail "the message stayed open"
 }
-# Load Session of the first file listed: click it, then "load"; the dialog must close within 10 s (a
-# load writes files, which a busy disk may take its time over).
+# Within 10 s: a load writes files, which a busy disk may take its time over.
 load_first() {
   file_item 1
   local dlg
