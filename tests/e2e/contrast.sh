@@ -38,15 +38,13 @@ measure() {
   python3 "$here/contrast.py" "$work/$1.ppm" "${areas[@]}" || faint+=("$1")
   areas=()
 }
-# box ID: the window's place and size as BX, BY, BWIDTH, BHEIGHT.
-box() { eval "$(xdotool getwindowgeometry --shell "$1" | sed 's/^/B/')"; }
 # origin NAME: the top-left corner of the shown window named exactly NAME, moved beside the main window.
 origin() {
   local id
   id=$(window_named "$1") || fail "the window $1 did not open"
   xdotool windowmove --sync "$id" 1000 100
   sleep 0.5
-  box "$id"
+  eval "$(xdotool getwindowgeometry --shell "$id" | sed 's/^/B/')"
   ox=$BX oy=$BY
 }
 
@@ -77,7 +75,7 @@ measure "main window"
 measure_box() {
   shown=$(untitled) || fail "no $1 opened"
   sleep 0.3
-  box "$shown"
+  eval "$(xdotool getwindowgeometry --shell "$shown" | sed 's/^/B/')"  # BX, BY, BWIDTH, BHEIGHT
   areas+=("$1=$((BX + 2)),$((BY + 2)),$((BWIDTH - 4)),$((BHEIGHT - 4))")
   measure "$1"
 }
