@@ -6,12 +6,9 @@
 
 #include <QBuffer>
 #include <QGuiApplication>
-#include <QIcon>
-#include <QImage>
 #include <QImageReader>
 #include <QPixmap>
 
-#include "IcoFile.h"
 #include "IconArt.h"
 #include "icon/IconSizes.h"
 #include "icon/WindowIcon.h"
