@@ -104,11 +104,10 @@ printf 'recorded on today\r\n0:600,700,\r\n' >"$tmp/small.pll"
 # The case grid (from 6000 twips, 400 pixels, on) shows yellow stickers only when the pictures were
 # loaded: each of its 54 cases at least its yellow centre sticker of 19 x 19 pixels.
 yellow_grid() { [ "$(colour_pixels "$1" '#FFD500' +400+0)" -ge $((54 * 19 * 19)) ]; }
-# in_x [VAR=VALUE...] TRACE SHOT drill|look COMMAND...: the part above under Xvfb, with a bare environment.
+# in_x TRACE SHOT drill|look COMMAND...: the part above under Xvfb, with a bare environment (the trainer
+# reads no XDG variable; the launcher works in $tmp/data/kestive).
 in_x() {
-    local vars=()
-    while [[ $1 == *=* ]]; do vars+=("$1"); shift; done
-    env -i PATH=/usr/bin:/bin HOME="$tmp/home" LANG=C.UTF-8 "${vars[@]}" timeout 120 \
+    env -i PATH=/usr/bin:/bin HOME="$tmp/home" XDG_DATA_HOME="$tmp/data" LANG=C.UTF-8 timeout 120 \
         xvfb-run -a -s "-screen 0 1600x1000x24" bash "$repo/tests/package/check.sh" --inside-x "$@"
 }
 
@@ -116,8 +115,8 @@ echo "== starting the installed trainer from its desktop entry"
 exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/kestive.desktop | head -n 1)
 read -r -a command <<<"$(sed 's/ *%[fFuUdDnNickvm]//g' <<<"$exec_line")"  # the trainer takes no files
 workdir="$tmp/data/kestive"
-mkdir -p "$tmp/home"
-in_x XDG_DATA_HOME="$tmp/data" "$workdir/trace.txt" "$tmp/shot.png" drill "${command[@]}"
+mkdir -p "$tmp/home" "$tmp/empty" "$tmp/trace"
+in_x "$workdir/trace.txt" "$tmp/shot.png" drill "${command[@]}"
 for f in /usr/share/kestive/cases/*.gif; do
     cmp -s "$f" "$workdir/${f##*/}" || fail "${f##*/} was not copied into $workdir"
 done
@@ -126,7 +125,6 @@ yellow_grid "$tmp/shot.png" || fail "too few yellow sticker pixels in the case g
 [ "$(tr -d '\r' <"$workdir/kept.pll" | grep -c '^[0-9]*:[0-9]*,$')" = 1 ] || fail "kept.pll does not hold the one drill"
 
 echo "== started by hand in an empty folder, the trainer shows the installed pictures"
-mkdir -p "$tmp/empty" "$tmp/trace"
 (cd "$tmp/empty" && in_x "$tmp/trace/trace.txt" "$tmp/shot2.png" look kestive)
 yellow_grid "$tmp/shot2.png" || fail "started in an empty folder, the trainer did not show the installed pictures"
 [ -z "$(ls -A "$tmp/empty")" ] || fail "the trainer wrote into the folder it was started in: $(ls -A "$tmp/empty")"
