@@ -1,14 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The pieces every script that runs the real trainer needs (tests/e2e, tests/wayland, tests/windows, the
 # package check). Sourcing it only defines functions; a script may define its own fail() before it.
-#   new_workdir           $work: a fresh folder, removed on exit with the trainer ($pid) stopped
-#                         (and whatever a function on_exit, if the script has one, stops)
+#   new_workdir           $work: a fresh folder, gone at exit with the trainer ($pid) stopped, on_exit run
 #   poll S COMMAND...     true as soon as COMMAND succeeds (tried every 0.1 s), false after S seconds
 #   await_shown TRACE     waits (15 s) for the first paint that TRACE (KESTIVE_TRACE) records
 #   kestive_window [S]    waits (S seconds, 20) for the main window on the X display; prints its id
-#   find_places WID       sets X Y WIDTH HEIGHT of the window, $top (its client area's top) and the
-#                         centres "x y" of $start, $accept, $discard, $exitb, $report, $wait_time
-#                         and the menu bar's $file_menu and $about_menu
+#   find_places WID       sets X Y WIDTH HEIGHT of the window, $top (its client area's top), the centres
+#                         "x y" of $start $accept $discard $exitb $report $wait_time $file_menu $about_menu
 #   at L T W H            the centre of a rectangle of the design, in twips, on the screen
 #   press "X Y"           a press as hands make it: button down, a moment, button up
 #   exit_program          clicks Exit and fails unless the trainer ($pid) then ends with status 0

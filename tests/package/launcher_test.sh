@@ -9,8 +9,8 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-prefix="$tmp/prefix"
-mkdir -p "$prefix/bin" "$prefix/share/kestive/cases"
+prefix="$tmp/prefix" home="$tmp/home"
+mkdir -p "$prefix/bin" "$prefix/share/kestive/cases" "$home"
 cp "$launcher" "$prefix/bin/kestive-launcher"
 printf '#!/bin/sh\npwd >"$KESTIVE_TEST_LOG"\necho "args:$#" >>"$KESTIVE_TEST_LOG"\n' >"$prefix/bin/kestive"
 chmod +x "$prefix/bin/kestive" "$prefix/bin/kestive-launcher"
@@ -18,8 +18,6 @@ for i in $(seq -w 1 57); do echo "installed $i" > "$prefix/share/kestive/cases/o
 export KESTIVE_TEST_LOG="$tmp/log"
 
 # First start: the folder is created and filled, the trainer runs there.
-home="$tmp/home"
-mkdir -p "$home"
 HOME="$home" XDG_DATA_HOME="" "$prefix/bin/kestive-launcher"
 work="$home/.local/share/kestive"
 [ "$(head -n 1 "$tmp/log")" = "$work" ] || fail "started in $(head -n 1 "$tmp/log"), not $work"
