@@ -27,8 +27,8 @@ start_program() {
 }
 no_countdown() { xdotool mousemove $wait_time click 1 key ctrl+a type 0; }
 crash() { kill -9 "$pid"; wait "$pid" 2>/dev/null || true; pid=; }
-# A screenshot $work/NAME.png (copied to $KESTIVE_SHOTS when that is set), then the pixels of the colour
-# COLOUR ("#RRGGBB") in its feedback line:  feedback_pixels NAME COLOUR
+# feedback_pixels NAME COLOUR: a screenshot $work/NAME.png (also in $KESTIVE_SHOTS if set); its pixels
+# of COLOUR ("#RRGGBB") in the feedback line.
 feedback_pixels() {
   import -window root "$work/$1.png"
   [ -z "${KESTIVE_SHOTS:-}" ] || cp "$work/$1.png" "$KESTIVE_SHOTS/"

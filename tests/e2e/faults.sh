@@ -11,10 +11,7 @@
 defer_start=1
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 mounted=()
-on_exit() {
-  cd /
-  for m in "${mounted[@]}"; do umount "$m" 2>/dev/null || umount -l "$m" || true; done
-}
+on_exit() { cd / && for m in "${mounted[@]}"; do umount "$m" 2>/dev/null || umount -l "$m" || true; done; }
 start_in() { start_program "$1" && no_countdown; }
 times_in() { grep -o -- '-\?[0-9]\+,' "$1" | wc -l; }
 journals_in() { ls -A "$1" | grep -c '^\.kestive-unsaved-.*\.journal$' || true; }
