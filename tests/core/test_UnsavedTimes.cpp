@@ -38,18 +38,20 @@ std::string journalText(const fs::path& journal) {
 // One run of the trainer, its journal in folder; destroying it without closing() is a crash or kill -9.
 struct TrainerRun {
     FailingDisk disk;
+    fs::path journal;
     UnsavedTimes unsaved;
     TimeStore store;
-    TrainerRun(const fs::path& folder, const std::string& journal = ".kestive-unsaved-1-1.journal",
+    TrainerRun(const fs::path& folder, const std::string& name = ".kestive-unsaved-1-1.journal",
                const fs::path& sessions = {})
-        : unsaved(disk, folder / journal, sessions.empty() ? folder : sessions,
-                  [](std::time_t) { return "DATE"; }) {}
+        : journal(folder / name),
+          unsaved(disk, journal, sessions.empty() ? folder : sessions, [](std::time_t) { return "DATE"; }) {}
     UnsavedTimes::WriteResult keep(int pll, std::int32_t time) {
         store.addTime(pll, time);
         return unsaved.kept(store, pll, time);
     }
     // "pll:time" keeps, B puts unsaved times in a file before a load, L loads a session of three times,
-    // S saves, X is Exit; F makes every write fail, J lets the journal be written again, W a session file.
+    // S saves, X is Exit; F makes every write fail, J lets the journal be written again, W a session file;
+    // R removes the journal (by hand, under the running trainer).
     void play(const std::string& steps) {
         std::istringstream in(steps);
         for (std::string s; in >> s;) {
@@ -62,6 +64,7 @@ struct TrainerRun {
             if (s == "J") disk.failAppend = disk.failReplace = false;
             if (s == "W") disk.failSession = false;
             if (s == "X") unsaved.closing(store);
+            if (s == "R") fs::remove(journal);
         }
     }
 };
@@ -116,6 +119,9 @@ TEST(UnsavedTimes, TheNextStartFindsEveryTimeNeverSavedInOneSessionFile) {
         {"3:300 F 3:400 W X", {{3, 300}, {3, 400}}},
         {"3:300 F 3:400 X", {{3, 300}}},
         {"1:100 F 1:200 J 1:300", {{1, 100}, {1, 200}, {1, 300}}},  // the next good keep writes them all
+#ifndef _WIN32  // there a removed journal keeps its name while open: not yet noticed
+        {"1:100 1:200 R 2:400", {{1, 100}, {1, 200}, {2, 400}}},  // a new journal holds every unsaved time
+#endif
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.steps);
