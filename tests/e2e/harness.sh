@@ -42,7 +42,6 @@ find_places() {
   top=$((Y + HEIGHT - $(scaled 12285)))
   start=$(at 120 4920 1815 495)
   accept=$(at 2040 4920 1815 495)
-  discard=$(at 3960 4920 1815 495)
   exitb=$(at 3960 5640 1815 495)
   report=$(at 120 8040 1935 615)
   wait_time=$(at 1560 5520 375 285)
@@ -88,9 +87,8 @@ window_named() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" |
 # ignores case and misses some of them: list every shown window and compare names exactly.
 untitled_ids() {
   for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
-    [ "$(xdotool getwindowname "$w" 2>/dev/null)" = kestive ] && echo "$w"
+    [ "$(xdotool getwindowname "$w" 2>/dev/null)" != kestive ] || echo "$w"
   done
-  return 0
 }
 untitled_shown() { untitled_ids | grep -qx "$1"; }
 untitled() { poll 10 untitled_shown '.*' && untitled_ids | head -1; }
