@@ -9,10 +9,8 @@ repo=$(cd "$(dirname "$0")/../.." && pwd)
 fail() { echo "package check FAILED: $*" >&2; exit 1; }
 source "$repo/tests/e2e/harness.sh"
 
-# ---- inside the X server of xvfb-run: check.sh --inside-x TRACE SHOT drill|look COMMAND...
-# Starts COMMAND with KESTIVE_TRACE=TRACE, waits for its first paint, sees its icon and takes a
-# screenshot; with "drill" keeps one drill and saves the session as "kept" in TRACE's folder, the
-# folder the trainer works in. Ends it with Exit.
+# ---- under xvfb-run: check.sh --inside-x TRACE SHOT drill|look COMMAND... starts COMMAND, sees its icon,
+# takes a screenshot, with "drill" saves a drill as "kept" in TRACE's folder (its working folder), exits.
 if [ "${1:-}" = --inside-x ]; then
     trace=$2 shot=$3 mode=$4
     shift 4
