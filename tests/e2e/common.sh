@@ -1,10 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sourced by the end-to-end scripts, which run under xvfb-run:
-#   <script> <kestive binary> [<folder with the 57 case pictures>]
-# Starts the trainer in a fresh folder ($work, the current folder) with the pictures (none without the
-# folder argument) and waits for its first paint, unless the script set defer_start; start_program
-# [FOLDER] starts it (again; in FOLDER, the trace staying in $work). Leaves $pid, $wid and what
-# harness.sh's find_places sets.
+# Sourced by the end-to-end scripts (under xvfb-run): <script> <kestive binary> [<picture folder>].
+# Starts the trainer in a fresh current folder $work with the pictures, unless defer_start is set, and
+# waits for its first paint; start_program [FOLDER] starts it again (in FOLDER, the trace in $work).
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/harness.sh"

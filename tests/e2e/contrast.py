@@ -1,12 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Contrast of the text in screen areas, measured from a screenshot.
-
-    contrast.py SHOT.ppm NAME=X,Y,W,H ...
-
-For each area the background is its most frequent colour and the text the pixel that differs most
-from it in luminance; the contrast is the WCAG ratio of the two. Prints one line per area and ends
-with status 1 when any area falls below 4.5:1, naming it.
-"""
+"""contrast.py SHOT.ppm NAME=X,Y,W,H ...: the WCAG contrast of each area of a screenshot, between its
+most frequent colour (the background) and the pixel most unlike it in luminance (the text). Ends with
+status 1 when any area falls below 4.5:1, naming it."""
 import re
 import sys
 from collections import Counter

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Screenshots of every window under a light or a dark desktop palette, and the contrast of each label,
-# button, text box and menu measured from their pixels (tests/e2e/contrast.py: at least 4.5:1).
+# Every window under a light or a dark desktop palette (dark: qt6ct's "darker" scheme, from a folder of
+# its own): each label, button, text box and menu at least 4.5:1, measured from screenshots by
+# contrast.py (KESTIVE_SHOTS=folder keeps them).
 #   contrast.sh <kestive binary> <folder with the 57 case pictures> light|dark <case_places>
-# KESTIVE_SHOTS=folder keeps the screenshots there.
-# dark: Debian's qt6ct with its "darker" colour scheme, from a configuration folder of its own.
 palette=$3 case_places=$4  # prints each case's place in the window's layout: "case left top" in twips
 config=$(mktemp -d)
 export XDG_CONFIG_HOME=$config

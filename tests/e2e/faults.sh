@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Kept times on faulty disks, with the real trainer on an X display (run it under xvfb-run; the tmpfs
-# parts need root, and are skipped with a message where mounting is not allowed):
-#   1. a tmpfs with 44 KiB free as working folder: a journal is made; then, the journal deleted and the
-#      disk full, a keep says so in red, Exit asks, and "Save now" into another folder keeps every
-#      time and leaves no journal;
-#   2. a read-only tmpfs: Exit asks, and "Quit and lose them" quits.
-# Each part starts the trainer in a folder of its own; screenshots go to $KESTIVE_SHOTS when it is set.
+# Kept times on faulty disks (under xvfb-run, as root to mount the tmpfs folders; skipped otherwise), each
+# part in a folder of its own: 1. 44 KiB free: a journal is made; then, the journal deleted and the disk
+# full, a keep says so in red, Exit asks, and "Save now" into another folder keeps every time and leaves
+# no journal; 2. a read-only folder: Exit asks, and "Quit and lose them" quits.
 #   faults.sh <kestive binary> <folder with the 57 case pictures>
 defer_start=1
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"

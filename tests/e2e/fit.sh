@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# On a screen smaller than the main window's design (run it under xvfb-run at 1366x768): the window
-# fits the screen and shows every case with its picture, bar and statistics (every control scaled is
-# tests/ui's test_scaling). It starts in a folder with only case 1's picture: the others come from the
-# ones built beside the trainer, without a message.
+# On a 1366x768 screen, smaller than the design (under xvfb-run): the window fits and shows every case
+# with its picture, bar and statistics (each control scaled is tests/ui's). Started with only case 1's
+# picture in its folder, it takes the others built beside it, without a message.
 #   fit.sh <kestive binary> <case_places>
 case_places=$2  # prints each case's place in the window's layout: "case left top" in twips
 defer_start=1

@@ -1,29 +1,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The pieces every script that runs the real trainer needs (tests/e2e, tests/wayland, tests/windows, the
 # package check). Sourcing it only defines functions; a script may define its own fail() before it.
-#   new_workdir           $work: a fresh folder, gone at exit with the trainer ($pid) stopped, on_exit run
-#   poll S COMMAND...     true as soon as COMMAND succeeds (tried every 0.1 s), false after S seconds
-#   await_shown TRACE     waits (15 s) for the first paint that TRACE (KESTIVE_TRACE) records
-#   kestive_window [S]    waits (S seconds, 20) for the main window on the X display; prints its id
-#   find_places WID       sets X Y WIDTH HEIGHT of the window, $top (its client area's top), the centres
-#                         "x y" of $start $accept $discard $exitb $report $wait_time $file_menu $about_menu
-#   at L T W H            the centre of a rectangle of the design, in twips, on the screen
-#   press "X Y"           a press as hands make it: button down, a moment, button up
-#   exit_program          clicks Exit and fails unless the trainer ($pid) then ends with status 0
-#   ended                 waits (10 s) for the trainer to end; fails unless with status 0
-#   count WORD            the lines of trace.txt that start with WORD
-#   await WORD N          waits (10 s) until more than N lines of trace.txt start with WORD
-#   drill                 with WaitTime 0: START, a look at the case, STOP, Accept; each press awaited
-#   colour_pixels SHOT COLOUR [CROP]   the pixels of SHOT (cut to the geometry CROP) that show COLOUR
-# The File menu and its boxes:
-#   shown NAME            a visible window is named exactly NAME (a regular expression)
-#   window_named NAME     waits (10 s) for the visible window named exactly NAME; prints its id
-#   untitled              waits (10 s) for a menu or box (they carry no title of their own); prints its id
-#   untitled_gone [ID]    waits (10 s) until the untitled window ID (or every one) is no longer shown
-#   file_item N           File, then its N-th item by the keyboard
-#   answer TEXT KEY       types TEXT into the input box, then KEY
-#   save_as NAME [KEYS]   Save Session (from the menu, or by KEYS) as NAME, then OK on the message
-#   load_first            Load Session of the first file listed; the dialog must close
+# new_workdir makes $work, gone at exit with the trainer ($pid) stopped and on_exit run. The waits
+# (poll S, await, window_named, untitled...) try every 0.1 s and give up after 10 s (await_shown 15).
+# find_places WID sets X Y WIDTH HEIGHT of the window, $top (its client area's top) and the centres
+# "x y" of its controls; at L T W H is the centre of a rectangle of the design, in twips, on the screen.
+# count WORD: the lines of trace.txt that start with WORD; await WORD N: until more than N of them.
+# Menus and boxes carry no title of their own: untitled finds them; file_item N picks the File menu's
+# N-th item by the keyboard; save_as NAME [KEYS] saves (from the menu or by KEYS) and OKs the message.
 
 declare -F fail >/dev/null || fail() {
   echo "FAIL: $*"
@@ -58,7 +42,6 @@ find_places() {
   top=$((Y + HEIGHT - $(scaled 12285)))
   start=$(at 120 4920 1815 495)
   accept=$(at 2040 4920 1815 495)
-  discard=$(at 3960 4920 1815 495)
   exitb=$(at 3960 5640 1815 495)
   report=$(at 120 8040 1935 615)
   wait_time=$(at 1560 5520 375 285)
@@ -80,6 +63,7 @@ ended() {
 count() { grep -c "^$1" trace.txt 2>/dev/null || true; }
 more() { [ "$(count "$1")" -gt "$2" ]; }
 await() { poll 10 more "$1" "$2" || fail "no new '$1' line in the trace"; }
+# With WaitTime 0: START, a look at the case, STOP, Accept; each press awaited.
 drill() {
   local revealed=$(count revealed) stopped=$(count stopped) kept=$(count kept)
   press "$start"
@@ -91,6 +75,7 @@ drill() {
   await kept "$kept"
 }
 
+# colour_pixels SHOT COLOUR [CROP]: the pixels of SHOT (cut to the geometry CROP) that show COLOUR.
 colour_pixels() {
   convert "$1" -crop "${3:-+0+0}" +repage -alpha off -fuzz 8% -fill black +opaque "$2" -fill white \
     -opaque "$2" -colorspace Gray -format '%[fx:round(mean*w*h)]' info:
@@ -102,9 +87,8 @@ window_named() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" |
 # ignores case and misses some of them: list every shown window and compare names exactly.
 untitled_ids() {
   for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
-    [ "$(xdotool getwindowname "$w" 2>/dev/null)" = kestive ] && echo "$w"
+    [ "$(xdotool getwindowname "$w" 2>/dev/null)" != kestive ] || echo "$w"
   done
-  return 0
 }
 untitled_shown() { untitled_ids | grep -qx "$1"; }
 untitled() { poll 10 untitled_shown '.*' && untitled_ids | head -1; }
@@ -132,15 +116,4 @@ save_as() {
   untitled >/dev/null || fail "no message after saving"
   xdotool key Return  # the message's OK
   untitled_gone || fail "the message stayed open"
-}
-# Within 10 s: a load writes files, which a busy disk may take its time over.
-load_first() {
-  file_item 1
-  local dlg
-  dlg=$(window_named 'Load\.\.\.') || fail "no load dialog"
-  eval "$(xdotool getwindowgeometry --shell "$dlg" | sed 's/^/D/')"
-  xdotool mousemove $((DX + 40)) $((DY + 16)) click 1
-  sleep 0.2
-  press "$((DX + 98)) $((DY + 180))"
-  poll 10 not shown 'Load\.\.\.' || fail "the load dialog stayed open"
 }

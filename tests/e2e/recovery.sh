@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Drives the real trainer on an X display (run it under xvfb-run) through leaving kept times unsaved,
-# all in one working folder:
-#   1. a drill kept, then kill -9; the restart puts the time into an unsaved-....pll session file and
-#      says so in blue in the feedback line (screenshot in $KESTIVE_SHOTS, if set);
-#   2. a drill kept and saved, then Exit: nothing is left behind, and the restart says nothing; the
-#      kestive-report given reads the saved time back (under Wine: the Linux one, from a file the
-#      Windows program wrote).
-# (Exit with unsaved times, then a start, is tests/app's KeptOnDisk; a load over unsaved times is
-# tests/app's and tests/core's.)
+# Kept times left unsaved, in one working folder (under xvfb-run): 1. a drill kept, then kill -9: the
+# restart puts the time into an unsaved-....pll file and says so in blue; 2. a drill kept and saved, then
+# Exit: nothing is left behind, the restart says nothing, and the kestive-report given reads the saved
+# time back (under Wine: the Linux one, from a file the Windows program wrote). Exit with unsaved times
+# and a load over them are tests/app's.
 #   recovery.sh <kestive binary> <folder with the 57 case pictures> <kestive-report>
 report_tool=$3
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"

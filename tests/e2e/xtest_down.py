@@ -1,9 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Presses the left mouse button or Space down on the X display (XTest, as xdotool does) and prints
-the wall clock in microseconds just before the request and just after the server has taken it:
-    xtest_down.py mouse|key
-The press happened between the two numbers; xdotool's own start-up would blur that by milliseconds."""
+"""xtest_down.py mouse|key: presses the left button or Space down by XTest and prints the wall clock
+(us) just before the request and once the server has taken it: xdotool's start-up would blur it."""
 import ctypes
 import sys
 import time

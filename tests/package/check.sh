@@ -1,19 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The release as a packager and a user get it: a clean build with Unix Makefiles (what packagers' tools
-# use), the Debian package (lintian: no error, no warning; the same files as cmake --install), the source
-# tarball (no .git; its core tests pass). Then the package installed, its trainer started through the
-# desktop entry under Xvfb with a fresh home (pictures, icon, a drill saved, Exit), and by hand in an
-# empty folder; then removed. Needs root and the test tools of scripts/setup.sh. Builds in build/package.
+# The release as packagers and users get it (as root, with scripts/setup.sh's test tools; builds in
+# build/package): a clean Unix Makefiles build, the Debian package and the source tarball checked; the
+# package installed, its trainer started from the desktop entry with a fresh home and by hand in an
+# empty folder, under Xvfb; then removed.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 fail() { echo "package check FAILED: $*" >&2; exit 1; }
 source "$repo/tests/e2e/harness.sh"
 
-# ---- inside the X server of xvfb-run: check.sh --inside-x TRACE SHOT drill|look COMMAND...
-# Starts COMMAND with KESTIVE_TRACE=TRACE, waits for its first paint, sees its icon and takes a
-# screenshot; with "drill" keeps one drill and saves the session as "kept" in TRACE's folder, the
-# folder the trainer works in. Ends it with Exit.
+# ---- under xvfb-run: check.sh --inside-x TRACE SHOT drill|look COMMAND... starts COMMAND, sees its icon,
+# takes a screenshot, with "drill" saves a drill as "kept" in TRACE's folder (its working folder), exits.
 if [ "${1:-}" = --inside-x ]; then
     trace=$2 shot=$3 mode=$4
     shift 4
@@ -88,9 +85,7 @@ done
 echo "== installing"
 if installed; then apt-get remove -y -q kestive >/dev/null; fi  # apt-get would keep an installed version
 timeout 600 apt-get install -y -q "$deb" >/dev/null || fail "apt-get install $deb"
-for bin in /usr/bin/kestive /usr/bin/kestive-report; do
-    ! ldd "$bin" | grep "not found" || fail "$bin misses libraries"
-done
+for bin in /usr/bin/kestive /usr/bin/kestive-report; do ! ldd "$bin" | grep "not found" || fail "$bin misses libraries"; done
 desktop-file-validate /usr/share/applications/kestive.desktop || fail "the desktop entry does not validate"
 printf 'recorded on today\r\n0:600,700,\r\n' >"$tmp/small.pll"
 (cd "$tmp" && LC_ALL=C /usr/bin/kestive-report small.pll) | grep -q 'Total Average: 0.65' ||

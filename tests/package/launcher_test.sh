@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The desktop launcher, run from a fake installed tree whose "kestive" records where it was started:
-# it creates the working folder, copies only the missing pictures, never overwrites the user's own,
-# and starts the trainer inside that folder.
+# The desktop launcher in a fake installed tree whose "kestive" records where it was started: it makes
+# the working folder, copies only missing pictures, and starts the trainer there.
 set -euo pipefail
 launcher=${1:?usage: launcher_test.sh PATH/TO/kestive-launcher}
 tmp=$(mktemp -d)

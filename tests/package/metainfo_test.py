@@ -1,9 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The AppStream metadata: valid for appstreamcli, and saying what the desktop entry says.
-
-metainfo_test.py METAINFO DESKTOP_ENTRY VERSION SCREENSHOT_URL
-(an empty SCREENSHOT_URL: the metadata must name no screenshot)
-"""
+"""metainfo_test.py METAINFO DESKTOP_ENTRY VERSION SCREENSHOT_URL: the AppStream metadata is valid for
+appstreamcli and says what the desktop entry says (an empty SCREENSHOT_URL: it names no screenshot)."""
 import configparser
 import subprocess
 import sys

@@ -75,7 +75,6 @@ TEST(IcoFile, QtReadsBackEveryPixelAndTheDepthOfEachImage) {
 TEST(WindowIcon, CarriesEveryThemeSizeAsDrawnAndTheClassicThreeImages) {
     const QIcon icon = windowIcon();
     for (int size : kThemeSizes) {
-        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
         EXPECT_EQ(icon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32),
                   drawIcon(size)->convertToFormat(QImage::Format_ARGB32))
             << size;

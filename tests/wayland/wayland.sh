@@ -1,11 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The trainer on a headless Weston: the installed-style program shows its window natively on Wayland,
-# and a drill runs in it.
-#   wayland.sh <kestive binary> <wayland drill test program>
+# The trainer on a headless Weston: the program shows its window natively on Wayland. (No client may
+# press another's buttons there; the drill is tests/ui's and tests/app's, and e2e's with real presses.)
+#   wayland.sh <kestive binary>
 set -euo pipefail
 fail() { echo "FAIL: $*"; tail -5 "$work/weston.log" 2>/dev/null; exit 1; }
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/harness.sh"
-bin=$1 drill=$2
+bin=$1
 new_workdir
 weston_pid=
 on_exit() { [ -z "$weston_pid" ] || kill "$weston_pid" 2>/dev/null || true; }
@@ -23,9 +23,4 @@ poll 10 test -S "$runtime/$WAYLAND_DISPLAY" || fail "weston did not start"
 (cd "$work" && KESTIVE_TRACE="$work/trace.txt" exec "$bin" >"$work/kestive.log" 2>&1) &
 pid=$!
 await_shown "$work/trace.txt" || fail "no window painted on Wayland: $(grep -v ALSA "$work/kestive.log" | head -5)"
-kill "$pid" || fail "the trainer ended"
-wait "$pid" 2>/dev/null || true
-pid=
-
-# A drill in the same window, on the same compositor.
-"$drill" || fail "the drill on Wayland failed"
+running || fail "the trainer ended after its first paint"

@@ -26,7 +26,6 @@ for file in kestive.exe kestive-report.exe Qt6Widgets.dll platforms/qwindows.dll
 done
 [ -f "$entry" ] || fail "no Start-menu entry"
 "$wine_run" reg query "$key" /v UninstallString | grep -q 'uninstall.exe' || fail "no entry among the installed programs"
-echo "installed: $(du -sh "$program" | cut -f1) in $program"
 
 # Started as the Start-menu entry starts it.
 trace=$(mktemp)
