@@ -125,11 +125,6 @@ struct Rig : TickCounter,
     }
     MainWindowControls controls;
     Platform platform;
-    // The trainer again, keeping its kept times on disk through unsaved.
-    void keepOnDisk(UnsavedTimes& unsaved) {
-        platform.unsaved = &unsaved;
-        t.emplace(controls, platform);
-    }
     Control* bind(Control& c, const std::string& name, const std::string& value = "") {
         c.name = name;
         c.value = value;
@@ -188,23 +183,19 @@ struct Rig : TickCounter,
     // P START/STOP goes down now (its click is S), E10 it went down 10 ms before the clock started, L it
     // comes up without a click.
     void play(const std::string& steps) {
-        const std::map<std::string, void (Trainer::*)()> press{{"S", &Trainer::Command1_Click},
-                                                               {"A", &Trainer::Command2_Click},
-                                                               {"D", &Trainer::Command3_Click},
-                                                               {"X", &Trainer::Command4_Click},
-                                                               {"T", &Trainer::Timer1_Timer}};
         std::istringstream in(steps);
         for (std::string s; in >> s;) {
-            if (s == "P")
-                t->Command1_Press(ticks);
-            else if (s[0] == 'E')
-                t->Command1_Press(state().startTick - std::stoi(s.substr(1)));
-            else if (s == "L")
-                t->Command1_PressLost();
-            else if (press.count(s))
-                ((*t).*press.at(s))();
-            else
-                pass(std::stoi(s));
+            switch (s[0]) {
+                case 'S': t->Command1_Click(); break;
+                case 'A': t->Command2_Click(); break;
+                case 'D': t->Command3_Click(); break;
+                case 'X': t->Command4_Click(); break;
+                case 'T': t->Timer1_Timer(); break;
+                case 'P': t->Command1_Press(ticks); break;
+                case 'E': t->Command1_Press(state().startTick - std::stoi(s.substr(1))); break;
+                case 'L': t->Command1_PressLost(); break;
+                default: pass(std::stoi(s));
+            }
         }
     }
 };

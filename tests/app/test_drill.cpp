@@ -211,6 +211,4 @@ TEST(FeedbackLine, PutsTheStoresAnswersIntoWords) {
     line.showRefusal(Refusal::CaseFull, 30);
     EXPECT_EQ(shown(),
               std::pair(std::string("case 30 already holds 32767 times, the most one case can hold"), red));
-    line.showRefusal(Refusal::BadCase, 57);
-    EXPECT_EQ(shown(), std::pair(std::string("case index 57 is outside 0..56"), red));
 }

@@ -39,13 +39,9 @@ TEST(StartUp, APictureTheWorkingFolderLacksComesFromTheInstalledFoldersInTheirOr
     EXPECT_EQ(tried(1), " work/oll02print.gif; /inst/oll02print.gif;");
     EXPECT_EQ(tried(2), " work/oll03print.gif; /inst/oll03print.gif; /build/cases/oll03print.gif;");
     EXPECT_EQ(tried(56), " work/oll57print.gif; /inst/oll57print.gif; /build/cases/oll57print.gif;");
-    EXPECT_EQ(rig.t->missingPictures(), "oll57print.gif");
-    const std::string message = rig.log.back();  // shown once the window is up and drawn
-    EXPECT_TRUE(
-        message.starts_with("message These case pictures were not found, so their boxes stay empty: "
-                            "oll57print.gif. Looked for in: "))
-        << message;
-    EXPECT_TRUE(message.ends_with("Looked for in: work, /inst, /build/cases.")) << message;
+    EXPECT_EQ(rig.log.back(),  // shown once the window is up and drawn
+              "message These case pictures were not found, so their boxes stay empty: oll57print.gif. Looked "
+              "for in: work, /inst, /build/cases.");
     // Found nowhere: the message still names where it looked.
     Rig none({"work"});
     none.pictureFiles = std::set<std::string>{};
