@@ -193,6 +193,7 @@ private slots:
             b->setFocus();
         };
         start();
+        QTRY_VERIFY(w.form.Label1->text() != QStringLiteral("0.00"));  // Timer1 runs the display
         key(QEvent::KeyPress, 100);
         key(QEvent::KeyPress, 200, true);
         key(QEvent::KeyRelease, 400);
