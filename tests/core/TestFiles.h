@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Files for the core tests: a fresh folder removed with its content, whole-file reads and writes.
+// Files for the core tests: a fresh folder removed with its content, whole-file reads and writes; a store
+// holding given times.
 #ifndef _WIN32
 #include <sys/resource.h>
 
@@ -14,6 +15,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "stats/TimeStore.h"
 
 namespace fs = std::filesystem;
 
@@ -31,6 +34,13 @@ struct TempDir {
 
 inline void writeFile(const fs::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary) << bytes;
+}
+
+// The times as {case, time}, kept in this order.
+inline kestive::TimeStore storeOf(const std::vector<std::pair<int, std::int32_t>>& times) {
+    kestive::TimeStore store;
+    for (const auto& [pll, time] : times) store.addTime(pll, time);
+    return store;
 }
 
 inline std::string readFile(const fs::path& file) {

@@ -19,12 +19,6 @@ namespace {
 
 using Times = std::vector<std::pair<int, std::int32_t>>;
 
-TimeStore storeOf(const Times& times) {
-    TimeStore store;
-    for (const auto& [pll, time] : times) store.addTime(pll, time);
-    return store;
-}
-
 // A session file holding times, as the journal's files are written.
 std::string textOf(const Times& times) {
     return sessionText(storeOf(times), "DATE");
