@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Files for the core tests: a fresh folder removed with its content, whole-file reads and writes; a store
-// holding given times.
+// Files for the core tests: a fresh folder removed with its content, whole-file reads and writes.
 #ifndef _WIN32
 #include <sys/resource.h>
 

@@ -83,21 +83,17 @@ TEST_F(ReportTool, PrintsTheReportWithCrLfOrTheJsonInTheUsersLocale) {
     EXPECT_TRUE(printed(file).ends_with("avg: 0.00, std: 0.00, num: 0\r\nTotal Average: 412.01\r\n"));
     const std::string noTotal = printed(none);  // no total line: the last case line ends it
     EXPECT_TRUE(noTotal.ends_with("num: 0\r\n") && !noTotal.ends_with("\r\n\r\n")) << noTotal;
-    // de_DE built into a private folder, so the machine needs only the locale sources.
-    const std::string localedef = "localedef -i de_DE -f UTF-8 " + dir.path.string() + "/de_DE.UTF-8";
-    ASSERT_TRUE(std::system(localedef.c_str()) >= 0 && fs::exists(dir / "de_DE.UTF-8" / "LC_NUMERIC"))
-        << "localedef or the de_DE source is missing";  // localedef may warn and still build it
-    const std::string de = "LOCPATH=" + dir.path.string() + " ";
-    // Locales that the system has generated (de_DE above) and ones it has not (LOCPATH holds no fr_FR,
-    // de_CH or en_IN) are written alike: the same data serve the trainer's window. JSON ignores them.
+    // No locale is generated in LOCPATH, as on a system with none but C: the tool's own data serve, as in
+    // the trainer's window. JSON ignores the locale.
+    const std::string bare = "LOCPATH=" + dir.path.string() + " ";
     const std::tuple<std::string, std::string, std::string> rows[] = {
         {file, "LANG=xx_NOWHERE.UTF-8", "\r\navg: 1234.57, std: 0.00, num: 1\r\n"},  // unknown: C
-        {file, de + "LANG=de_DE.UTF-8", "avg: 0,65, std: 0,05, num: 2\r\n"},
-        {file, de + "LC_NUMERIC=de_DE.UTF-8", "\r\navg: 1.234,57, std: 0,00, num: 1\r\n"},
-        {file, de + "LC_NUMERIC=de_DE.UTF-8 LC_ALL=C", "Total Average: 412.01\r\n"},
-        {file, de + "LANG=fr_FR.UTF-8", "\r\navg: 1\u202f234,57, std: 0,00, num: 1\r\n"},
-        {file, de + "LC_ALL=de_CH.UTF-8 LANG=C", "\r\navg: 1\u2019234.57, std: 0.00, num: 1\r\n"},
-        {"--json " + file, de + "LC_ALL=de_DE.UTF-8", "\"std_s\": 0.05,"},
+        {file, bare + "LANG=de_DE.UTF-8", "avg: 0,65, std: 0,05, num: 2\r\n"},
+        {file, bare + "LC_NUMERIC=de_DE.UTF-8", "\r\navg: 1.234,57, std: 0,00, num: 1\r\n"},
+        {file, bare + "LC_NUMERIC=de_DE.UTF-8 LC_ALL=C", "Total Average: 412.01\r\n"},
+        {file, bare + "LANG=fr_FR.UTF-8", "\r\navg: 1\u202f234,57, std: 0,00, num: 1\r\n"},
+        {file, bare + "LC_ALL=de_CH.UTF-8 LANG=C", "\r\navg: 1\u2019234.57, std: 0.00, num: 1\r\n"},
+        {"--json " + file, bare + "LC_ALL=de_DE.UTF-8", "\"std_s\": 0.05,"},
         {file + " --json", "LC_ALL=C",  // options may follow the file
          "{\"index\": 3, \"number\": 4, \"count\": 2, \"mean_ms\": 800.5, \"rounded_mean_ms\": 800, "
          "\"std_s\": 0.0007071067811865476, \"record_ms\": 800}"},
@@ -125,7 +121,6 @@ TEST_F(ReportTool, ProgressAndSvgOverSeveralFiles) {
 // A bad file anywhere refuses the whole run, names itself, and leaves an earlier picture in place.
 TEST_F(ReportTool, FailuresExitOneOrTwoWithTheReasonOnStderrOnly) {
     writeFile(dir / "bad.pll", "header\r\n0:1,\r\n\r\n70:5,6,\r\n");
-    writeFile(dir / "empty.pll", "");
     std::string half = "recorded on thursday\r\n0:";  // twice 16384 times of case 1: one too many together
     for (int k = 0; k < 16384; ++k) half += "7,";
     writeFile(dir / "half.pll", half + "\r\n");
@@ -139,11 +134,10 @@ TEST_F(ReportTool, FailuresExitOneOrTwoWithTheReasonOnStderrOnly) {
     std::vector<std::tuple<std::string, int, std::string>> rows = {
         {missing, 1, missing + ": cannot open"},
         {bad, 1, badLine},
-        {"--json " + (dir / "empty.pll").string(), 1, "empty"},
+        {"--json " + bad, 1, badLine},
         {"--progress " + a + " " + bad, 1, badLine},
         {"--progress --json " + bad + " " + a, 1, badLine},
         {"--svg -o " + old + " " + a + " " + bad, 1, badLine},
-        {"--svg " + a + " " + missing, 1, "missing.pll: cannot open"},
         {"--svg " + halves, 1, "case 1 holds more than 32767 times"},
         {"--svg -o " + (dir / "blocked.svg").string() + " " + a, 1, "blocked.svg: cannot replace"},
         {"--progress --svg " + a, 2, "not both"},
