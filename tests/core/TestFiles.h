@@ -35,9 +35,8 @@ inline void writeFile(const fs::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary) << bytes;
 }
 
-// The times as {case, time}, kept in this order.
 inline kestive::TimeStore storeOf(const std::vector<std::pair<int, std::int32_t>>& times) {
-    kestive::TimeStore store;
+    kestive::TimeStore store;  // times as {case, time}, kept in this order
     for (const auto& [pll, time] : times) store.addTime(pll, time);
     return store;
 }
@@ -46,11 +45,10 @@ inline std::string readFile(const fs::path& file) {
     return (std::ostringstream() << std::ifstream(file, std::ios::binary).rdbuf()).str();
 }
 
-// The names in folder, sorted.
-inline std::vector<std::string> namesIn(const fs::path& folder) {
+inline std::vector<std::string> namesIn(const fs::path& folder) {  // sorted
     std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
+    std::ranges::sort(names);
     return names;
 }
 
