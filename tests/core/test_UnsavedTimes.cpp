@@ -19,13 +19,11 @@ namespace {
 
 using Times = std::vector<std::pair<int, std::int32_t>>;
 
-// A session file holding times, as the journal's files are written.
-std::string textOf(const Times& times) {
+std::string textOf(const Times& times) {  // a session file of times, as recovered ones are written
     return sessionText(storeOf(times), "DATE");
 }
 
-// The store a journal holds, as such a file.
-std::string journalText(const fs::path& journal) {
+std::string journalText(const fs::path& journal) {  // the store a journal holds, as such a file
     return sessionText(parseSession(readFile(journal), "j").value().store, "DATE");
 }
 
