@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "stats/TimeStore.h"
+
 namespace fs = std::filesystem;
 
 struct TempDir {
@@ -33,15 +35,20 @@ inline void writeFile(const fs::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary) << bytes;
 }
 
+inline kestive::TimeStore storeOf(const std::vector<std::pair<int, std::int32_t>>& times) {
+    kestive::TimeStore store;  // times as {case, time}, kept in this order
+    for (const auto& [pll, time] : times) store.addTime(pll, time);
+    return store;
+}
+
 inline std::string readFile(const fs::path& file) {
     return (std::ostringstream() << std::ifstream(file, std::ios::binary).rdbuf()).str();
 }
 
-// The names in folder, sorted.
-inline std::vector<std::string> namesIn(const fs::path& folder) {
+inline std::vector<std::string> namesIn(const fs::path& folder) {  // sorted
     std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
+    std::ranges::sort(names);
     return names;
 }
 

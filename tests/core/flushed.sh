@@ -1,8 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A kept time is on the disk before the keep returns: under strace, every journal line written is
-# followed by a flush of the same file before anything else is written.
-#   flushed.sh <core_tests>
+# followed by a flush of the same file before anything else is written: flushed.sh <core_tests>
 set -eu
 strace -f -qq -e trace=pwrite64,fdatasync,fsync -e signal=none "$1" \
   --gtest_filter='UnsavedTimes.ATrainerStartedBesideARunningOneLeavesItsJournalAlone' 2>&1 >/dev/null |

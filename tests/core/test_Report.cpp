@@ -6,8 +6,8 @@
 
 #include <cmath>
 #include <iomanip>
-#include <sstream>
 
+#include "TestFiles.h"
 #include "report/Progress.h"
 #include "report/TextEscape.h"
 #include "stats/Report.h"
@@ -16,11 +16,6 @@ using namespace kestive;
 
 namespace {
 const NumberFormat kC{}, kComma{",", ".", 3, true, "-"}, kIndian{".", "'", 4, true, "\u2212"};
-TimeStore storeOf(std::initializer_list<std::pair<int, std::int32_t>> times) {
-    TimeStore store;
-    for (const auto& [pll, time] : times) store.addTime(pll, time);
-    return store;
-}
 
 // Three sessions: case 1 gets faster and skips the middle one, case 2 only has times in the middle one,
 // case 3 gets slower, and the middle session's total is that of case 2 alone.
@@ -73,10 +68,7 @@ TEST(Report, MeansRoundToEvenAndTheTotalCountsOnlyMeansAboveZeroInTheUsersFormat
     // Case 1's negative and case 2's zero mean show but do not count, case 3's 1 ms does; case 4's
     // 834.5 ms is 834, which shows as 0,83 where 835 would show as 0,84.
     // (650 + 1 + 834 + 52 * 2000000000) / 55 ms is far past 32 bits.
-    TimeStore store;
-    for (const auto& [pll, time] :
-         {std::pair{0, 600}, {0, 700}, {1, -1500}, {2, 0}, {2, 0}, {3, 1}, {4, 834}, {4, 835}})
-        store.addTime(pll, time);
+    TimeStore store = storeOf({{0, 600}, {0, 700}, {1, -1500}, {2, 0}, {2, 0}, {3, 1}, {4, 834}, {4, 835}});
     std::string expected =
         "avg: 0,65, std: 0,05, num: 2\r\navg: -1,50, std: 0,00, num: 1\r\navg: 0,00, std: 0,00, num: 2\r\n"
         "avg: 0,00, std: 0,00, num: 1\r\navg: 0,83, std: 0,00, num: 2\r\n";

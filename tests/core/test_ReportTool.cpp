@@ -10,16 +10,9 @@
 
 #include "TestFiles.h"
 #include "cases/CasePicture.h"
-#include "cases/TopView.h"
 #include "report/SvgReport.h"
 
 using namespace kestive;
-
-namespace kestive {
-void PrintTo(const Rgb& c, std::ostream* out) {
-    *out << int(c.r) << "," << int(c.g) << "," << int(c.b);
-}
-}  // namespace kestive
 
 namespace {
 // Runs the tool from a shell with no environment but the settings given: {exit code, stdout, stderr}.
@@ -39,11 +32,14 @@ std::string printed(const std::string& args, const std::string& env = "LC_ALL=C"
     return out;
 }
 
-// A folder holding a.pll, a session with two times of case 1.
+// A folder holding a.pll, a session with two times of case 1, and b.pll, one time of cases 1 and 4.
 struct ReportTool : testing::Test {
     TempDir dir;
-    const std::string a = (dir / "a.pll").string();
-    ReportTool() { writeFile(a, "recorded on monday\r\n0:600,700,\r\n"); }
+    const std::string a = (dir / "a.pll").string(), b = (dir / "b.pll").string();
+    ReportTool() {
+        writeFile(a, "recorded on monday\r\n0:600,700,\r\n");
+        writeFile(b, "recorded on tuesday\r\n0:500,\r\n3:900,\r\n");
+    }
 };
 
 // The picture rendered by rsvg-convert at one pixel per unit.
@@ -83,51 +79,37 @@ std::pair<double, double> pictureCorner(const std::string& svg, int pll) {
 }
 }  // namespace
 
-TEST_F(ReportTool, PrintsTheReportWithCrLfOrTheJsonInTheUsersLocale) {
+TEST_F(ReportTool, PrintsTheReportItsJsonTheProgressAndThePictureInTheUsersLocale) {
     const std::string file = (dir / "s.pll").string(), none = (dir / "none.pll").string();
     writeFile(file, "recorded on today\r\n0:600,700,\r\n3:800,801,\r\n5:1234567,\r\n");
     writeFile(none, "recorded on today\r\n");
-    const std::string text = printed(file, "LANG=xx_NOWHERE.UTF-8");  // an unknown locale is C
-    EXPECT_NE(text.find("\r\navg: 1234.57, std: 0.00, num: 1\r\n"), std::string::npos) << text;
-    EXPECT_TRUE(text.ends_with("avg: 0.00, std: 0.00, num: 0\r\nTotal Average: 412.01\r\n")) << text;
+    EXPECT_TRUE(printed(file).ends_with("avg: 0.00, std: 0.00, num: 0\r\nTotal Average: 412.01\r\n"));
     const std::string noTotal = printed(none);  // no total line: the last case line ends it
     EXPECT_TRUE(noTotal.ends_with("num: 0\r\n") && !noTotal.ends_with("\r\n\r\n")) << noTotal;
-    EXPECT_NE(printed("--json " + none).find("\"total_average_s\": null"), std::string::npos);
-    const std::string json = printed(file + " --json");  // options may follow the file
-    for (const char* part :
-         {"{\"index\": 3, \"number\": 4, \"count\": 2, \"mean_ms\": 800.5, \"rounded_mean_ms\": "
-          "800, \"std_s\": 0.0007071067811865476, \"record_ms\": 800}",
-          "\"rounded_mean_ms\": 1234567, \"std_s\": 0, \"record_ms\": null}",
-          "\"total_average_s\": 412.0056666666667\n}\n"})
-        EXPECT_NE(json.find(part), std::string::npos) << part << "\n" << json;
-    // de_DE built into a private folder, so the machine needs only the locale sources.
-    const std::string localedef = "localedef -i de_DE -f UTF-8 " + dir.path.string() + "/de_DE.UTF-8";
-    ASSERT_TRUE(std::system(localedef.c_str()) >= 0 && fs::exists(dir / "de_DE.UTF-8" / "LC_NUMERIC"))
-        << "localedef or the de_DE source is missing";  // localedef may warn and still build it
-    const std::string de = "LOCPATH=" + dir.path.string() + " ";
-    // Locales that the system has generated (de_DE above) and ones it has not (LOCPATH holds no fr_FR,
-    // de_CH or en_IN) are written alike: the same data serve the trainer's window.
-    const std::pair<std::string, std::string> rows[] = {
-        {"LANG=de_DE.UTF-8", "avg: 0,65, std: 0,05, num: 2\r\n"},
-        {"LC_NUMERIC=de_DE.UTF-8", "\r\navg: 1.234,57, std: 0,00, num: 1\r\n"},
-        {"LC_NUMERIC=de_DE.UTF-8 LC_ALL=C", "Total Average: 412.01\r\n"},
-        {"LANG=fr_FR.UTF-8", "\r\navg: 1\u202f234,57, std: 0,00, num: 1\r\n"},
-        {"LC_ALL=de_CH.UTF-8 LANG=C", "\r\navg: 1\u2019234.57, std: 0.00, num: 1\r\n"}};
-    for (const auto& [env, part] : rows) {
-        const std::string out = printed(file, de + env);
-        EXPECT_NE(out.find(part), std::string::npos) << env << "\n" << out;
+    // No locale is generated in LOCPATH, as on a system with none but C: the tool's own data serve, as in
+    // the trainer's window. JSON ignores the locale.
+    const std::string bare = "LOCPATH=" + dir.path.string() + " ";
+    const std::tuple<std::string, std::string, std::string> rows[] = {
+        {file, "LANG=xx_NOWHERE.UTF-8", "\r\navg: 1234.57, std: 0.00, num: 1\r\n"},  // unknown: C
+        {file, bare + "LANG=de_DE.UTF-8", "avg: 0,65, std: 0,05, num: 2\r\n"},
+        {file, bare + "LC_NUMERIC=de_DE.UTF-8", "\r\navg: 1.234,57, std: 0,00, num: 1\r\n"},
+        {file, bare + "LC_NUMERIC=de_DE.UTF-8 LC_ALL=C", "Total Average: 412.01\r\n"},
+        {file, bare + "LANG=fr_FR.UTF-8", "\r\navg: 1\u202f234,57, std: 0,00, num: 1\r\n"},
+        {file, bare + "LC_ALL=de_CH.UTF-8 LANG=C", "\r\navg: 1\u2019234.57, std: 0.00, num: 1\r\n"},
+        {"--json " + file, bare + "LC_ALL=de_DE.UTF-8", "\"std_s\": 0.05,"},
+        {file + " --json", "LC_ALL=C",  // options may follow the file
+         "{\"index\": 3, \"number\": 4, \"count\": 2, \"mean_ms\": 800.5, \"rounded_mean_ms\": 800, "
+         "\"std_s\": 0.0007071067811865476, \"record_ms\": 800}"},
+        {file + " --json", "LC_ALL=C", "\"rounded_mean_ms\": 1234567, \"std_s\": 0, \"record_ms\": null}"},
+        {file + " --json", "LC_ALL=C", "\"total_average_s\": 412.0056666666667\n}\n"},
+        {"--json " + none, "LC_ALL=C", "\"total_average_s\": null"},
+        {"--progress " + b + " " + a, "LC_ALL=C", "  1  " + b + "\n  2  " + a + "\n"},  // as given
+        {"--progress " + b + " " + a, bare + "LANG=de_DE.UTF-8", "\n1      0,50  0,65   +0,15\n"}};
+    for (const auto& [args, env, part] : rows) {
+        const std::string out = printed(args, env);
+        EXPECT_NE(out.find(part), std::string::npos) << env << " " << args << "\n" << part << "\n" << out;
     }
-    EXPECT_NE(printed("--json " + file, de + "LC_ALL=de_DE.UTF-8").find("\"std_s\": 0.05,"),
-              std::string::npos);
-}
-
-TEST_F(ReportTool, ProgressAndSvgOverSeveralFiles) {
-    writeFile(dir / "b.pll", "recorded on tuesday\r\n0:500,\r\n3:900,\r\n");
-    const std::string b = (dir / "b.pll").string(), svg = (dir / "o.svg").string();
-    const std::string text = printed("--progress " + b + " " + a, "LANG=xx_NOWHERE.UTF-8");
-    EXPECT_NE(text.find("  1  " + b + "\n  2  " + a + "\n"), std::string::npos)
-        << text;  // not sorted by name
-    EXPECT_NE(text.find("\n1      0.50  0.65   +0.15\n"), std::string::npos) << text;
+    const std::string svg = (dir / "o.svg").string();
     EXPECT_EQ(printed("--svg -o " + svg + " " + a + " " + b), "");
     EXPECT_NE(readFile(svg).find("<g id=\"oll-1\" data-mean-ms=\"600\">"), std::string::npos);
     const std::string piped = printed("--svg " + a);
@@ -137,7 +119,6 @@ TEST_F(ReportTool, ProgressAndSvgOverSeveralFiles) {
 // A bad file anywhere refuses the whole run, names itself, and leaves an earlier picture in place.
 TEST_F(ReportTool, FailuresExitOneOrTwoWithTheReasonOnStderrOnly) {
     writeFile(dir / "bad.pll", "header\r\n0:1,\r\n\r\n70:5,6,\r\n");
-    writeFile(dir / "empty.pll", "");
     std::string half = "recorded on thursday\r\n0:";  // twice 16384 times of case 1: one too many together
     for (int k = 0; k < 16384; ++k) half += "7,";
     writeFile(dir / "half.pll", half + "\r\n");
@@ -151,11 +132,10 @@ TEST_F(ReportTool, FailuresExitOneOrTwoWithTheReasonOnStderrOnly) {
     std::vector<std::tuple<std::string, int, std::string>> rows = {
         {missing, 1, missing + ": cannot open"},
         {bad, 1, badLine},
-        {"--json " + (dir / "empty.pll").string(), 1, "empty"},
+        {"--json " + bad, 1, badLine},
         {"--progress " + a + " " + bad, 1, badLine},
         {"--progress --json " + bad + " " + a, 1, badLine},
         {"--svg -o " + old + " " + a + " " + bad, 1, badLine},
-        {"--svg " + a + " " + missing, 1, "missing.pll: cannot open"},
         {"--svg " + halves, 1, "case 1 holds more than 32767 times"},
         {"--svg -o " + (dir / "blocked.svg").string() + " " + a, 1, "blocked.svg: cannot replace"},
         {"--progress --svg " + a, 2, "not both"},
@@ -177,30 +157,21 @@ TEST_F(ReportTool, FailuresExitOneOrTwoWithTheReasonOnStderrOnly) {
 }
 
 TEST(SvgReport, RendersStickersInThePictureColoursAndBarsToScale) {
-    TimeStore store;
-    for (const auto time : {1000, 1200}) store.addTime(20, time);  // the largest mean: a full bar
-    store.addTime(26, 550);                                        // half of it
+    const TimeStore store = storeOf({{20, 1000}, {20, 1200}, {26, 550}});  // full and half bars
     const std::string svg = svgReport(store, {summarizeSession("a.pll", store)}, NumberFormat{});
     TempDir dir;
     const Raster raster = render(svg, dir);
     ASSERT_GT(raster.width, 0) << "rsvg-convert or convert failed";
+    // The stickers come from the case pictures' own rectangles (tests/cases): here, each case's own.
     for (const int pll : {0, 20, 26, 43, 56}) {  // a dot, the all-corners dot, Sune, a P shape, H
         SCOPED_TRACE("case " + std::to_string(pll + 1));
         const auto [left, top] = pictureCorner(svg, pll);
         ASSERT_GE(left, 0);
-        const TopView view = ollCaseView(pll);
+        EXPECT_EQ(raster.at(left + 4.5, top + 4.5), kPictureBackground);
         for (std::size_t k = 0; k < 9; ++k)
             EXPECT_EQ(raster.at(left + 19.5 + k % 3 * 21, top + 19.5 + k / 3 * 21),
-                      view.up[k] ? kPictureYellow : kPictureGrey)
+                      ollCaseView(pll).up[k] ? kPictureYellow : kPictureGrey)
                 << "sticker " << k;
-        for (std::size_t i = 0; i < 3; ++i) {  // the bar beside each back and right side sticker
-            const double along = 19.5 + i * 21;
-            EXPECT_EQ(raster.at(left + along, top + 4.5), view.back[i] ? kPictureYellow : kPictureBackground)
-                << "back " << i;
-            EXPECT_EQ(raster.at(left + 75.5, top + along),
-                      view.right[i] ? kPictureYellow : kPictureBackground)
-                << "right " << i;
-        }
     }
     // The bar boxes start 92 units right of the picture and 25 below its top: full, half, empty.
     const Rgb red{255, 0, 0}, white{255, 255, 255};
@@ -213,8 +184,7 @@ TEST(SvgReport, RendersStickersInThePictureColoursAndBarsToScale) {
 }
 
 TEST(SvgReport, CaseGroupsCarryTheirMeanAndTextIsEscaped) {
-    TimeStore store;
-    for (const auto time : {1000, 1001}) store.addTime(4, time);
+    const TimeStore store = storeOf({{4, 1000}, {4, 1001}});
     const std::string svg = svgReport(
         store,
         {summarizeSession("<old & \"first\">.pll", store), summarizeSession("bad\xFF.pll", TimeStore())},
@@ -228,12 +198,4 @@ TEST(SvgReport, CaseGroupsCarryTheirMeanAndTextIsEscaped) {
     const auto [x1, y1] = pictureCorner(svg, 0);
     EXPECT_EQ(pictureCorner(svg, 1), std::pair(x1, y1 + 100)) << "case 2";
     EXPECT_EQ(pictureCorner(svg, 19), std::pair(x1 + 480, y1)) << "case 20";
-    // A strict XML reader takes it whole.
-    TempDir dir;
-    writeFile(dir / "p.svg", svg);
-    const std::string check =
-        "python3 -c 'import sys, xml.etree.ElementTree as E; "
-        "sys.exit(E.parse(sys.argv[1]).getroot().tag != \"{http://www.w3.org/2000/svg}svg\")' " +
-        (dir / "p.svg").string();
-    EXPECT_EQ(std::system(check.c_str()), 0) << svg.substr(0, 2000);
 }

@@ -150,8 +150,7 @@ TEST(SessionReader, RefusesAFileLargerThanAnySessionWithoutReadingIt) {
 
 // Saving through a symbolic link writes the file it points to and keeps the link; long names fit.
 TEST(SessionWriter, WritesThroughLinksAndTakesNamesAsLongAsTheFolderAllows) {
-    TimeStore store;
-    store.addTime(4, 321);
+    const TimeStore store = storeOf({{4, 321}});
     const std::string text = sessionText(store, "d");
     TempDir dir;
     fs::create_directory(dir / "real");
@@ -190,8 +189,7 @@ TEST(SessionWriter, WritesThroughLinksAndTakesNamesAsLongAsTheFolderAllows) {
 
 // Names in any script, given as the program's UTF-8 text, are saved and found under that name.
 TEST(SessionWriter, NamesInAnyScriptSaveAndLoad) {
-    TimeStore store;
-    store.addTime(2, 705);
+    const TimeStore store = storeOf({{2, 705}});
     for (const char* name : {"J\u00fcrgen.pll", "\u03a9\u03bc\u03ad\u03b3\u03b1.pll", "\u65e5\u672c.pll"}) {
         SCOPED_TRACE(name);
         TempDir dir;

@@ -19,19 +19,11 @@ namespace {
 
 using Times = std::vector<std::pair<int, std::int32_t>>;
 
-TimeStore storeOf(const Times& times) {
-    TimeStore store;
-    for (const auto& [pll, time] : times) store.addTime(pll, time);
-    return store;
-}
-
-// A session file holding times, as the journal's files are written.
-std::string textOf(const Times& times) {
+std::string textOf(const Times& times) {  // a session file of times, as recovered ones are written
     return sessionText(storeOf(times), "DATE");
 }
 
-// The store a journal holds, as such a file.
-std::string journalText(const fs::path& journal) {
+std::string journalText(const fs::path& journal) {  // the store a journal holds, as such a file
     return sessionText(parseSession(readFile(journal), "j").value().store, "DATE");
 }
 
@@ -84,14 +76,10 @@ std::string nextStartRecovers(const fs::path& folder, const fs::path& sessions =
 
 constexpr std::time_t kLastKeep = 1796652720;  // 2026-12-07 14:12 UTC
 
-void setTimeZone(const char* tz) {
-#ifdef _WIN32
-    ::_putenv_s("TZ", tz);
-    ::_tzset();
-#else
-    ::setenv("TZ", tz, 1);
+char kEast[] = "TZ=UTC-3", kUtc[] = "TZ=UTC0";  // putenv keeps the string itself
+void setTimeZone(char* setting) {
+    ::putenv(setting);
     ::tzset();
-#endif
 }
 
 }  // namespace
@@ -136,9 +124,9 @@ TEST(UnsavedTimes, TheNextStartFindsEveryTimeNeverSavedInOneSessionFile) {
 }
 
 TEST(UnsavedTimes, ATornLastKeepIsDroppedAndNoFileIsEverReplaced) {
-    setTimeZone("UTC-3");  // named in local time: three hours east of UTC
+    setTimeZone(kEast);  // named in local time: three hours east of UTC
     EXPECT_EQ(UnsavedTimes::sessionNameFor(kLastKeep), "unsaved-2026-12-07-1712.pll");
-    setTimeZone("UTC0");
+    setTimeZone(kUtc);
     TempDir dir;
     writeFile(dir / "unsaved-2026-12-07-1412.pll", "mine");
     writeFile(dir / "unsaved-2026-12-07-1412-2.pll", "mine too");
