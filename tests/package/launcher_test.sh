@@ -16,14 +16,12 @@ chmod +x "$prefix/bin/kestive" "$prefix/bin/kestive-launcher"
 for i in $(seq -w 1 57); do echo "installed $i" > "$prefix/share/kestive/cases/oll${i}print.gif"; done
 export KESTIVE_TEST_LOG="$tmp/log"
 
-# First start: the folder is created and filled, the trainer runs there.
+# First start: the folder is made with the pictures and nothing else (that every picture is copied and
+# the trainer runs there is check.sh's, on the installed package), the trainer gets no arguments.
 HOME="$home" XDG_DATA_HOME="" "$prefix/bin/kestive-launcher"
 work="$home/.local/share/kestive"
-[ "$(head -n 1 "$tmp/log")" = "$work" ] || fail "started in $(head -n 1 "$tmp/log"), not $work"
 [ "$(sed -n 2p "$tmp/log")" = "args:0" ] || fail "the trainer got arguments"
-[ "$(ls "$work" | grep -c '^oll[0-9][0-9]print\.gif$')" = 57 ] || fail "not all 57 pictures were copied"
 [ -z "$(ls -A "$work" | grep -v '^oll[0-9][0-9]print\.gif$')" ] || fail "left other files: $(ls -A "$work")"
-cmp -s "$work/oll31print.gif" "$prefix/share/kestive/cases/oll31print.gif" || fail "a copy differs"
 
 # The user's edits survive; a removed picture comes back; a session file is left alone.
 echo "rotated by me" > "$work/oll05print.gif"
