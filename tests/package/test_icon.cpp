@@ -15,24 +15,6 @@
 
 using namespace kestive::icon;
 
-namespace {
-
-// Every image of an .ico file as Qt's ico reader decodes it.
-std::vector<QImage> decodeWithQt(const std::string& ico) {
-    QByteArray bytes(ico.data(), static_cast<qsizetype>(ico.size()));
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "ico");
-    std::vector<QImage> images;
-    for (int i = 0; i < reader.imageCount(); ++i) {
-        reader.jumpToImage(i);
-        images.push_back(reader.read().convertToFormat(QImage::Format_ARGB32));
-    }
-    return images;
-}
-
-}  // namespace
-
 TEST(IconDrawing, NineYellowStickersOnADarkBodyAtEveryThemeSize) {
     for (int size : kThemeSizes) {
         const QImage image = drawIcon(size).value();
@@ -54,15 +36,19 @@ TEST(IcoFile, QtReadsBackEveryPixelAndTheDepthOfEachImage) {
     const std::vector<IcoImage> drawn = {drawPaletteIcon(32, 2).value(), drawPaletteIcon(32, 16).value(),
                                          drawPaletteIcon(16, 16).value()};
     const std::string ico = encodeIco(drawn).value();
+    QByteArray bytes(ico.data(), static_cast<qsizetype>(ico.size()));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "ico");
+    ASSERT_EQ(reader.imageCount(), static_cast<int>(drawn.size()));
     const unsigned bits[] = {1, 4, 4};
-    const std::vector<QImage> decoded = decodeWithQt(ico);
-    ASSERT_EQ(decoded.size(), drawn.size());
     for (std::size_t i = 0; i < drawn.size(); ++i) {
-        EXPECT_EQ(static_cast<unsigned char>(ico[6 + 16 * i + 6]), bits[i])
-            << i;  // directory: bits per pixel
-        ASSERT_EQ(decoded[i].size(), QSize(drawn[i].width, drawn[i].height));
+        EXPECT_EQ(static_cast<unsigned char>(ico[6 + 16 * i + 6]), bits[i]) << "bits per pixel of " << i;
+        ASSERT_TRUE(reader.jumpToImage(static_cast<int>(i)));
+        const QImage decoded = reader.read().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(decoded.size(), QSize(drawn[i].width, drawn[i].height));
         for (int p = 0; p < drawn[i].width * drawn[i].height; ++p) {
-            const QRgb got = decoded[i].pixel(p % drawn[i].width, p / drawn[i].width);
+            const QRgb got = decoded.pixel(p % drawn[i].width, p / drawn[i].width);
             if (drawn[i].transparent[p]) {
                 ASSERT_EQ(qAlpha(got), 0) << i << " at " << p;
             } else {
