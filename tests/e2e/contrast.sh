@@ -56,9 +56,7 @@ label Label4 360 5880 2520 255
 label Label6 4320 8160 1575 1095
 label Label3 120 8640 1935 615
 while read -r i l t; do
-  label "avglabel($i)" $((l + 1200)) $((t + 480)) 1215 255
-  label "numlabel($i)" $((l + 1200)) $((t + 720)) 1215 255
-  label "stdlabel($i)" $((l + 1200)) $((t + 960)) 1215 255
+  for row in avg:480 num:720 std:960; do label "${row%:*}label($i)" $((l + 1200)) $((t + ${row#*:})) 1215 255; done
 done < <("$case_places")
 framed START 120 4920 1815 495
 framed Accept 2040 4920 1815 495

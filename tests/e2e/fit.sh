@@ -19,9 +19,6 @@ eval "$(xdotool getdisplaygeometry --shell | sed 's/^/SCREEN_/')"
 
 # Every case: the yellow centre sticker of its picture (case 1: its own colour), its bar's background
 # between two grid lines, the colours of its three statistics labels at their right ends.
-probes=$work/probes.txt
-: >"$probes"
-"$case_places" >"$work/places.txt" || fail "no case places"
 while read -r i l t; do
   picture='#FFD500'
   [ "$i" -ne 0 ] || picture='#C04040'
@@ -29,13 +26,13 @@ while read -r i l t; do
                "average $((l + 2300)) $((t + 607)) #C0C0FF" "count $((l + 2300)) $((t + 847)) #C0FFC0" \
                "deviation $((l + 2300)) $((t + 1087)) #FFC0C0"; do
     read -r what px py colour <<<"$probe"
-    echo "$i $what $((X + $(scaled "$px"))) $((top + $(scaled "$py"))) $colour" >>"$probes"
+    echo "$i $what $((X + $(scaled "$px"))) $((top + $(scaled "$py"))) $colour"
   done
-done <"$work/places.txt"
+done < <("$case_places") >"$work/probes.txt"  # a failing case_places leaves too few points on the screen
 import -window root "$work/shot.png"
 convert "$work/shot.png" txt:- | awk -F'[,: ]+' 'NR == FNR { want[$3 "," $4] = $0; next }
   FNR > 1 && ($1 "," $2) in want { split(want[$1 "," $2], p, " "); if (index($0, p[5]) == 0) print "case " p[1] " " p[2] " at " $1 "," $2 " shows " $0; seen++ }
-  END { if (seen != 285) print "only " seen " of 285 points were on the screen" }' "$probes" - >"$work/unseen.txt"
+  END { if (seen != 285) print "only " seen " of 285 points were on the screen" }' "$work/probes.txt" - >"$work/unseen.txt"
 [ -s "$work/unseen.txt" ] && { cat "$work/unseen.txt"; cp "$work/shot.png" /tmp/kestive-fit-fail.png; fail "not every case shows whole (screenshot /tmp/kestive-fit-fail.png)"; }
 exit_program
 echo "window ${WIDTH}x$HEIGHT on ${SCREEN_WIDTH}x$SCREEN_HEIGHT; every case shown"
