@@ -6,8 +6,7 @@
 # the program, its entry and its entry in the installed programs, and leaves that folder alone.
 #   install.sh <kestive-VERSION-setup.exe> <wine-run>
 set -euo pipefail
-setup=$1
-wine_run=$2
+setup=$1 wine_run=$2
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/harness.sh"
 drive_c=$KESTIVE_WINEPREFIX/drive_c
 user_dir=$(find "$drive_c/users" -mindepth 1 -maxdepth 1 ! -name Public | head -1)

@@ -5,9 +5,7 @@
 #   under-wine.sh SCRIPT KESTIVE-UNDER-WINE PICTURES [MORE ARGUMENTS OF THE SCRIPT]
 # KESTIVE_WINEPREFIX names the Wine folder (the one kestive-under-wine runs in).
 set -uo pipefail
-script=$1
-shift
-bash "$script" "$@"
+bash "$@"  # SCRIPT and its arguments
 status=$?
 WINEPREFIX=$KESTIVE_WINEPREFIX /usr/lib/wine/wineserver -k 2>/dev/null
 exit $status
