@@ -6,9 +6,6 @@
 #include "stats/CaseCount.h"
 
 int main() {
-    for (int i = 0; i < kestive::kCaseCount; ++i) {
-        const kestive::CasePlace at = kestive::casePlace(i);
-        std::printf("%d %d %d\n", i, at.left, at.top);
-    }
-    return 0;
+    for (int i = 0; i < kestive::kCaseCount; ++i)
+        std::printf("%d %d %d\n", i, kestive::casePlace(i).left, kestive::casePlace(i).top);
 }
