@@ -25,10 +25,13 @@ start_program() {
 no_countdown() { xdotool mousemove $wait_time click 1 key ctrl+a type 0; }
 crash() { kill -9 "$pid"; wait "$pid" 2>/dev/null || true; pid=; }
 # feedback_pixels NAME COLOUR: a screenshot $work/NAME.png (also in $KESTIVE_SHOTS if set); its pixels
-# of COLOUR ("#RRGGBB") in the feedback line.
+# of COLOUR ("#RRGGBB") in the feedback line. feedback_says NAME COLOUR: until they are more than a few
+# (the line is painted after the trace's line is written).
 feedback_pixels() {
   import -window root "$work/$1.png"
   [ -z "${KESTIVE_SHOTS:-}" ] || cp "$work/$1.png" "$KESTIVE_SHOTS/"
   colour_pixels "$work/$1.png" "$2" "$(scaled 5775)x$(scaled 615)+$(at 120 7080 0 0 | tr ' ' +)"
 }
+said() { [ "$(feedback_pixels "$@")" -gt 20 ]; }
+feedback_says() { poll 5 said "$@"; }
 [ -n "${defer_start:-}" ] || start_program
