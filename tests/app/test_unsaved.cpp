@@ -104,15 +104,23 @@ TEST(KeptOnDisk, ALoadSaysWhereUnsavedTimesWentAndWhetherTheLoadedOnesAreSafe) {
     }
 }
 
-// A journal left behind that cannot be read is told in red at the start and kept as it is (where the times
-// of a readable one went is seen end to end).
-TEST(UnsavedTimesNotices, TheStartTellsInRedThatAJournalCannotBeRead) {
-    TempDir dir;
-    writeFile(dir / ".kestive-unsaved-9-9.journal", "recorded on x\r\nhello\r\n");
-    DiskRig rig(dir.path);
-    rig.t->Form_Load();
-    EXPECT_TRUE(rig.label5.value.starts_with("Unsaved times of last time not recovered: "))
-        << rig.label5.value;
-    EXPECT_EQ(rig.label5.colour, kRed);
-    EXPECT_EQ(namesIn(dir.path), std::vector<std::string>{".kestive-unsaved-9-9.journal"});
+// The start tells of journals left behind: the files their times went to (in blue, seen end to end); in
+// red that one cannot be read, which is kept as it is.
+TEST(UnsavedTimesNotices, TheStartTellsWhereLeftTimesWentOrInRedThatAJournalCannotBeRead) {
+    for (const std::string times : {"3:700,", "hello"}) {
+        SCOPED_TRACE(times);
+        TempDir dir;
+        writeFile(dir / ".kestive-unsaved-9-9.journal", "recorded on x\r\n" + times + "\r\n");
+        DiskRig rig(dir.path);
+        rig.t->Form_Load();
+        const std::vector<std::string> files = namesIn(dir.path);
+        if (times != "hello") {
+            EXPECT_EQ(rig.label5.value, UnsavedTimesNotices::unsavedTimesFrom(files));
+            continue;
+        }
+        EXPECT_TRUE(rig.label5.value.starts_with("Unsaved times of last time not recovered: "))
+            << rig.label5.value;
+        EXPECT_EQ(rig.label5.colour, kRed);
+        EXPECT_EQ(files, std::vector<std::string>{".kestive-unsaved-9-9.journal"});
+    }
 }
