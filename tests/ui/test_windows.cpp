@@ -134,7 +134,6 @@ private slots:
         // Clicking the picture disables the case: the whole box green; focus stays on START.
         QTest::mouseClick(w.form.pll[1], Qt::LeftButton);
         QCOMPARE(columnsOf(w.form.avg[1], kGreen).size(), 79);
-        QVERIFY(at(w.form.avg[1], 0, 0) == kGreen && at(w.form.avg[1], 78, 30) == kGreen);
         QTest::mouseClick(w.form.pll[1], Qt::LeftButton);
         QCOMPARE(columnsOf(w.form.avg[1], kGrey), grid);
         QCOMPARE(w.form.focusWidget(), w.form.Command1);
