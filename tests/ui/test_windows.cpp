@@ -95,8 +95,7 @@ QList<int> columnsOf(const QtPictureBox* box, const QColor& colour) {
     return xs;
 }
 void writeFile(const QString& name, const QByteArray& content) {
-    QFile f(name);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(content);
+    std::ofstream(name.toStdString(), std::ios::binary) << content.toStdString();
 }
 QStringList listed(const Form2* dialog) {
     QStringList names;
