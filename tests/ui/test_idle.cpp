@@ -163,10 +163,8 @@ private slots:
         for (auto [rate, interval] : {std::pair{60.0, 17}, {30.0, 33}, {0.0, 17}}) {
             screen = rate;
             display.timingBegan();
-            QVERIFY(display.timer().isActive());
             QVERIFY2(display.timer().interval() == interval, qPrintable(QStringLiteral("%1 Hz").arg(rate)));
             display.timingEnded();
-            QVERIFY(!display.timer().isActive());
         }
     }
 

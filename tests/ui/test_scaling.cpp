@@ -74,13 +74,12 @@ private slots:
     void theMainWindowFitsItsScreenWithEveryCase() {
         Main m(std::nullopt);
         const double s = m.form.scale().factor();
-        const QSize slack =
+        const QSize room =
             m.form.screen()->availableGeometry().size() - Form1::kFrameAllowance - m.form.size();
-        const QString room =
-            QStringLiteral("scale %1, room left %2 x %3").arg(s).arg(slack.width()).arg(slack.height());
-        QVERIFY2(s < 1 && slack.width() >= 0 && slack.height() >= 0 &&
-                     std::min(slack.width(), slack.height()) <= 1,
-                 qPrintable(room));
+        QVERIFY2(
+            s < 1 && room.width() >= 0 && room.height() >= 0 && std::min(room.width(), room.height()) <= 1,
+            qPrintable(
+                QStringLiteral("scale %1, room left %2 x %3").arg(s).arg(room.width()).arg(room.height())));
     }
 
     // Places, sizes and fonts by one factor, in the main window and the windows it opens: each control
