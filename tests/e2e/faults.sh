@@ -24,8 +24,7 @@ fi
 mounted+=("$work/tiny")
 head -c $((($(df -k --output=avail tiny | tail -1) - 44) * 1024)) /dev/zero >tiny/filler
 start_in tiny
-drill
-sleep 0.3
+drill  # awaits the trace's "kept", written once the journal holds the time
 [ "$(journals_in tiny)" -eq 1 ] || fail "no journal on a disk with 44 KiB free"
 head -c 1M /dev/zero >tiny/full 2>/dev/null || true
 rm tiny/.kestive-unsaved-*.journal

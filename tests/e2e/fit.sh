@@ -6,7 +6,7 @@
 #   fit.sh <kestive binary> <case_places>
 case_places=$2  # prints each case's place in the window's layout: "case left top" in twips
 defer_start=1
-set -- "$1"
+set -- "$1"  # common.sh would take a second argument for a picture folder
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 convert -size 60x60 'xc:#C04040' oll01print.gif  # case 1's own picture, which wins over the built one
 start_program

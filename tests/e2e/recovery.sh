@@ -10,8 +10,8 @@ report_tool=$3
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 no_countdown
 
-# 1. kill -9 right after Accept, once the journal holds the time: the trace says "kept" just before the
-# journal is written, and the first kept time creates the journal.
+# 1. kill -9 right after Accept: the trace says "kept" once the journal holds the time (the first kept
+# time creates the journal).
 drill
 read -r _ case1 ms1 < <(grep '^kept' trace.txt) || fail "no kept time"
 poll 10 compgen -G '.kestive-unsaved-*.journal' >/dev/null || fail "no journal after Accept"
