@@ -7,6 +7,7 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
+#include "session/PathText.h"
 #include "ui/FilePath.h"
 
 namespace kestive::ui {
@@ -55,7 +56,7 @@ std::vector<std::pair<QString, std::filesystem::path>> Form2::sessionFiles(const
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
         // Hidden files too: an answer starting with "." still makes a session file the list must offer.
-        const std::string name = entry.path().filename().string();
+        const std::string name = textOfPath(entry.path().filename());
         if (name.size() < 4 || !entry.is_regular_file(ec)) continue;
         if (QString::fromLatin1(name.substr(name.size() - 4)).compare(".pll", Qt::CaseInsensitive) != 0)
             continue;
